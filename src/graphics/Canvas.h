@@ -76,8 +76,7 @@ class Canvas {
   // turned by angleDeg degrees (clockwise on the device, as a y-down transform turns) about the
   // device point (pivotX, pivotY) when angleDeg is not 0. False when the picture cannot be drawn.
   virtual bool DrawPicture(const std::filesystem::path& file, const RectF& source,
-                           const RectF& target, double angleDeg, double pivotX,
-                           double pivotY) = 0;
+                           const RectF& target, double angleDeg, double pivotX, double pivotY) = 0;
 };
 
 }  // namespace tavolex
