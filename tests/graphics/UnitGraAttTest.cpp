@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <vector>
 
 namespace tavolex {
@@ -23,17 +24,19 @@ std::vector<double> Pattern(const TgraAttribute& a, int jn) {
 }
 
 TEST(AttributeIndexTest, PenNumbersMapAtTheirBorders) {
-  const std::pair<int, int> cases[] = {{-1, -1},   {0, -1},    {1, 0},     {9, 8},
-                                       {10, -1},   {100, -1},  {101, 9},   {116, 24},
-                                       {117, 25},  {356, 264}, {357, -1}, {-101, -1}};
-  for (const auto& [jn, n] : cases) EXPECT_EQ(TgraAttribute::ColIndex(jn), n) << jn;
+  const std::pair<int, int> cases[] = {{-1, -1},  {0, -1},    {1, 0},    {9, 8},
+                                       {10, -1},  {100, -1},  {101, 9},  {116, 24},
+                                       {117, 25}, {356, 264}, {357, -1}, {-101, -1}};
+  for (const auto& [jn, n] : cases)
+    EXPECT_EQ(TgraAttribute::ColIndex(jn), n) << jn;
 }
 
 TEST(AttributeIndexTest, LineTypeNumbersMapAtTheirBorders) {
   const std::pair<int, int> cases[] = {{0, -1},  {1, 0},   {9, 8},   {10, -1}, {11, 9},
                                        {15, 13}, {16, 14}, {19, 17}, {20, -1}, {30, -1},
                                        {31, 18}, {62, 49}, {63, -1}, {-5, -1}};
-  for (const auto& [jn, n] : cases) EXPECT_EQ(TgraAttribute::TypIndex(jn), n) << jn;
+  for (const auto& [jn, n] : cases)
+    EXPECT_EQ(TgraAttribute::TypIndex(jn), n) << jn;
 }
 
 TEST(AttributeDefaultsTest, FieldsAndTableSizes) {
@@ -75,15 +78,17 @@ TEST(AttributeDefaultsTest, LayersCarryTheirHexLabels) {
 TEST(AttributeDefaultsTest, PenColoursOnWhitePaper) {
   const TgraAttribute a;
   const std::uint32_t expected[25] = {
-      Rgb(0, 192, 192),   Rgb(0, 0, 0),       Rgb(0, 192, 0),     Rgb(192, 192, 0),
-      Rgb(192, 0, 192),   Rgb(0, 0, 255),     Rgb(0, 128, 128),   Rgb(255, 0, 128),
-      Rgb(255, 128, 255), Rgb(0, 0, 0),       Rgb(255, 0, 0),     Rgb(0, 255, 0),
-      Rgb(0, 0, 255),     Rgb(255, 255, 0),   Rgb(255, 0, 255),   Rgb(0, 255, 255),
-      Rgb(0, 0, 0),       Rgb(192, 0, 128),   Rgb(192, 128, 64),  Rgb(255, 128, 0),
-      Rgb(128, 192, 128), Rgb(0, 128, 255),   Rgb(128, 64, 255),  Rgb(192, 192, 192),
+      Rgb(0, 192, 192),   Rgb(0, 0, 0),     Rgb(0, 192, 0),    Rgb(192, 192, 0),
+      Rgb(192, 0, 192),   Rgb(0, 0, 255),   Rgb(0, 128, 128),  Rgb(255, 0, 128),
+      Rgb(255, 128, 255), Rgb(0, 0, 0),     Rgb(255, 0, 0),    Rgb(0, 255, 0),
+      Rgb(0, 0, 255),     Rgb(255, 255, 0), Rgb(255, 0, 255),  Rgb(0, 255, 255),
+      Rgb(0, 0, 0),       Rgb(192, 0, 128), Rgb(192, 128, 64), Rgb(255, 128, 0),
+      Rgb(128, 192, 128), Rgb(0, 128, 255), Rgb(128, 64, 255), Rgb(192, 192, 192),
       Rgb(128, 128, 128)};
-  for (int n = 0; n < 25; ++n) EXPECT_EQ(a.jwvCol[n].color, expected[n]) << n;
-  for (int n = 25; n < 265; ++n) ASSERT_EQ(a.jwvCol[n].color, kBlack) << n;
+  for (int n = 0; n < 25; ++n)
+    EXPECT_EQ(a.jwvCol[n].color, expected[n]) << n;
+  for (int n = 25; n < 265; ++n)
+    ASSERT_EQ(a.jwvCol[n].color, kBlack) << n;
 }
 
 TEST(AttributeDefaultsTest, PenColoursOnBlackBackground) {
@@ -95,15 +100,17 @@ TEST(AttributeDefaultsTest, PenColoursOnBlackBackground) {
   EXPECT_EQ(a.jwvCol[1].color, Rgb(0, 0, 0));
   a.SetDefaultColor();
   const std::uint32_t expected[25] = {
-      Rgb(0, 255, 255),   Rgb(255, 255, 255), Rgb(0, 255, 0),     Rgb(255, 255, 0),
-      Rgb(192, 0, 192),   Rgb(32, 32, 255),   Rgb(0, 128, 128),   Rgb(160, 0, 0),
-      Rgb(192, 128, 128), Rgb(255, 255, 255), Rgb(255, 0, 0),     Rgb(0, 255, 0),
-      Rgb(0, 0, 255),     Rgb(255, 255, 0),   Rgb(255, 0, 255),   Rgb(0, 255, 255),
-      Rgb(255, 255, 255), Rgb(192, 0, 128),   Rgb(192, 128, 64),  Rgb(255, 128, 0),
-      Rgb(128, 192, 128), Rgb(0, 128, 255),   Rgb(128, 64, 255),  Rgb(192, 192, 192),
+      Rgb(0, 255, 255),   Rgb(255, 255, 255), Rgb(0, 255, 0),    Rgb(255, 255, 0),
+      Rgb(192, 0, 192),   Rgb(32, 32, 255),   Rgb(0, 128, 128),  Rgb(160, 0, 0),
+      Rgb(192, 128, 128), Rgb(255, 255, 255), Rgb(255, 0, 0),    Rgb(0, 255, 0),
+      Rgb(0, 0, 255),     Rgb(255, 255, 0),   Rgb(255, 0, 255),  Rgb(0, 255, 255),
+      Rgb(255, 255, 255), Rgb(192, 0, 128),   Rgb(192, 128, 64), Rgb(255, 128, 0),
+      Rgb(128, 192, 128), Rgb(0, 128, 255),   Rgb(128, 64, 255), Rgb(192, 192, 192),
       Rgb(128, 128, 128)};
-  for (int n = 0; n < 25; ++n) EXPECT_EQ(a.jwvCol[n].color, expected[n]) << n;
-  for (int n = 25; n < 265; ++n) ASSERT_EQ(a.jwvCol[n].color, kWhite) << n;
+  for (int n = 0; n < 25; ++n)
+    EXPECT_EQ(a.jwvCol[n].color, expected[n]) << n;
+  for (int n = 25; n < 265; ++n)
+    ASSERT_EQ(a.jwvCol[n].color, kWhite) << n;
 
   // Any other kind changes nothing; a pen table rebuilt then keeps the foreground colour.
   a.SetBackColor(2);
@@ -143,12 +150,14 @@ TEST(AttributeDefaultsTest, StandardAndDoubleLengthLineTypes) {
   EXPECT_EQ(Pattern(a, 18), (std::vector<double>{13.6, -1.6, 13.6}));
   EXPECT_EQ(Pattern(a, 19), (std::vector<double>{22, -3, 22}));
   const double periods[] = {0, 1.44, 2.88, 2.88, 5.76, 11.52, 5.76, 11.52, 1.44};
-  for (int jn = 1; jn <= 9; ++jn) EXPECT_NEAR(a.GetAttrTyppit(jn), periods[jn - 1], 1e-12) << jn;
+  for (int jn = 1; jn <= 9; ++jn)
+    EXPECT_NEAR(a.GetAttrTyppit(jn), periods[jn - 1], 1e-12) << jn;
   EXPECT_NEAR(a.GetAttrTyppit(16), 20.8, 1e-12);
   EXPECT_NEAR(a.GetAttrTyppit(17), 28.4, 1e-12);
   EXPECT_NEAR(a.GetAttrTyppit(18), 28.8, 1e-12);
   EXPECT_NEAR(a.GetAttrTyppit(19), 47.0, 1e-12);
-  for (int jn : {1, 2, 9, 16, 19, 31, 45}) EXPECT_EQ(a.GetAttrTypamp(jn), 0.0) << jn;
+  for (int jn : {1, 2, 9, 16, 19, 31, 45})
+    EXPECT_EQ(a.GetAttrTypamp(jn), 0.0) << jn;
 }
 
 TEST(AttributeDefaultsTest, RandomLines) {
@@ -187,8 +196,8 @@ TEST(AttributeDefaultsTest, SxfLineTypes) {
       {6, -1.5, 6, -1.5, 0.25, -1.5, 0.25, -1.5},
       {6, -1.5, 0.25, -1.5, 0.25, -1.5, 0.25, -1.5},
       {6, -1.5, 6, -1.5, 0.25, -1.5, 0.25, -1.5, 0.25, -1.5}};
-  const double periods[] = {0,    7.5,  12, 15.25, 17,    18.75, 1.75, 18.5,
-                            23.5, 9.25, 16.75, 11, 18.5, 12.75, 20.25};
+  const double periods[] = {0,    7.5,  12,    15.25, 17,   18.75, 1.75, 18.5,
+                            23.5, 9.25, 16.75, 11,    18.5, 12.75, 20.25};
   for (int k = 0; k < 15; ++k) {
     EXPECT_EQ(Pattern(a, 31 + k), expected[k]) << 31 + k;
     EXPECT_NEAR(a.GetAttrTyppit(31 + k), periods[k], 1e-12) << 31 + k;
@@ -247,7 +256,8 @@ TEST(AttributePenTest, SettersAndFallbacks) {
   a.SetAttrCol(100, Rgb(9, 9, 9), 9, 9);
   a.SetAttrCol_(265, Rgb(9, 9, 9), 9, 9);
   a.SetAttrCol_(-1, Rgb(9, 9, 9), 9, 9);
-  for (int n = 0; n < 265; ++n) ASSERT_EQ(a.jwvCol[n].color, before.jwvCol[n].color);
+  for (int n = 0; n < 265; ++n)
+    ASSERT_EQ(a.jwvCol[n].color, before.jwvCol[n].color);
 
   for (int jn : {0, 10, 100, 357, -1}) {
     EXPECT_EQ(a.GetAttrColcol(jn), a.GetBackColor()) << jn;
