@@ -15,7 +15,9 @@ namespace {
 constexpr int kFlatSteps = 72;  // 73 points per ellipse or arc
 constexpr double kZfEps = 1e-14;
 
-bool Near(double v, double target) { return std::fabs(v - target) < kZfEps; }
+bool Near(double v, double target) {
+  return std::fabs(v - target) < kZfEps;
+}
 
 void SetPolyW(const std::vector<TDPoint>& pts) {
   PolyW = pts;
@@ -87,8 +89,7 @@ void AppendEllipse(std::vector<TDPoint>& pts, double cx, double cy, double r, do
 // The world points of a filled or outlined arc shape; false for an unknown style. `closeRing`
 // adds the explicit closing point of a ring.
 bool SolidArcPoints(std::vector<TDPoint>& pts, bool& outline, int sty, double cx, double cy,
-                    double r, double h, double a, double sa, double da, double zf,
-                    bool closeRing) {
+                    double r, double h, double a, double sa, double da, double zf, bool closeRing) {
   outline = false;
   switch (sty) {
     case 101:
@@ -136,7 +137,8 @@ int TGraph1::GLBoxA(double x1, double y1, double x2, double y2, double a) {
   pts.reserve(5);
   pts.push_back({x1, y1});
   const TDPoint corners[3] = {{x2, y1}, {x2, y2}, {x1, y2}};
-  for (const TDPoint& c : corners) pts.push_back(Place({c.X - x1, c.Y - y1}, x1, y1, a));
+  for (const TDPoint& c : corners)
+    pts.push_back(Place({c.X - x1, c.Y - y1}, x1, y1, a));
   pts.push_back({x1, y1});
   SetPolyW(pts);
   const int result = GLPolyline();
@@ -165,13 +167,14 @@ int TGraph1::GLEllipseArc(double cx, double cy, double r, double h, double a, do
   return result;
 }
 
-int TGraph1::GLEllipseBL(double cx, double cy, double r, double h, double a, double bx,
-                         double by, double b1, double b2, double b3, double b4, double sc) {
+int TGraph1::GLEllipseBL(double cx, double cy, double r, double h, double a, double bx, double by,
+                         double b1, double b2, double b3, double b4, double sc) {
   std::vector<TDPoint> pts;
   pts.reserve(kFlatSteps + 1);
   AppendEllipse(pts, cx, cy, r, h, a);
   const BlockPlacement bl{bx, by, b1, b2, b3, b4, sc};
-  for (TDPoint& p : pts) p = BlockPoint(p, bl);
+  for (TDPoint& p : pts)
+    p = BlockPoint(p, bl);
   SetPolyW(pts);
   const int result = GLPolyline();
   ClearPolyW();
@@ -185,7 +188,8 @@ int TGraph1::GLEllipseArcBL(double cx, double cy, double r, double h, double a, 
   pts.reserve(kFlatSteps + 1);
   AppendArc(pts, cx, cy, r, h, a, sa, da);
   const BlockPlacement bl{bx, by, b1, b2, b3, b4, sc};
-  for (TDPoint& p : pts) p = BlockPoint(p, bl);
+  for (TDPoint& p : pts)
+    p = BlockPoint(p, bl);
   SetPolyW(pts);
   const int result = GLPolyline();
   ClearPolyW();
@@ -222,15 +226,16 @@ int TGraph1::GLSolidArc(int sty, double cx, double cy, double r, double h, doubl
   return result;
 }
 
-int TGraph1::GLSolidArcBL(int sty, double cx, double cy, double r, double h, double a,
-                          double sa, double da, double zf, double bx, double by, double b1,
-                          double b2, double b3, double b4, double sc) {
+int TGraph1::GLSolidArcBL(int sty, double cx, double cy, double r, double h, double a, double sa,
+                          double da, double zf, double bx, double by, double b1, double b2,
+                          double b3, double b4, double sc) {
   std::vector<TDPoint> pts;
   pts.reserve(2 * kFlatSteps + 3);
   bool outline = false;
   if (!SolidArcPoints(pts, outline, sty, cx, cy, r, h, a, sa, da, zf, false)) return kNothing;
   const BlockPlacement bl{bx, by, b1, b2, b3, b4, sc};
-  for (TDPoint& p : pts) p = BlockPoint(p, bl);
+  for (TDPoint& p : pts)
+    p = BlockPoint(p, bl);
   SetPolyW(pts);
   const int result = outline ? GLPolyline() : GLSolid();
   ClearPolyW();

@@ -33,7 +33,6 @@ void AppendEllipse(std::vector<TDPoint>& pts, double cx, double cy, double r, do
 
 // Points of a filled (101, 105, 106) or outlined (111) arc shape; false for any other style.
 bool SolidArcPoints(std::vector<TDPoint>& pts, bool& outline, int sty, double cx, double cy,
-                    double r, double h, double a, double sa, double da, double zf,
-                    bool closeRing);
+                    double r, double h, double a, double sa, double da, double zf, bool closeRing);
 
 }  // namespace tavolex

@@ -45,7 +45,9 @@ bool ResolvePicture(const std::filesystem::path& fn, std::filesystem::path& reso
   return false;
 }
 
-bool InDeviceRange(double pixels) { return pixels >= 2.0 && pixels <= 1000000.0; }
+bool InDeviceRange(double pixels) {
+  return pixels >= 2.0 && pixels <= 1000000.0;
+}
 
 // A temporary copy of a picture in the work folder, removed when it goes out of scope.
 class PictureCopy {
@@ -76,7 +78,9 @@ class PictureCopy {
 };
 
 // A crop fraction from the drawing: tiny, negative or not-a-number values take the default.
-double Fraction(double v, double fallback) { return (v > 1e-14 && std::isfinite(v)) ? v : fallback; }
+double Fraction(double v, double fallback) {
+  return (v > 1e-14 && std::isfinite(v)) ? v : fallback;
+}
 
 }  // namespace
 
@@ -117,8 +121,8 @@ int TGraph1::GLImage2(double x1, double y1, double x2, double y2, double drx, do
   const double s = Fraction(drr, 1.0);
   const double fx = Fraction(drx, 0.0);
   const double fy = Fraction(dry, 0.0);
-  const RectF crop{std::trunc(W * fx), std::trunc(H - W * r * s - H * fy), std::trunc(std::fabs(W * s)),
-                   std::trunc(std::fabs(s * W * r))};
+  const RectF crop{std::trunc(W * fx), std::trunc(H - W * r * s - H * fy),
+                   std::trunc(std::fabs(W * s)), std::trunc(std::fabs(s * W * r))};
 
   double dx1 = 0.0, dy1 = 0.0, dx2 = 0.0, dy2 = 0.0;
   GLTransPt(xmin, ymin, dx1, dy1);

@@ -179,9 +179,9 @@ int TGraph1::GLEllipseArcDT(int lay, int typ, double cx, double cy, double r, do
   return WalkArcChords(lay, typ, pts);
 }
 
-int TGraph1::GLEllipseArcBLDT(int lay, int typ, double cx, double cy, double r, double h,
-                              double a, double sa, double da, double bx, double by, double b1,
-                              double b2, double b3, double b4, double sc) {
+int TGraph1::GLEllipseArcBLDT(int lay, int typ, double cx, double cy, double r, double h, double a,
+                              double sa, double da, double bx, double by, double b1, double b2,
+                              double b3, double b4, double sc) {
   const Pattern p = LoadPattern(typ);
   if (p.n == 0 || !(p.pitch * ViewScale > 2.0)) {
     return GLEllipseArcBL(cx, cy, r, h, a, sa, da, bx, by, b1, b2, b3, b4, sc);

@@ -46,7 +46,9 @@ void SquarePoly(const MarkerFrame& f, double s) {
 
 }  // namespace
 
-int TGraph1::MarkerLine(const TDPoint& p, const TDPoint& q) { return GLLine(p.X, p.Y, q.X, q.Y); }
+int TGraph1::MarkerLine(const TDPoint& p, const TDPoint& q) {
+  return GLLine(p.X, p.Y, q.X, q.Y);
+}
 
 int TGraph1::BackgroundFill(bool circle, double x, double y, double r) {
   gpb = GAtt != nullptr ? GAtt->GetBackColor() : 0xFFFFFFFFu;
@@ -55,8 +57,8 @@ int TGraph1::BackgroundFill(bool circle, double x, double y, double r) {
   return result;
 }
 
-int TGraph1::GLTenMarker(double x, double y, int kf, int pc, double a, double ba, int lay,
-                         int col, int wd, uint32_t dcol) {
+int TGraph1::GLTenMarker(double x, double y, int kf, int pc, double a, double ba, int lay, int col,
+                         int wd, uint32_t dcol) {
   if (kf == 1) {
     GLPenSet(lay, col, 1, 0.0, dcol);
     return GLEllipse(x, y, 3.0 / ViewScale, 1.0, 0.0);

@@ -125,7 +125,8 @@ TEST_F(CurvesTest, HalfEllipseTangentsAreParallelSoTheCornerIsTheCentre) {
   const auto fills = canvas.Fills();
   ASSERT_EQ(fills.size(), 2u);
   ASSERT_EQ(fills[0].size(), fills[1].size());
-  for (size_t i = 0; i < fills[0].size(); ++i) ExpectNear(fills[0][i], fills[1][i]);
+  for (size_t i = 0; i < fills[0].size(); ++i)
+    ExpectNear(fills[0][i], fills[1][i]);
 }
 
 TEST_F(CurvesTest, OutlinedArcShapes) {
@@ -158,9 +159,11 @@ TEST_F(CurvesTest, RingsOfBothKinds) {
   ExpectNear(fills[0][145], Dev(54, 25));
   ExpectNear(fills[0][146], fills[0][0]);
   ASSERT_EQ(fills[1].size(), fills[0].size());
-  for (size_t i = 0; i < fills[0].size(); ++i) ExpectNear(fills[0][i], fills[1][i]);
+  for (size_t i = 0; i < fills[0].size(); ++i)
+    ExpectNear(fills[0][i], fills[1][i]);
   ExpectNear(fills[2][73 + 36], Dev(50, 28));  // inner top: y radius 8 + 5 − 10 = 3
-  for (const TPointF& p : fills[3]) EXPECT_TRUE(std::isfinite(p.X) && std::isfinite(p.Y));
+  for (const TPointF& p : fills[3])
+    EXPECT_TRUE(std::isfinite(p.X) && std::isfinite(p.Y));
   ExpectNear(fills[3][73 + 36], Dev(50, 25 - 5));
 }
 
