@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
+#include <limits>
 #include <iterator>
 
 #include "app/PrintSettings.h"
@@ -130,7 +132,8 @@ class SettingsFileTest : public ::testing::Test {
       EXPECT_EQ(a.PrnTyp[i].seg, b.PrnTyp[i].seg) << i;
       EXPECT_DOUBLE_EQ(a.PrnTyp[i].amp, b.PrnTyp[i].amp) << i;
       EXPECT_EQ(a.PrnTyp[i].pa, b.PrnTyp[i].pa) << i;
-      EXPECT_DOUBLE_EQ(a.PrnTyp[i].pit, b.PrnTyp[i].pit) << i;
+      // Reals are written with 15 significant digits.
+      EXPECT_NEAR(a.PrnTyp[i].pit, b.PrnTyp[i].pit, 1e-12 * std::fabs(a.PrnTyp[i].pit)) << i;
     }
   }
 
