@@ -16,9 +16,13 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 
 // The position of group g in the print order, as the drawing traversal reads it.
-int OrderPosition(int g, int order) { return order == 2 ? 15 - g : g; }
+int OrderPosition(int g, int order) {
+  return order == 2 ? 15 - g : g;
+}
 
-bool UsableScale(double s) { return std::isfinite(s) && s > 0.0; }
+bool UsableScale(double s) {
+  return std::isfinite(s) && s > 0.0;
+}
 
 }  // namespace
 
@@ -84,7 +88,8 @@ void TPrintDriver::CopyTablesToAttributes() {
     const int seg = LimitLtypeSeg(lt.seg);
     GAtt->SetAttrTypamp_(i, lt.amp);
     GAtt->SetAttrTypseg_(i, seg);
-    for (int pn = 0; pn < seg; ++pn) GAtt->SetAttrTyppa1_(i, pn, lt.pa[pn]);
+    for (int pn = 0; pn < seg; ++pn)
+      GAtt->SetAttrTyppa1_(i, pn, lt.pa[pn]);
     GAtt->SetAttrTypPit_(i);
   }
 }
@@ -123,8 +128,8 @@ TPrintRunResult TPrintDriver::Run(std::vector<std::u16string> list) {
     pageOpen_ = false;
   }
   doc_.JwwDataFree();
-  result.status = result.aborted ? u"[Esc]キーを押しましたので印刷を途中終了します。"
-                                 : u"印刷終了しました。";
+  result.status =
+      result.aborted ? u"[Esc]キーを押しましたので印刷を途中終了します。" : u"印刷終了しました。";
   result_ = nullptr;
   return result;
 }

@@ -9,11 +9,17 @@ namespace tavolex {
 
 namespace {
 
-double FiniteOrZero(double v) { return std::isfinite(v) ? v : 0.0; }
+double FiniteOrZero(double v) {
+  return std::isfinite(v) ? v : 0.0;
+}
 
-int Flag(int v) { return v == 1 ? 1 : 0; }
+int Flag(int v) {
+  return v == 1 ? 1 : 0;
+}
 
-int Threshold(int v) { return v < 0 ? 0 : (v > 255 ? 255 : v); }
+int Threshold(int v) {
+  return v < 0 ? 0 : (v > 255 ? 255 : v);
+}
 
 }  // namespace
 
@@ -43,7 +49,9 @@ double LimitLtypeAmp(double value) {
   return value > 500.0 ? 500.0 : value;
 }
 
-int LimitLtypeSeg(int value) { return value < 0 ? 0 : (value > 32 ? 32 : value); }
+int LimitLtypeSeg(int value) {
+  return value < 0 ? 0 : (value > 32 ? 32 : value);
+}
 
 double LimitLtypeElement(double value) {
   if (std::isnan(value)) return 0.0;
@@ -109,7 +117,8 @@ void TPrintSettings::FillTablesFrom(const TgraAttribute& att) {
     TPrnLtype& lt = PrnTyp[i];
     lt.seg = att.GetAttrTypseg_(i);
     lt.amp = att.GetAttrTypamp_(i);
-    for (int j = 0; j < 32; ++j) lt.pa[j] = att.GetAttrTyppa1_(i, j);
+    for (int j = 0; j < 32; ++j)
+      lt.pa[j] = att.GetAttrTyppa1_(i, j);
     lt.pit = att.GetAttrTyppit_(i);
   }
 }
@@ -147,7 +156,8 @@ void TPrintSettings::ApplyLimits() {
     c.ten_r = LimitPointRadius(c.ten_r);
   }
   PrnTyp.resize(kPrnTypCount);
-  for (TPrnLtype& lt : PrnTyp) LimitLtype(lt);
+  for (TPrnLtype& lt : PrnTyp)
+    LimitLtype(lt);
 }
 
 }  // namespace tavolex

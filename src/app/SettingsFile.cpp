@@ -49,8 +49,10 @@ class LineReader {
     std::u16string s = Text();
     size_t b = 0;
     size_t e = s.size();
-    while (b < e && s[b] <= u' ') ++b;
-    while (e > b && s[e - 1] <= u' ') --e;
+    while (b < e && s[b] <= u' ')
+      ++b;
+    while (e > b && s[e - 1] <= u' ')
+      --e;
     return s.substr(b, e - b);
   }
 
@@ -163,7 +165,8 @@ void WriteBody(LineWriter& out, const TPrintSettings& s) {
     const int seg = LimitLtypeSeg(lt.seg);
     out.Int(seg);
     out.Real(lt.amp);
-    for (int j = 0; j < seg; ++j) out.Real(lt.pa[j]);
+    for (int j = 0; j < seg; ++j)
+      out.Real(lt.pa[j]);
     out.Real(lt.pit);
   }
 }
@@ -199,7 +202,8 @@ std::string SettingsFileBytes(const TPrintSettings& s, SettingsForm form) {
   WriteBody(out, s);
   if (form == SettingsForm::Full) {
     out.Int(static_cast<int64_t>(s.FileList.size()));
-    for (const std::u16string& entry : s.FileList) out.Hex(entry);
+    for (const std::u16string& entry : s.FileList)
+      out.Hex(entry);
   }
   out.Real(s.PrnAngle);
   return out.Bytes();

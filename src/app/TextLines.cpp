@@ -70,8 +70,10 @@ bool LoadTextLines(const std::filesystem::path& file, std::vector<std::u16string
 std::u16string TrimStr(const std::u16string& s) {
   size_t b = 0;
   size_t e = s.size();
-  while (b < e && s[b] <= u' ') ++b;
-  while (e > b && s[e - 1] <= u' ') --e;
+  while (b < e && s[b] <= u' ')
+    ++b;
+  while (e > b && s[e - 1] <= u' ')
+    --e;
   return s.substr(b, e - b);
 }
 

@@ -9,9 +9,17 @@ double PixelsToMm(int pixels, int dpi) {
   return std::trunc(static_cast<double>(pixels) * 2540.0 / dpi + 0.5) / 100.0;
 }
 
-double PrnPaperWmm(const TPrinter& p) { return PixelsToMm(p.PaperWidthPx(), p.PrnDpiX()); }
-double PrnPaperHmm(const TPrinter& p) { return PixelsToMm(p.PaperHeightPx(), p.PrnDpiY()); }
-double PrnPageWmm(const TPrinter& p) { return PixelsToMm(p.PageWidthPx(), p.PrnDpiX()); }
-double PrnPageHmm(const TPrinter& p) { return PixelsToMm(p.PageHeightPx(), p.PrnDpiY()); }
+double PrnPaperWmm(const TPrinter& p) {
+  return PixelsToMm(p.PaperWidthPx(), p.PrnDpiX());
+}
+double PrnPaperHmm(const TPrinter& p) {
+  return PixelsToMm(p.PaperHeightPx(), p.PrnDpiY());
+}
+double PrnPageWmm(const TPrinter& p) {
+  return PixelsToMm(p.PageWidthPx(), p.PrnDpiX());
+}
+double PrnPageHmm(const TPrinter& p) {
+  return PixelsToMm(p.PageHeightPx(), p.PrnDpiY());
+}
 
 }  // namespace tavolex

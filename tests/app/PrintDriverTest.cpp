@@ -153,8 +153,8 @@ TEST_F(PrintDriverTest, OneDocumentBreaksPagesAcrossFilesButNotBeforeTheFirst) {
   const auto a = AddDrawing("a.jww", two);
   const auto b = AddDrawing("b.jww", OneLine());
   Run({a, b});
-  EXPECT_EQ(Log(), (Events{"begin:Tavolex 印刷", "draw:0/0", "page", "draw:0/3", "page",
-                           "draw:0/0", "end"}));
+  EXPECT_EQ(Log(), (Events{"begin:Tavolex 印刷", "draw:0/0", "page", "draw:0/3", "page", "draw:0/0",
+                           "end"}));
 }
 
 TEST_F(PrintDriverTest, MissingAndForeignFilesArePassedOverSilently) {
@@ -271,9 +271,9 @@ TEST_F(PrintDriverTest, DisplayOnlyGroupPagesFollowTheLayerRule) {
 
 TEST_F(PrintDriverTest, DisplayOnlyLayerStatesAndGrey) {
   FakeDrawing d = OneLine();
-  d.groups[1] = 1;    // a display-only group
-  d.layers[2] = 1;    // a display-only layer of a normal group
-  d.groups[3] = 0;    // a hidden group with a display-only layer
+  d.groups[1] = 1;  // a display-only group
+  d.layers[2] = 1;  // a display-only layer of a normal group
+  d.groups[3] = 0;  // a hidden group with a display-only layer
   d.layers[3 * 16 + 1] = 1;
   d.displayOnlyColor = 0x00336699;
   const auto a = AddDrawing("a.jww", d);

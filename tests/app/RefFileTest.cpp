@@ -137,10 +137,10 @@ TEST_F(RefFileTest, CommandLineTakesExistingDrawingsOnce) {
   std::ofstream(plan) << "x";
   std::ofstream(dir_ / "drawings" / "note.dxf") << "x";
   std::vector<std::u16string> list = {StrFromPath(dir_ / "drawings" / "other.jww")};
-  const int added = AddDrawingFiles(
-      list, {StrFromPath(plan), StrFromPath(dir_ / "drawings" / "PLAN.jww"),
-             StrFromPath(dir_ / "drawings" / "note.dxf"),
-             StrFromPath(dir_ / "drawings" / "gone.jww"), u"", StrFromPath(plan)});
+  const int added =
+      AddDrawingFiles(list, {StrFromPath(plan), StrFromPath(dir_ / "drawings" / "PLAN.jww"),
+                             StrFromPath(dir_ / "drawings" / "note.dxf"),
+                             StrFromPath(dir_ / "drawings" / "gone.jww"), u"", StrFromPath(plan)});
   EXPECT_EQ(added, 1);
   ASSERT_EQ(list.size(), 2u);
   EXPECT_EQ(list[1], StrFromPath(plan));  // kept as given: names are case-sensitive here

@@ -2,8 +2,8 @@
 
 #include <cmath>
 #include <fstream>
-#include <limits>
 #include <iterator>
+#include <limits>
 
 #include "app/PrintSettings.h"
 #include "common/Func_2.h"
@@ -46,7 +46,8 @@ class SettingsFileTest : public ::testing::Test {
   }
   static std::string Join(const std::vector<std::string>& lines) {
     std::string out;
-    for (const std::string& l : lines) out += l + "\r\n";
+    for (const std::string& l : lines)
+      out += l + "\r\n";
     return out;
   }
 
@@ -182,7 +183,8 @@ TEST_F(SettingsFileTest, FileIsCp932WithCrLfAndHexFolders) {
   EXPECT_EQ(lines[6], "-12.25");
   // Header, 3 folders, 4 + 14 + 5 values, 795 pen lines, the line types, the list, the angle.
   size_t ltypeLines = 0;
-  for (const TPrnLtype& lt : s.PrnTyp) ltypeLines += 3 + static_cast<size_t>(lt.seg);
+  for (const TPrnLtype& lt : s.PrnTyp)
+    ltypeLines += 3 + static_cast<size_t>(lt.seg);
   EXPECT_EQ(lines.size(), 1 + 3 + 23 + 795 + ltypeLines + 1 + 2 + 1);
   EXPECT_EQ(lines.back(), "33.3");
   EXPECT_EQ(bytes.find('\n'), bytes.find("\r\n") + 1);
@@ -317,7 +319,8 @@ TEST(SettingsLimitsTest, LimitsOfEveryKind) {
   s.PrnCol[0] = {0x2000000, 600, 0.001};
   s.PrnTyp[0].seg = 40;
   s.PrnTyp[0].amp = -1;
-  for (int j = 0; j < 32; ++j) s.PrnTyp[0].pa[j] = j == 0 ? -900 : 1;
+  for (int j = 0; j < 32; ++j)
+    s.PrnTyp[0].pa[j] = j == 0 ? -900 : 1;
   s.ApplyLimits();
   EXPECT_EQ(s.PrnStyle, 2);
   EXPECT_DOUBLE_EQ(s.PrnScale, 1e-6);
@@ -356,8 +359,10 @@ TEST(SettingsLimitsTest, DefaultTablesComeFromTheAttributeObject) {
 
 TEST(SettingsNamesTest, ExtensionAndAutomaticFileAreRefused) {
   const std::filesystem::path automatic = "/opt/tavolex/tavolex.dat";
-  EXPECT_EQ(CheckSaveName("/tmp/a.txt", automatic), u"設定ファイルの拡張子は「.dat」にして下さい。");
-  EXPECT_EQ(CheckOpenName("/tmp/a.txt", automatic), u"設定ファイルの拡張子は「.dat」にして下さい。");
+  EXPECT_EQ(CheckSaveName("/tmp/a.txt", automatic),
+            u"設定ファイルの拡張子は「.dat」にして下さい。");
+  EXPECT_EQ(CheckOpenName("/tmp/a.txt", automatic),
+            u"設定ファイルの拡張子は「.dat」にして下さい。");
   EXPECT_EQ(CheckSaveName("/opt/tavolex/TAVOLEX.DAT", automatic),
             u"このファイル名では設定保存出来ません。設定保存を再度行って下さい。");
   EXPECT_EQ(CheckOpenName("/opt/tavolex/Tavolex.dat", automatic),
