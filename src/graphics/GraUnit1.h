@@ -111,6 +111,26 @@ class TGraph1 {
   // ==== Text (GLAText1, GLAText2, GLAText3) =================================================
   // Declared and implemented by the text drawing files; keep text members in this section.
 
+  // One character (or surrogate pair) in its cell of height h and width |w| (half that for a
+  // half-width character), turned by a, aligned to (x, y) by Fm: 0..2 bottom, 3..5 middle,
+  // 6..8 top, each left, centre, right. 0 drawn, 1 outside, 2 blank or reduced to a dot.
+  int GLAText1(double x, double y, double h, double w, double a, int Fm, const std::u16string& s);
+  // A string along the baseline from (xx, yy) at angle ang with height h, full-width cell w and
+  // spacing sp; style Ftyp (1 bold, 2 italic, 4 underline, 8 strike-out); a face name beginning
+  // with "@" writes vertically. 0 drawn, 1 nothing drawn (too large or outside), 2 blank or tiny.
+  int GLAText2(double xx, double yy, double ang, double h, double w, double sp, int Ftyp,
+               const std::u16string& f, const std::u16string& s);
+  // A text entity on the baseline from (x1, y1) towards (x2, y2): mirroring (negative w),
+  // trailing layout markers, text variables and "^" control sequences.
+  int GLAText3(double x1, double y1, double x2, double y2, double h, double w, double sp, int Ftyp,
+               const std::u16string& f, const std::u16string& s);
+
+  // The canvas font the characters are drawn in: face name and style flags as Ftyp.
+  std::u16string FontName;
+  int FontStyle = 0;
+
+  friend class TextSequenceDrawer;
+
   // ==== End of text section =================================================================
 
   // ---- State -------------------------------------------------------------------------------
