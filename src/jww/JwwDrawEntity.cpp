@@ -152,7 +152,8 @@ void TJwwData::GLDrawImage2(bool dispmode, uint32_t dcol, const TEntJwwMoji& e, 
   // Images stored inside the drawing are unpacked into the document's own folder.
   if (file.compare(0, kBoundImageFolderTag.size(), kBoundImageFolderTag) == 0) {
     std::u16string name = file.substr(kBoundImageFolderTag.size());
-    while (!name.empty() && (name[0] == u'\\' || name[0] == u'/')) name.erase(0, 1);
+    while (!name.empty() && (name[0] == u'\\' || name[0] == u'/'))
+      name.erase(0, 1);
     file = StrFromPath(BindImageFolder / PathFromStr(name));
   }
 

@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
+#include <string>
+#include <type_traits>
+#include <vector>
 
 #include "common/UnitVal.h"
 #include "graphics/GraUnit1.h"
@@ -90,7 +94,8 @@ class DocBuilder {
  public:
   explicit DocBuilder(TJwwData& doc) : doc_(doc) {
     doc_.EntLgrp.assign(16, {});
-    for (auto& g : doc_.EntLgrp) g.adScale = 1.0;
+    for (auto& g : doc_.EntLgrp)
+      g.adScale = 1.0;
   }
 
   DocBuilder& Add(const TEntJwwLine& e) { return Push(doc_.EntLine, doc_.EntLineN, e, kEntLine); }
@@ -157,8 +162,7 @@ class DocBuilder {
     return *this;
   }
   template <typename T>
-  static void Member(TEntJwwBlockDef& d, std::vector<T>& v, int32_t& n, const T& e,
-                     int32_t kind) {
+  static void Member(TEntJwwBlockDef& d, std::vector<T>& v, int32_t& n, const T& e, int32_t kind) {
     v.push_back(e);
     d.mNo.push_back({kind, n});
     ++n;
@@ -201,14 +205,16 @@ class DrawTest : public ::testing::Test {
 
   // The canvas calls as a compact story: "F" per fill, "L<x>" per line segment (device x of its
   // first end), in drawing order.
-  std::vector<std::string> Story() const {
+  std::vector<std::string> Trace() const {
     std::vector<std::string> out;
     int lastX = 0;
     for (const CanvasCall& c : canvas.calls) {
       if (c.kind == CallKind::FillPolygon) out.push_back("F");
       if (c.kind == CallKind::MoveTo) lastX = c.x;
       if (c.kind == CallKind::LineTo) {
-        out.push_back("L" + std::to_string(lastX));
+        std::string step = "L";
+        step += std::to_string(lastX);
+        out.push_back(step);
         lastX = c.x;
       }
     }

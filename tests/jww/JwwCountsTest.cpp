@@ -13,8 +13,8 @@ using Counts = std::array<int, 15>;
 Counts Count(const TJwwData& doc, int lay1, int lay2) {
   Counts c;
   c.fill(-1);
-  doc.GetElementNum(lay1, lay2, c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8], c[9],
-                    c[10], c[11], c[12], c[13], c[14]);
+  doc.GetElementNum(lay1, lay2, c[0], c[1], c[2], c[3], c[4], c[5], c[6], c[7], c[8], c[9], c[10],
+                    c[11], c[12], c[13], c[14]);
   return c;
 }
 
@@ -90,7 +90,8 @@ TEST_F(CountsTest, InsertWithoutDefinitionCountsNothingInside) {
   build.Place(DocBuilder::Insert(99, 0, 0));
   const Counts c = Count(doc, -1, -1);
   EXPECT_EQ(c[7], 1);
-  for (int i = 8; i < 15; ++i) EXPECT_EQ(c[i], 0);
+  for (int i = 8; i < 15; ++i)
+    EXPECT_EQ(c[i], 0);
 }
 
 }  // namespace

@@ -148,7 +148,8 @@ TEST_F(EntityDrawTest, SolidShapes) {
   canvas.Clear();
   DrawSolid(Solid(0, 0, 10, 5, 10, 5, 10, 5));
   EXPECT_EQ(canvas.Count(CallKind::FillPolygon), 0);
-  EXPECT_EQ(canvas.Segments(), (std::vector<RecordedSegment>{{DevX(0), DevY(0), DevX(10), DevY(5)}}));
+  EXPECT_EQ(canvas.Segments(),
+            (std::vector<RecordedSegment>{{DevX(0), DevY(0), DevX(10), DevY(5)}}));
 
   canvas.Clear();
   TEntJwwSolid disc = Solid(0, 0, 10, 1, 0, 0, 1, 100, Attr(0, 0, 1, 101));

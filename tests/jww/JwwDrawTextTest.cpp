@@ -10,14 +10,14 @@ namespace {
 
 class TextDrawTest : public DrawTest {
  protected:
-  void DrawText(const TEntJwwMoji& e, double b1 = 1, double b2 = 0, double b3 = 0,
-                double b4 = 1) {
+  void DrawText(const TEntJwwMoji& e, double b1 = 1, double b2 = 0, double b3 = 0, double b4 = 1) {
     doc.GLDrawMoji2(false, 0, e, false, 1, 0, 0, b1, b2, b3, b4);
   }
   // The characters drawn, in order.
   std::u16string Drawn() const {
     std::u16string s;
-    for (const CanvasCall& c : canvas.Of(CallKind::DrawChar)) s += c.text;
+    for (const CanvasCall& c : canvas.Of(CallKind::DrawChar))
+      s += c.text;
     return s;
   }
 };
@@ -110,7 +110,8 @@ TEST_F(DimensionDrawTest, PlainFormDrawsLineAndTextOnly) {
   const auto fills = canvas.Fills();
   ASSERT_EQ(fills.size(), 2u);
   for (const auto& f : fills) {
-    for (const TPointF& p : f) EXPECT_NEAR(p.Y, DevY(-30), 5);
+    for (const TPointF& p : f)
+      EXPECT_NEAR(p.Y, DevY(-30), 5);
   }
 }
 

@@ -9,11 +9,17 @@ namespace tavolex::test {
 namespace {
 
 constexpr double kPi = std::numbers::pi;
-using Story = std::vector<std::string>;
+using Steps = std::vector<std::string>;
 
 // A short vertical line at x, recognisable in the story as "L<10·(x + 100)>".
-TEntJwwLine Mark(double x, TEntJwwAttr att = Attr()) { return Line(x, 0, x, 20, att); }
-std::string L(double x) { return "L" + std::to_string(static_cast<int>(10 * (x + 100))); }
+TEntJwwLine Mark(double x, TEntJwwAttr att = Attr()) {
+  return Line(x, 0, x, 20, att);
+}
+std::string L(double x) {
+  std::string s = "L";
+  s += std::to_string(static_cast<int>(10 * (x + 100)));
+  return s;
+}
 
 TEntJwwSolid Square(double x, TEntJwwAttr att = Attr()) {
   return Solid(x, 30, x + 5, 30, x + 5, 35, x, 35, att);
@@ -35,31 +41,31 @@ TEST_F(TraverseTest, FillsComeFirstThenStrokesThenBlocks) {
   build.Add(Mark(1)).Add(Square(10)).Add(Mark(2));
   build.Place(DocBuilder::Insert(1, 0, 0));
   DrawAll();
-  EXPECT_EQ(Story(), (Story{"F", L(1), L(2), "F", L(50)}));
+  EXPECT_EQ(Trace(), (Steps{"F", L(1), L(2), "F", L(50)}));
 }
 
 TEST_F(TraverseTest, LayerOrderAndItsReverse) {
   build.Add(Mark(3, Attr(1, 0))).Add(Mark(2, Attr(0, 5))).Add(Mark(1, Attr(0, 0)));
   DrawAll(0);
-  EXPECT_EQ(Story(), (Story{L(3), L(2), L(1)}));
+  EXPECT_EQ(Trace(), (Steps{L(3), L(2), L(1)}));
   DrawAll(1);
-  EXPECT_EQ(Story(), (Story{L(1), L(2), L(3)}));
+  EXPECT_EQ(Trace(), (Steps{L(1), L(2), L(3)}));
   DrawAll(2);
-  EXPECT_EQ(Story(), (Story{L(3), L(2), L(1)}));
+  EXPECT_EQ(Trace(), (Steps{L(3), L(2), L(1)}));
   DrawAll(7);  // any other order behaves as layer order
-  EXPECT_EQ(Story(), (Story{L(1), L(2), L(3)}));
+  EXPECT_EQ(Trace(), (Steps{L(1), L(2), L(3)}));
 }
 
 TEST_F(TraverseTest, GroupPositionCountsFromTheEndInReverseOrder) {
   build.Add(Mark(1, Attr(15, 0))).Add(Mark(2, Attr(15, 15))).Add(Mark(3, Attr(0, 0)));
   DrawAll(2, 0);
-  EXPECT_EQ(Story(), (Story{L(2), L(1)}));
+  EXPECT_EQ(Trace(), (Steps{L(2), L(1)}));
   DrawAll(1, 0);
-  EXPECT_EQ(Story(), (Story{L(3)}));
+  EXPECT_EQ(Trace(), (Steps{L(3)}));
   DrawAll(0, 15);
-  EXPECT_EQ(Story(), (Story{L(1), L(2)}));
+  EXPECT_EQ(Trace(), (Steps{L(1), L(2)}));
   DrawAll(2, 0, 0);  // layer position 0 is layer 15
-  EXPECT_EQ(Story(), (Story{L(2)}));
+  EXPECT_EQ(Trace(), (Steps{L(2)}));
 }
 
 TEST_F(TraverseTest, HiddenLayersInBothModes) {
@@ -67,9 +73,9 @@ TEST_F(TraverseTest, HiddenLayersInBothModes) {
   att->SetAttrLayer(1, 3);
   for (int order : {0, 1}) {
     DrawAll(order, -1, -1, true);
-    EXPECT_EQ(Story(), (Story{L(2)})) << order;
+    EXPECT_EQ(Trace(), (Steps{L(2)})) << order;
     DrawAll(order, -1, -1, false);
-    EXPECT_EQ(Story(), (Story{L(1), L(2)})) << order;
+    EXPECT_EQ(Trace(), (Steps{L(1), L(2)})) << order;
   }
 }
 
@@ -86,12 +92,12 @@ TEST_F(TraverseTest, AuxiliaryElementsFollowTheSwitch) {
       .Add(dim);
   att->SetDispHojo(0);
   DrawAll(0, -1, -1, true, true);
-  EXPECT_EQ(Story(), (Story{L(3)}));
+  EXPECT_EQ(Trace(), (Steps{L(3)}));
   DrawAll(0, -1, -1, true, false);
-  EXPECT_EQ(Story(), (Story{"F", L(1), L(2), L(3), "F", L(9)}));
+  EXPECT_EQ(Trace(), (Steps{"F", L(1), L(2), L(3), "F", L(9)}));
   att->SetDispHojo(1);
   DrawAll(0, -1, -1, true, true);
-  EXPECT_EQ(Story(), (Story{"F", L(1), L(2), L(3), "F", L(9)}));
+  EXPECT_EQ(Trace(), (Steps{"F", L(1), L(2), L(3), "F", L(9)}));
 }
 
 TEST_F(TraverseTest, TemporaryPointsOnlyWhenAsked) {
@@ -102,7 +108,7 @@ TEST_F(TraverseTest, TemporaryPointsOnlyWhenAsked) {
   build.Add(temporary);
   build.Place(DocBuilder::Insert(1, 20, 0));
   DrawAll(0, -1, -1, true, true, false);
-  EXPECT_TRUE(canvas.calls.empty() || Story().empty());
+  EXPECT_TRUE(canvas.calls.empty() || Trace().empty());
   DrawAll(0, -1, -1, true, true, true);
   // Each temporary point is a ring of 3 pixels radius: line segments, no fill.
   EXPECT_GT(canvas.Count(CallKind::LineTo), 2);
@@ -122,7 +128,7 @@ TEST_F(TraverseTest, ImageTextIsDrawnInTheFillPassEvenWithoutBaseLine) {
   att->SetDisplayMode(false);  // an image is then its outline
   build.Add(Mark(1)).Add(Text(10, 10, 10, 10, u"^@BMa.png,5,5"));
   DrawAll();
-  const Story s = Story();
+  const Steps s = Trace();
   ASSERT_GE(s.size(), 2u);
   EXPECT_EQ(s.back(), L(1));
   EXPECT_EQ(s.front(), L(10));  // the outline starts at the picture's corner
@@ -136,12 +142,12 @@ TEST_F(TraverseTest, HiddenInsertWithoutOwnLayersIsLeftOutAsAWhole) {
   att->SetAttrLayer(2, 3);
   att->SetAttrLayer(3, 3);
   DrawAll();
-  EXPECT_TRUE(Story().empty());
+  EXPECT_TRUE(Trace().empty());
 
   doc.EntBlock[0].att.nPenStyle = 0x40;
   build.Rebuild();
   DrawAll();
-  EXPECT_EQ(Story(), (Story{L(1)}));
+  EXPECT_EQ(Trace(), (Steps{L(1)}));
 }
 
 TEST_F(TraverseTest, InsertsInLayerOrderGoToTheWalkOfTheirLayer) {
@@ -150,9 +156,9 @@ TEST_F(TraverseTest, InsertsInLayerOrderGoToTheWalkOfTheirLayer) {
   build.Add(Mark(1, Attr(0, 3)));
   build.Place(DocBuilder::Insert(1, 0, 0, 1, 1, 0, Attr(0, 7)));
   DrawAll(1);
-  EXPECT_EQ(Story(), (Story{L(1), L(5)}));
+  EXPECT_EQ(Trace(), (Steps{L(1), L(5)}));
   DrawAll(2);
-  EXPECT_EQ(Story(), (Story{L(5), L(1)}));
+  EXPECT_EQ(Trace(), (Steps{L(5), L(1)}));
 }
 
 TEST_F(TraverseTest, RotationTurnsTopLevelAndComposesWithBlockPlacement) {
