@@ -283,7 +283,9 @@ TEST(JwwEntityRead, ObjectCutByTheEndIsDropped) {
   EXPECT_EQ(doc.EntLineN, 1);
   EXPECT_EQ(doc.EntSolidN, 0);
   EXPECT_EQ(doc.EntNo[0].EntType, 1);
-  if (doc.EntNo.size() > 1) EXPECT_EQ(doc.EntNo[1].EntType, 0);
+  if (doc.EntNo.size() > 1) {
+    EXPECT_EQ(doc.EntNo[1].EntType, 0);
+  }
 }
 
 TEST(JwwEntityRead, BlockDefinitions) {
