@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
 
 #include "common/UnitVal.h"
 #include "jww/JwwTestUtil.h"
@@ -29,10 +30,14 @@ WHeader DistinctHeader(int32_t version) {
   h.nZumen = v.I();
   h.nWriteGLay = v.I();
   for (int g = 0; g < 16; ++g) {
-    h.EntLgrp[g] = {v.I(), v.I(), v.D(), v.I(), u"グループ" + std::u16string(1, u'A' + g)};
+    std::u16string name = u"グループ";
+    name.push_back(static_cast<char16_t>(u'A' + g));
+    h.EntLgrp[g] = {v.I(), v.I(), v.D(), v.I(), name};
   }
   for (int i = 0; i < 256; ++i) {
-    h.EntLay[i] = {v.I(), v.I(), u"レイヤ" + std::u16string(1, u'0' + i % 40)};
+    std::u16string name = u"レイヤ";
+    name.push_back(static_cast<char16_t>(u'0' + i % 40));
+    h.EntLay[i] = {v.I(), v.I(), name};
   }
   h.skipped56.fill(0xA5);
   for (auto& s : h.lnSunpou) s = v.I();
@@ -110,8 +115,9 @@ WHeader DistinctHeader(int32_t version) {
   h.nSolidNinniColor = v.I();
   h.SolidColor = v.I();
   for (int c = 0; c < 257; ++c) {
-    h.EntColS[c] = {v.I(), v.I(), c % 50 == 0 ? u"色" + std::u16string(1, u'a' + c % 26) : u"",
-                    v.I(), v.I(), v.D()};
+    std::u16string name;
+    if (c % 50 == 0) name = u"色", name.push_back(static_cast<char16_t>(u'a' + c % 26));
+    h.EntColS[c] = {v.I(), v.I(), name, v.I(), v.I(), v.D()};
   }
   for (auto& t : h.EntLtpS) {
     t.alLType = v.I();
