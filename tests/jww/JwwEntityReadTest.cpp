@@ -36,6 +36,7 @@ void ExpectDimensionPoint(const TEntJwwTen& got, const WTen& want, int32_t versi
 void ExpectOldDimensionParts(const TEntJwwSunpo& got, const WSunpo& want) {
   EXPECT_EQ(+got.bSxfMode, 0);
   WAttr att = want.att;
+  att.nPenWidth = 0;  // old files do not store it
   for (const TEntJwwLine* ho : {&got.Ho1, &got.Ho2}) {
     ExpectLine(*ho, WLine{att, 0, 0, 0, 0}, 351);
   }
@@ -272,20 +273,29 @@ TEST(JwwEntityRead, AnnouncedCountBeyondTheData) {
   for (size_t i = 3; i < doc.EntNo.size(); ++i) EXPECT_EQ(doc.EntNo[i].EntType, 0);
 }
 
-// An object cut off by the end of the data is dropped with no order entry.
-TEST(JwwEntityRead, ObjectCutByTheEndIsDropped) {
+// An object whose data ends right after its tag is dropped with no order entry; one that ends
+// inside its record keeps the bytes that arrived.
+TEST(JwwEntityRead, ObjectCutByTheEnd) {
   WDrawing d = EmptyDrawing(600);
-  d.entities = {WLine{.start_x = 1}, WSolid{.start_x = 2}};
+  d.entities = {WLine{.start_x = 1}, WSolid{.start_x = 2, .start_y = 3}};
   const auto bytes = WriteJww(d);
-  const std::vector<uint8_t> cut(bytes.begin(), bytes.end() - 2 - 30);
+  const size_t solidBytes = 79;
+  const size_t blockCount = 2;
+  const std::vector<uint8_t> afterTag(bytes.begin(), bytes.end() - blockCount - solidBytes);
   TJwwData doc;
-  LoadBytes(doc, cut);
+  LoadBytes(doc, afterTag);
   EXPECT_EQ(doc.EntLineN, 1);
   EXPECT_EQ(doc.EntSolidN, 0);
   EXPECT_EQ(doc.EntNo[0].EntType, 1);
   if (doc.EntNo.size() > 1) {
     EXPECT_EQ(doc.EntNo[1].EntType, 0);
   }
+  const std::vector<uint8_t> inRecord(bytes.begin(), bytes.end() - blockCount - 40);
+  LoadBytes(doc, inRecord);
+  ASSERT_EQ(doc.EntSolidN, 1);
+  EXPECT_EQ(+doc.EntSolid[0].start_x, 2.0);
+  EXPECT_EQ(+doc.EntSolid[0].start_y, 3.0);
+  EXPECT_EQ(doc.EntNo[1].EntType, 6);
 }
 
 TEST(JwwEntityRead, BlockDefinitions) {

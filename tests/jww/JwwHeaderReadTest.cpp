@@ -471,7 +471,7 @@ TEST(JwwHeaderRead, HandMadeStringForms) {
   EXPECT_TRUE(wide->Enthd.strMemo == u"日本");
   EXPECT_TRUE(wide->MojiEncode);
   // FF FE FF FF 03 00: UTF-16 with a word count.
-  auto wideWord = loadMemo({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0x03, 0x00, 0x41, 0, 0x42, 0, 0x43, 0});
+  auto wideWord = loadMemo({0xFF, 0xFE, 0xFF, 0xFF, 0x03, 0x00, 0x41, 0, 0x42, 0, 0x43, 0});
   EXPECT_TRUE(wideWord->Enthd.strMemo == u"ABC");
   // 03 and three Shift-JIS bytes: 'ｱ' (half-width katakana, one byte) and '漢' (two bytes).
   auto ansi = loadMemo({0x03, 0xB1, 0x8A, 0xBF});
