@@ -32,8 +32,8 @@ int64_t EntityCount(const TJwwData& doc) {
 
 void Report(benchmark::State& state, int64_t bytes, int64_t entities) {
   state.SetBytesProcessed(state.iterations() * bytes);
-  state.counters["entities/s"] =
-      benchmark::Counter(static_cast<double>(entities), benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["entities/s"] = benchmark::Counter(static_cast<double>(entities),
+                                                    benchmark::Counter::kIsIterationInvariantRate);
 }
 
 // Every real drawing in turn, from its file.
@@ -52,7 +52,8 @@ void BM_FileInSamples(benchmark::State& state) {
     entities += EntityCount(doc);
   }
   for (auto _ : state) {
-    for (const auto& f : files) benchmark::DoNotOptimize(doc.FileIn(f));
+    for (const auto& f : files)
+      benchmark::DoNotOptimize(doc.FileIn(f));
   }
   Report(state, bytes, entities);
 }
@@ -66,7 +67,8 @@ void BM_FileInBufferSamples(benchmark::State& state) {
     return;
   }
   std::vector<std::vector<uint8_t>> data;
-  for (const auto& f : files) data.push_back(tavolex::test::ReadFileBytes(f));
+  for (const auto& f : files)
+    data.push_back(tavolex::test::ReadFileBytes(f));
   int64_t bytes = 0;
   int64_t entities = 0;
   TJwwData doc;
@@ -117,7 +119,8 @@ void BM_FilePrevIn100(benchmark::State& state) {
     return fs::file_size(a) < fs::file_size(b);
   });
   TJwwData doc;
-  for (auto _ : state) benchmark::DoNotOptimize(doc.FilePrevIn(largest, 100));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(doc.FilePrevIn(largest, 100));
   state.SetLabel(largest.filename().string());
 }
 BENCHMARK(BM_FilePrevIn100)->Unit(benchmark::kMicrosecond);

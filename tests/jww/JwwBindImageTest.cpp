@@ -14,7 +14,8 @@ namespace fs = std::filesystem;
 
 std::vector<uint8_t> Pattern(size_t n, uint8_t seed) {
   std::vector<uint8_t> bytes(n);
-  for (size_t i = 0; i < n; ++i) bytes[i] = static_cast<uint8_t>(seed + i * 31 + (i >> 8));
+  for (size_t i = 0; i < n; ++i)
+    bytes[i] = static_cast<uint8_t>(seed + i * 31 + (i >> 8));
   return bytes;
 }
 
@@ -102,11 +103,17 @@ TEST_F(JwwBindImage, EmptyEntriesStoreNothing) {
 
 // Names from the file never reach outside the image folder; the images behind them still load.
 TEST_F(JwwBindImage, NamesStayInsideTheFolder) {
-  const std::u16string hostile[] = {u"../escape.png", u"..\\escape.png", u"sub/escape.png",
-                                    u"/tmp/escape.png", u"C:\\escape.png", u"C:escape.png",
-                                    u"..", u"\\\\server\\share\\escape.png"};
+  const std::u16string hostile[] = {u"../escape.png",
+                                    u"..\\escape.png",
+                                    u"sub/escape.png",
+                                    u"/tmp/escape.png",
+                                    u"C:\\escape.png",
+                                    u"C:escape.png",
+                                    u"..",
+                                    u"\\\\server\\share\\escape.png"};
   std::vector<WImage> images;
-  for (const auto& name : hostile) images.push_back({name, Pattern(64, 5)});
+  for (const auto& name : hostile)
+    images.push_back({name, Pattern(64, 5)});
   images.push_back({u"fine.png", Pattern(80, 6)});
   ASSERT_TRUE(Load(images));
   EXPECT_EQ(ReadFileBytes(folder_ / "fine.png"), Pattern(80, 6));

@@ -26,8 +26,8 @@ TEST(JwwBlockTree, NestedInsertsAndTransforms) {
     double x, y;
   };
   const Want want[] = {{0, -1, 7, -1, u"", 50, 60},     {0, -1, 2, 1, u"外側", 100, 100},
-                       {1, 1, 1, 0, u"内側", 110, 100},  {1, 1, 1, 0, u"内側", 120, 100},
-                       {2, 2, 7, -1, u"", 160, 260},     {2, 3, 7, -1, u"", -40, 150}};
+                       {1, 1, 1, 0, u"内側", 110, 100}, {1, 1, 1, 0, u"内側", 120, 100},
+                       {2, 2, 7, -1, u"", 160, 260},    {2, 3, 7, -1, u"", -40, 150}};
   for (int i = 0; i < 6; ++i) {
     SCOPED_TRACE(i);
     EXPECT_EQ(t[i].level, want[i].level);
@@ -98,7 +98,8 @@ TEST(JwwBlockTree, DefinitionInsertingItselfIsBounded) {
   ASSERT_TRUE(LoadDrawing(doc, d));
   ASSERT_GE(doc.EntBlockTreeN, 2);
   EXPECT_LE(doc.EntBlockTreeN, kBlockTreeMaxNodes);
-  for (const auto& node : doc.EntBlockTree) EXPECT_LE(node.level, kBlockTreeMaxLevel);
+  for (const auto& node : doc.EntBlockTree)
+    EXPECT_LE(node.level, kBlockTreeMaxLevel);
   EXPECT_EQ(doc.EntBlockTree[1].parent, 0);
 }
 
@@ -120,7 +121,8 @@ TEST(JwwBlockTree, DoublingNestingIsBoundedAndKeepsShallowLevels) {
     ASSERT_LE(node.level, kBlockTreeMaxLevel);
     ++perLevel[node.level];
   }
-  for (int level = 0; level <= 10; ++level) EXPECT_EQ(perLevel[level], 1 << level);
+  for (int level = 0; level <= 10; ++level)
+    EXPECT_EQ(perLevel[level], 1 << level);
 }
 
 }  // namespace

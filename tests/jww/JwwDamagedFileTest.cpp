@@ -26,7 +26,8 @@ std::vector<Input> SampleInputs() {
     if (entry.is_regular_file() && entry.path().extension() == ".jww") files.push_back(entry);
   }
   std::sort(files.begin(), files.end());
-  for (const auto& f : files) inputs.push_back({f.filename().string(), ReadFileBytes(f)});
+  for (const auto& f : files)
+    inputs.push_back({f.filename().string(), ReadFileBytes(f)});
   return inputs;
 }
 
@@ -67,8 +68,8 @@ void ExpectWalkable(const TJwwData& doc, size_t inputSize) {
   ASSERT_LE(static_cast<size_t>(doc.EntBlockDefN), doc.EntBlockDef.size());
   for (int32_t d = 0; d < doc.EntBlockDefN; ++d) {
     const TEntJwwBlockDef& def = doc.EntBlockDef[d];
-    const int32_t members[8] = {0,           def.mLineN,  def.mEnkoN,  def.mTenN,
-                                def.mMojiN,  def.mSunpoN, def.mSolidN, def.mBlockN};
+    const int32_t members[8] = {0,          def.mLineN,  def.mEnkoN,  def.mTenN,
+                                def.mMojiN, def.mSunpoN, def.mSolidN, def.mBlockN};
     ASSERT_LE(def.mNo.size(), inputSize);
     for (const auto& no : def.mNo) {
       ASSERT_GE(no.EntType, 0);
@@ -91,9 +92,12 @@ void ExpectWalkable(const TJwwData& doc, size_t inputSize) {
 // Load positions: the first bytes densely, then evenly spread, then the last bytes.
 std::vector<size_t> CutPoints(size_t size, size_t spread) {
   std::vector<size_t> cuts;
-  for (size_t i = 0; i < std::min<size_t>(size, 24); ++i) cuts.push_back(i);
-  for (size_t k = 1; k < spread; ++k) cuts.push_back(size * k / spread);
-  for (size_t back = 1; back <= std::min<size_t>(size, 24); ++back) cuts.push_back(size - back);
+  for (size_t i = 0; i < std::min<size_t>(size, 24); ++i)
+    cuts.push_back(i);
+  for (size_t k = 1; k < spread; ++k)
+    cuts.push_back(size * k / spread);
+  for (size_t back = 1; back <= std::min<size_t>(size, 24); ++back)
+    cuts.push_back(size - back);
   return cuts;
 }
 
@@ -144,23 +148,27 @@ void Mutations(const Input& input, int rounds, uint32_t seed) {
 }
 
 TEST(JwwDamagedFile, SyntheticDrawingsCutAnywhere) {
-  for (const auto& input : SyntheticInputs()) Truncations(input, 400);
+  for (const auto& input : SyntheticInputs())
+    Truncations(input, 400);
 }
 
 TEST(JwwDamagedFile, SyntheticDrawingsWithChangedBytes) {
   uint32_t seed = 1;
-  for (const auto& input : SyntheticInputs()) Mutations(input, 400, seed++);
+  for (const auto& input : SyntheticInputs())
+    Mutations(input, 400, seed++);
 }
 
 TEST(JwwDamagedFile, SamplesCutAnywhere) {
   TAVOLEX_REQUIRE_SAMPLES();
-  for (const auto& input : SampleInputs()) Truncations(input, 120);
+  for (const auto& input : SampleInputs())
+    Truncations(input, 120);
 }
 
 TEST(JwwDamagedFile, SamplesWithChangedBytes) {
   TAVOLEX_REQUIRE_SAMPLES();
   uint32_t seed = 100;
-  for (const auto& input : SampleInputs()) Mutations(input, 120, seed++);
+  for (const auto& input : SampleInputs())
+    Mutations(input, 120, seed++);
 }
 
 // Counts that announce far more than the file holds are not taken at their word.

@@ -71,7 +71,8 @@ TEST_P(JwwEntityVersions, EveryKindRoundTrips) {
   ASSERT_EQ(doc.EntBlockN, 1);
   EXPECT_EQ(doc.EntLine.size(), 2u);
   EXPECT_EQ(doc.EntSolid.size(), 2u);
-  ExpectOrder(doc, {{1, 0}, {2, 0}, {3, 0}, {3, 1}, {4, 0}, {5, 0}, {6, 0}, {6, 1}, {7, 0}, {1, 1}});
+  ExpectOrder(doc,
+              {{1, 0}, {2, 0}, {3, 0}, {3, 1}, {4, 0}, {5, 0}, {6, 0}, {6, 1}, {7, 0}, {1, 1}});
   ExpectLine(doc.EntLine[0], std::get<WLine>(e[0]), v);
   ExpectEnko(doc.EntEnko[0], std::get<WEnko>(e[1]), v);
   // A plain point gets the neutral marker values.
@@ -117,7 +118,9 @@ TEST(JwwEntityRead, TextCleansStringsAndNonFiniteSizes) {
   WSunpo dim;
   dim.Moji.dSizeX = std::numeric_limits<double>::infinity();
   dim.Moji.dKankaku = std::numeric_limits<double>::infinity();
-  dim.Moji.str = u"12\x01" u"34";
+  dim.Moji.str =
+      u"12\x01"
+      u"34";
   for (int32_t v : {351, 700}) {
     WDrawing d = EmptyDrawing(v);
     d.entities = {text, dim};
@@ -227,8 +230,10 @@ TEST(JwwEntityRead, OverlongClassNameFails) {
 // with the long tag form.
 TEST(JwwEntityRead, LargeListsUseEscapedCountsAndLongReferences) {
   WDrawing d = EmptyDrawing(600);
-  for (int i = 0; i < 40000; ++i) d.entities.push_back(WLine{.start_x = double(i)});
-  for (int i = 0; i < 30000; ++i) d.entities.push_back(WEnko{.dHankei = double(i)});
+  for (int i = 0; i < 40000; ++i)
+    d.entities.push_back(WLine{.start_x = double(i)});
+  for (int i = 0; i < 30000; ++i)
+    d.entities.push_back(WEnko{.dHankei = double(i)});
   const auto bytes = WriteJww(d);
   TJwwData doc;
   ASSERT_TRUE(LoadBytes(doc, bytes));
@@ -270,7 +275,8 @@ TEST(JwwEntityRead, AnnouncedCountBeyondTheData) {
   EXPECT_EQ(doc.EntEnkoN, 1);
   EXPECT_LE(doc.EntNo.size(), cut.size());
   ExpectOrder(doc, {{1, 0}, {2, 0}, {1, 1}});
-  for (size_t i = 3; i < doc.EntNo.size(); ++i) EXPECT_EQ(doc.EntNo[i].EntType, 0);
+  for (size_t i = 3; i < doc.EntNo.size(); ++i)
+    EXPECT_EQ(doc.EntNo[i].EntType, 0);
 }
 
 // An object whose data ends right after its tag is dropped with no order entry; one that ends
@@ -368,7 +374,8 @@ TEST(JwwEntityRead, ClassesCarryAcrossDefinitions) {
 TEST(JwwEntityRead, PreviewReadStopsAfterItsBudget) {
   ScopedTempDir dir;
   WDrawing d = EmptyDrawing(600);
-  for (int i = 0; i < 300; ++i) d.entities.push_back(WLine{.start_x = double(i)});
+  for (int i = 0; i < 300; ++i)
+    d.entities.push_back(WLine{.start_x = double(i)});
   d.blockDefs.push_back(WBlockDef{.nNumber = 1, .entities = {WLine{}}});
   d.header.EntCol[3].aPrtPenColor = 0x123456;
   ASSERT_TRUE(SaveJww(dir / "big.jww", d));

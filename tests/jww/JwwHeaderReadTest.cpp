@@ -40,7 +40,8 @@ WHeader DistinctHeader(int32_t version) {
     h.EntLay[i] = {v.I(), v.I(), name};
   }
   h.skipped56.fill(0xA5);
-  for (auto& s : h.lnSunpou) s = v.I();
+  for (auto& s : h.lnSunpou)
+    s = v.I();
   h.skipped4.fill(0x5A);
   h.nMaxDrawWid = v.I();
   h.DPPrtGenten_x = v.D();
@@ -80,12 +81,17 @@ WHeader DistinctHeader(int32_t version) {
   h.dDm22 = v.D();
   h.dMojiBG = v.D();
   h.nMojiBG = v.I();
-  for (auto& f : h.adFukusenSuuchi) f = v.D();
+  for (auto& f : h.adFukusenSuuchi)
+    f = v.D();
   h.dRyougawaFukusenTomeDe = v.D();
-  for (auto& c : h.EntCol) c = {v.I(), v.I(), v.I(), v.I(), v.D()};
-  for (auto& t : h.EntLtp1) t = {v.I(), v.I(), v.I(), v.I()};
-  for (auto& t : h.EntLtp2) t = {v.I(), v.I(), v.I(), v.I(), v.I()};
-  for (auto& t : h.EntLtp3) t = {v.I(), v.I(), v.I(), v.I()};
+  for (auto& c : h.EntCol)
+    c = {v.I(), v.I(), v.I(), v.I(), v.D()};
+  for (auto& t : h.EntLtp1)
+    t = {v.I(), v.I(), v.I(), v.I()};
+  for (auto& t : h.EntLtp2)
+    t = {v.I(), v.I(), v.I(), v.I(), v.I()};
+  for (auto& t : h.EntLtp3)
+    t = {v.I(), v.I(), v.I(), v.I()};
   h.nDrawGamenTen = v.I();
   h.nDrawPrtTen = v.I();
   h.nBitMapFirstDraw = v.I();
@@ -126,9 +132,11 @@ WHeader DistinctHeader(int32_t version) {
     t.anPrtTokushuSenPich = v.I();
     t.astrUDLTypeName = u"線種";
     t.anUDLTypeSegment = v.I();
-    for (auto& p : t.aadUDLTypePitch) p = v.D();
+    for (auto& p : t.aadUDLTypePitch)
+      p = v.D();
   }
-  for (auto& m : h.EntMoj) m = {v.D(), v.D(), v.D(), v.I()};
+  for (auto& m : h.EntMoj)
+    m = {v.D(), v.D(), v.D(), v.I()};
   h.dMojiSizeX = v.D();
   h.dMojiSizeY = v.D();
   h.dMojiKankaku = v.D();
@@ -137,8 +145,10 @@ WHeader DistinctHeader(int32_t version) {
   h.dMojiSeiriGyouKan = v.D();
   h.dMojiSeiriSuu = v.D();
   h.nMojiKijunZureOn = v.I();
-  for (auto& z : h.adMojiKijunZureX) z = v.D();
-  for (auto& z : h.adMojiKijunZureY) z = v.D();
+  for (auto& z : h.adMojiKijunZureX)
+    z = v.D();
+  for (auto& z : h.adMojiKijunZureY)
+    z = v.D();
   return h;
 }
 
@@ -215,7 +225,8 @@ void ExpectHeader(const TJwwData& doc, const WHeader& w) {
   EXPECT_EQ(h.dDm22, since(231, w.dDm22, 0.0));
   EXPECT_EQ(h.dMojiBG, since(231, w.dMojiBG, 0.0));
   EXPECT_EQ(h.nMojiBG, since(231, w.nMojiBG, 0));
-  for (int i = 0; i < 10; ++i) EXPECT_EQ(h.adFukusenSuuchi[i], w.adFukusenSuuchi[i]);
+  for (int i = 0; i < 10; ++i)
+    EXPECT_EQ(h.adFukusenSuuchi[i], w.adFukusenSuuchi[i]);
   EXPECT_EQ(h.dRyougawaFukusenTomeDe, w.dRyougawaFukusenTomeDe);
   ASSERT_EQ(doc.EntCol.size(), 10u);
   for (int c = 0; c < 10; ++c) {
@@ -345,9 +356,8 @@ TEST(JwwHeaderRead, SignatureAndVersionRange) {
     std::string id;
     bool accepted;
   };
-  const Case cases[] = {{219, "JwwData.", false}, {220, "JwwData.", true},
-                        {700, "JwwData.", true},  {701, "JwwData.", false},
-                        {-5, "JwwData.", false},  {600, "jwwData.", false},
+  const Case cases[] = {{219, "JwwData.", false}, {220, "JwwData.", true}, {700, "JwwData.", true},
+                        {701, "JwwData.", false}, {-5, "JwwData.", false}, {600, "jwwData.", false},
                         {600, "JwwData,", false}, {600, "JwwData", false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.id + " " + std::to_string(c.version));
@@ -381,10 +391,10 @@ TEST(JwwHeaderRead, WidthSettingDerivesHundredthUnits) {
     bool senHaba100;
     int32_t bak;
   };
-  const Case cases[] = {{-450, true, -50},  {-401, true, -1},   {-500, true, -100},
-                        {-250, true, 50},   {-201, true, 1},    {-300, true, 100},
-                        {-150, true, -100}, {-600, true, -100}, {-101, true, -100},
-                        {-100, false, -100}, {-1, false, -1},   {7, false, 7}};
+  const Case cases[] = {{-450, true, -50},   {-401, true, -1},   {-500, true, -100},
+                        {-250, true, 50},    {-201, true, 1},    {-300, true, 100},
+                        {-150, true, -100},  {-600, true, -100}, {-101, true, -100},
+                        {-100, false, -100}, {-1, false, -1},    {7, false, 7}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.nMaxDrawWid);
     WDrawing d = EmptyDrawing(600);

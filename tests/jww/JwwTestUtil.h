@@ -170,7 +170,8 @@ inline WDrawing RichDrawing(int32_t version) {
   d.blockDefs = {inner, outer};
   if (version >= 700) {
     std::vector<uint8_t> picture(3000);
-    for (size_t i = 0; i < picture.size(); ++i) picture[i] = static_cast<uint8_t>(i * 7);
+    for (size_t i = 0; i < picture.size(); ++i)
+      picture[i] = static_cast<uint8_t>(i * 7);
     d.images.push_back({u"写真.bmp.gz", GzipBytes(picture)});
     d.images.push_back({u"plan.png", picture});
   }

@@ -524,7 +524,9 @@ bool SaveJww(const std::filesystem::path& path, const WDrawing& d, const WOption
   return WriteFileBytes(path, WriteJww(d, options));
 }
 
-std::string ToCp932(const std::u16string& s) { return StrToCp932(s); }
+std::string ToCp932(const std::u16string& s) {
+  return StrToCp932(s);
+}
 
 std::vector<uint8_t> GzipBytes(const std::vector<uint8_t>& bytes) {
   z_stream zs{};
