@@ -23,7 +23,9 @@ QString Normalised(const std::u16string& faceName) {
   return out;
 }
 
-bool Installed(const QString& family) { return QFontDatabase::hasFamily(family); }
+bool Installed(const QString& family) {
+  return QFontDatabase::hasFamily(family);
+}
 
 // A Japanese-capable family that is installed, preferring the one asked for.
 QString JapaneseFamily(const QString& preferred) {
@@ -38,21 +40,21 @@ QString JapaneseFamily(const QString& preferred) {
 QString MapUncached(const std::u16string& faceName) {
   const QString n = Normalised(faceName);
   const bool mincho = n.contains(QStringLiteral("明朝")) || n.contains(QStringLiteral("mincho"));
-  const bool gothic = n.contains(QStringLiteral("ゴシック")) || n.contains(QStringLiteral("gothic")) ||
-                      n.contains(QStringLiteral("メイリオ")) || n.contains(QStringLiteral("meiryo"));
+  const bool gothic =
+      n.contains(QStringLiteral("ゴシック")) || n.contains(QStringLiteral("gothic")) ||
+      n.contains(QStringLiteral("メイリオ")) || n.contains(QStringLiteral("meiryo"));
   // "ＭＳ Ｐゴシック", "MS PMincho", "MS UI Gothic", Meiryo: proportional faces.
-  const bool proportional = n.startsWith(QStringLiteral("msp")) ||
-                            n.contains(QStringLiteral("pゴシック")) ||
-                            n.contains(QStringLiteral("p明朝")) ||
-                            n.contains(QStringLiteral("pgothic")) ||
-                            n.contains(QStringLiteral("pmincho")) ||
-                            n.startsWith(QStringLiteral("msui")) ||
-                            n.contains(QStringLiteral("メイリオ")) || n.contains(QStringLiteral("meiryo"));
+  const bool proportional =
+      n.startsWith(QStringLiteral("msp")) || n.contains(QStringLiteral("pゴシック")) ||
+      n.contains(QStringLiteral("p明朝")) || n.contains(QStringLiteral("pgothic")) ||
+      n.contains(QStringLiteral("pmincho")) || n.startsWith(QStringLiteral("msui")) ||
+      n.contains(QStringLiteral("メイリオ")) || n.contains(QStringLiteral("meiryo"));
   if (mincho) return JapaneseFamily(proportional ? kPMincho : kMincho);
   if (gothic || n.isEmpty()) return JapaneseFamily(proportional ? kPGothic : kGothic);
   // Any other name: the family itself when it is installed, else a Japanese gothic.
   QString family = QString::fromStdU16String(faceName);
-  while (family.startsWith(u'@')) family.remove(0, 1);
+  while (family.startsWith(u'@'))
+    family.remove(0, 1);
   if (Installed(family)) return family;
   return JapaneseFamily(kGothic);
 }

@@ -72,8 +72,8 @@ TEST(QtTextRenderer, JapaneseInkFillsItsCell) {
     p.end();
     const QRect ink = InkBox(img);
     ASSERT_FALSE(ink.isEmpty());
-    EXPECT_TRUE(QRect(49, 59, 102, 122).contains(ink)) << ink.x() << "," << ink.y() << " "
-                                                       << ink.width() << "x" << ink.height();
+    EXPECT_TRUE(QRect(49, 59, 102, 122).contains(ink))
+        << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
     // The glyph spreads over most of the cell, not a small box in a corner.
     EXPECT_GT(ink.width(), 75);
     EXPECT_GT(ink.height(), 75);
@@ -104,8 +104,8 @@ TEST(QtTextRenderer, EscapementTurnsTheCellAboutItsTopLeft) {
   p.end();
   const QRect ink = InkBox(img);
   ASSERT_FALSE(ink.isEmpty());
-  EXPECT_TRUE(QRect(199, 199, 102, 102).contains(ink)) << ink.x() << "," << ink.y() << " "
-                                                       << ink.width() << "x" << ink.height();
+  EXPECT_TRUE(QRect(199, 199, 102, 102).contains(ink))
+      << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
 }
 
 TEST(QtTextRenderer, FontsAreCachedByTheirParameters) {
