@@ -167,6 +167,11 @@ class TGraph1 {
   double VisiblePolyLength(int n, int& hidden) const;
   // The dot drawn for a polyline or polygon that is too small.
   void SmallShapeDot(int n);
+  int MarkerLine(const TDPoint& p, const TDPoint& q);
+  // Fills PolyW (or a circle) in the background colour, then gives the fill the pen colour back.
+  int BackgroundFill(bool circle, double x, double y, double r);
+  // Walks the pattern along the chords of a flattened arc; 1 when every chord was outside.
+  int WalkArcChords(int lay, int typ, const std::vector<TDPoint>& pts);
 };
 
 // Rounds a device coordinate to the nearest pixel, halves to even. The value must be finite and
