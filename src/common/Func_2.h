@@ -6,6 +6,7 @@
 // failures give an empty string, 0 or false.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -158,6 +159,12 @@ constexpr int kRoundCut = 2;
 double RoundDecimals(double x, int n, int mode);
 
 // Line-type bits (LtypeBitsToPattern):
+
+// Turns a line type's 32-bit dash pattern into dash and gap lengths: the shortest repeating unit
+// of the bits (16, 8, 4 or 2 bits when the pattern repeats, else all 32) is walked from its top
+// bit in runs of equal bits; a run of n set bits gives +pitch·n (a dash), a run of clear bits
+// -pitch·n (a gap). Returns the number of values stored (1 to 32).
+int LtypeBitsToPattern(std::uint32_t bits, std::array<double, 32>& values, double pitch);
 
 }  // namespace tavolex
 

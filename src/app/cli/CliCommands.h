@@ -1,0 +1,16 @@
+// The commands of tavolex-print.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tavolex::cli {
+
+void PrintUsage(std::ostream& out);
+
+// --info FILE...: one JSON object per file, one per line. Exit code 0 when every file loaded,
+// 1 when some did not, 2 when no file was named.
+int RunInfoCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err);
+
+}  // namespace tavolex::cli

@@ -1,0 +1,28 @@
+#include <filesystem>
+
+#include "app/cli/CliCommands.h"
+#include "app/cli/InfoJson.h"
+#include "jww/JwwInfo.h"
+#include "jww/JwwUnit.h"
+
+namespace tavolex::cli {
+
+int RunInfoCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err) {
+  if (files.empty()) {
+    err << "tavolex-print: --info needs at least one file\n";
+    return 2;
+  }
+  TJwwData jww;
+  bool allLoaded = true;
+  for (const std::string& file : files) {
+    const std::filesystem::path path(std::u8string(file.begin(), file.end()));
+    const TJwwInfo info = CollectJwwInfo(path, jww);
+    allLoaded = allLoaded && info.fileIn;
+    // Invalid UTF-8 in names is replaced rather than stopping the listing.
+    out << InfoToJson(info).dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
+        << "\n";
+  }
+  return allLoaded ? 0 : 1;
+}
+
+}  // namespace tavolex::cli

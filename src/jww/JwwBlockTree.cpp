@@ -1,0 +1,122 @@
+// The flattened tree of block inserts: one node per insert, with its placement in the drawing.
+#include <algorithm>
+#include <cmath>
+#include <unordered_map>
+
+#include "jww/JwwUnit.h"
+
+namespace tavolex {
+
+namespace {
+
+struct TLinear {
+  double a = 1.0;  // x from px
+  double b = 0.0;  // x from py
+  double c = 0.0;  // y from px
+  double d = 1.0;  // y from py
+};
+
+TLinear InsertLinear(const TEntJwwBlock& insert) {
+  const double th = insert.radKaitenKaku;
+  const double sx = insert.dBairitsuX;
+  const double sy = insert.dBairitsuY;
+  return TLinear{sx * std::cos(th), -sy * std::sin(th), sx * std::sin(th), sy * std::cos(th)};
+}
+
+// Where a node places its definition; kept apart from the node while the tree grows.
+struct TPlacement {
+  explicit TPlacement(const TEntJwwBlockTree& n)
+      : level(n.level), x(n.x), y(n.y), r1(n.r1), r2(n.r2), r3(n.r3), r4(n.r4) {}
+  int32_t level;
+  double x, y, r1, r2, r3, r4;
+};
+
+// The first definition with each number, as inserts find them.
+using TDefinitionIndex = std::unordered_map<uint32_t, int32_t>;
+
+TDefinitionIndex IndexDefinitions(const std::vector<TEntJwwBlockDef>& defs) {
+  TDefinitionIndex index;
+  index.reserve(defs.size());
+  for (size_t i = 0; i < defs.size(); ++i)
+    index.emplace(defs[i].nNumber, static_cast<int32_t>(i));
+  return index;
+}
+
+void AttachDefinition(TEntJwwBlockTree& node, std::vector<TEntJwwBlockDef>& defs,
+                      const TDefinitionIndex& index) {
+  const auto found = index.find(node.no);
+  if (found == index.end()) return;
+  node.defno = found->second;
+  TEntJwwBlockDef& def = defs[static_cast<size_t>(node.defno)];
+  node.name = def.strName;
+  def.ref_flag = true;
+}
+
+}  // namespace
+
+void TJwwData::MakeBlockTree() {
+  EntBlockTree.clear();
+  EntBlockTreeN = 0;
+  for (TEntJwwBlockDef& def : EntBlockDef) {
+    def.ref_flag = false;
+    def.ref_no = -1;
+  }
+  if (EntBlockN == 0) return;
+
+  const TDefinitionIndex index = IndexDefinitions(EntBlockDef);
+  EntBlockTree.reserve(EntBlock.size());
+  for (const TEntJwwBlock& insert : EntBlock) {
+    TEntJwwBlockTree& node = EntBlockTree.emplace_back();
+    node.att = insert.att;
+    node.level = 0;
+    node.parent = -1;
+    node.no = insert.nNumber;
+    node.x = insert.DPKijunTen_x;
+    node.y = insert.DPKijunTen_y;
+    const TLinear m = InsertLinear(insert);
+    node.r1 = m.a;
+    node.r2 = m.b;
+    node.r3 = m.c;
+    node.r4 = m.d;
+    AttachDefinition(node, EntBlockDef, index);
+  }
+
+  // Expand breadth first while appending. A definition that inserts itself, or a deep fan of
+  // inserts, stops at the depth and node limits; what was built is kept.
+  const size_t nodeLimit = static_cast<size_t>(kBlockTreeMaxNodes);
+  const size_t maxNodes = EntBlockTree.size() > nodeLimit ? EntBlockTree.size() : nodeLimit;
+  for (size_t k = 0; k < EntBlockTree.size() && EntBlockTree.size() < maxNodes; ++k) {
+    if (EntBlockTree[k].defno < 0 || EntBlockTree[k].level >= kBlockTreeMaxLevel) continue;
+    const TEntJwwBlockDef& def = EntBlockDef[static_cast<size_t>(EntBlockTree[k].defno)];
+    if (def.mBlockN <= 0) continue;
+    const TPlacement parent{EntBlockTree[k]};  // copied: the vector grows below
+    const size_t members = std::min(static_cast<size_t>(def.mBlockN), def.mBlock.size());
+    for (size_t l = 0; l < members && EntBlockTree.size() < maxNodes; ++l) {
+      const TEntJwwBlock& member = def.mBlock[l];
+      const TLinear m = InsertLinear(member);
+      TEntJwwBlockTree& node = EntBlockTree.emplace_back();
+      node.att = def.att;
+      node.level = parent.level + 1;
+      node.parent = static_cast<int32_t>(k);
+      node.no = member.nNumber;
+      const double px = member.DPKijunTen_x;
+      const double py = member.DPKijunTen_y;
+      node.x = parent.x + parent.r1 * px + parent.r2 * py;
+      node.y = parent.y + parent.r3 * px + parent.r4 * py;
+      node.r1 = parent.r1 * m.a + parent.r2 * m.c;
+      node.r2 = parent.r1 * m.b + parent.r2 * m.d;
+      node.r3 = parent.r3 * m.a + parent.r4 * m.c;
+      node.r4 = parent.r3 * m.b + parent.r4 * m.d;
+      AttachDefinition(node, EntBlockDef, index);
+    }
+  }
+  EntBlockTreeN = static_cast<int32_t>(EntBlockTree.size());
+
+  int32_t referenced = 0;
+  for (TEntJwwBlockDef& def : EntBlockDef) {
+    if (def.ref_flag) def.ref_no = referenced++;
+  }
+  EntBlockNum = referenced;
+}
+
+}  // namespace tavolex

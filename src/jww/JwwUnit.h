@@ -1,0 +1,135 @@
+// One Jw_cad drawing in memory and its reader.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "jww/jwwtype.h"
+
+namespace tavolex {
+
+class TJwwStream;
+struct TJwwLoadRun;
+
+// Limits of the flattened insert tree: a definition that inserts itself, or inserts another
+// many times over many levels, must not expand without end.
+constexpr int32_t kBlockTreeMaxLevel = 32;
+constexpr int32_t kBlockTreeMaxNodes = 200000;
+
+// Most bytes that one stored image may unpack to.
+constexpr uint64_t kBindImageMaxUnpacked = uint64_t{256} * 1024 * 1024;
+
+// The last part of a stored image name (behind any '/', '\\' or drive colon); empty when that
+// is "." or ".." or holds control characters. Stored images are only ever written, unpacked and
+// deleted under this name inside BindImageFolder.
+std::u16string BindImageLeafName(const std::u16string& stored);
+
+class TJwwData {
+ public:
+  TJwwData();   // Create: an empty document
+  ~TJwwData();  // Destroy
+  TJwwData(const TJwwData&) = delete;
+  TJwwData& operator=(const TJwwData&) = delete;
+
+  // Empties the document; BindImageFolder, BindImageExp and BindImageExr are kept.
+  void DataInit();
+  // Releases the block definitions' members, then DataInit.
+  void DataFree();
+
+  // True when the file starts with "JwwData." and a version from 220 to 700. Does not touch the
+  // document.
+  static bool FileCheck(const std::filesystem::path& FName);
+
+  // Loads the whole file. True when the header was read and the rest was read to its end without
+  // a failure outside single objects; the document holds what was read in either case.
+  bool FileIn(const std::filesystem::path& FName);
+  // As FileIn for a file already in memory; FName is what the text variables publish.
+  bool FileInBuffer(std::span<const uint8_t> data, const std::filesystem::path& FName);
+  // Reads header and at most ZMaxN object tags, for taking over a drawing's settings. Publishes
+  // nothing and reads no stored images.
+  bool FilePrevIn(const std::filesystem::path& FName, int ZMaxN);
+
+  // Rebuilds the flattened insert tree and the reference marks of the definitions.
+  void MakeBlockTree();
+
+  // The drawing's pens, line types and layer states into GAtt.
+  void FileColorSet();
+  void FileLtypeSet();
+  void SetGAttLayer();
+
+  // Stored images.
+  void BindImageInit();
+  void BindImageExplode(uint64_t maxUnpackedBytes = kBindImageMaxUnpacked);
+  void BindImageDeleteGzFile();
+  void BindImageDeleteNonGzFile();
+
+  // --- the header and the settings tables
+  TEntJwwHeader Enthd;
+  std::vector<TEntJwwLayerGroup> EntLgrp;    // 16, index = group
+  std::vector<TEntJwwLayer> EntLay;          // 256, index = group * 16 + layer
+  std::vector<TEntJwwColorNo> EntCol;        // 10: 0 background, 1..8 standard pens
+  std::vector<TEntJwwLineTypeNo> EntLtp1;    // line types 2..9
+  std::vector<TEntJwwRandomLineNo> EntLtp2;  // random lines 11..15
+  std::vector<TEntJwwLineTypeNo> EntLtp3;    // double-length types 16..19
+  std::vector<TEntJwwColorExNo> EntColS;     // SXF colours, 1..256 used
+  std::vector<TEntJwwLineTypeExNo> EntLtpS;  // SXF line types, 1..32 used
+  std::vector<TEntJwwMojiType> EntMoj;       // text types 1..10 at 0..9
+
+  // --- the drawing's entities
+  // Drawing order. Enthd.n1 keeps the announced count; the list itself is never longer than the
+  // file could hold, so walk it by its own size. Entries behind the ones read are empty (kind 0).
+  std::vector<TEntJwwNo> EntNo;
+  std::vector<TEntJwwLine> EntLine;
+  int32_t EntLineN = 0;
+  std::vector<TEntJwwEnko> EntEnko;
+  int32_t EntEnkoN = 0;
+  std::vector<TEntJwwTen> EntTen;
+  int32_t EntTenN = 0;
+  std::vector<TEntJwwMoji> EntMoji;
+  int32_t EntMojiN = 0;
+  std::vector<TEntJwwSunpo> EntSunpo;
+  int32_t EntSunpoN = 0;
+  std::vector<TEntJwwSolid> EntSolid;
+  int32_t EntSolidN = 0;
+  std::vector<TEntJwwBlock> EntBlock;
+  int32_t EntBlockN = 0;
+  std::vector<TEntJwwBlockDef> EntBlockDef;
+  int32_t EntBlockDefN = 0;
+  std::vector<TEntJwwBlockTree> EntBlockTree;
+  int32_t EntBlockTreeN = 0;
+  int32_t EntBlockNum = 0;  // definitions reached by some insert
+
+  // --- stored images
+  std::filesystem::path BindImageFolder;  // set by the owner
+  std::vector<TBindImageType> BindImage;
+  int32_t BindImageN = 0;
+  bool BindImageExp = false;  // write the stored images out while loading
+  bool BindImageExr = false;  // read through the image section while loading
+
+  int32_t FileOutOpt = 0;
+  int32_t FontNameN = 0;
+  std::vector<std::u16string> FontNames;
+  bool MojiEncode = false;  // some string of the file was stored in UTF-16
+
+  // Extents of the drawing, kept by the measuring code.
+  double myMinWx = 0.0;
+  double myMinWy = 0.0;
+  double myMaxWx = 0.0;
+  double myMaxWy = 0.0;
+
+ private:
+  bool LoadFromBuffer(std::span<const uint8_t> data, const std::filesystem::path& FName,
+                      TJwwLoadRun& run);
+  bool ReadJwwHeader(TJwwStream& s);
+  void PublishTextValues(const std::filesystem::path& FName) const;
+  bool ReadEntityList(TJwwStream& s, TJwwLoadRun& run);
+  bool ReadBlockDefs(TJwwStream& s, TJwwLoadRun& run);
+  bool ReadBindImages(TJwwStream& s);
+  void WriteBindImage(const TBindImageType& image, TJwwStream& s) const;
+};
+
+}  // namespace tavolex
