@@ -115,7 +115,7 @@ TEST_F(ExtentsTest, ArcSolidsByKind) {
   // A sector (kind 0) of radius 10 from 10° to 80° about (100, 100) reaches its centre.
   TEntJwwSolid s = Solid(100, 100, 10, 1, 0, kPi / 18, 7 * kPi / 18, 0, Attr(0, 0, 1, 101));
   build.Add(s);
-  Extents e = Measure(doc);
+  const Extents e = Measure(doc);
   EXPECT_NEAR(e.minx, 100, 1e-9);
   EXPECT_NEAR(e.miny, 100, 1e-9);
   EXPECT_NEAR(e.maxx, 100 + 10 * std::cos(kPi / 18), 1e-9);
@@ -128,13 +128,12 @@ TEST_F(ExtentsTest, ArcSolidsByKind) {
   doc.EntSolid[0].DPoint3_x = kPi / 2;
   doc.EntSolid[0].DPoint3_y = -1;
   ExpectExtents(Measure(doc), 100, 100, 110, 110, 1e-9);
-  // The same kinds on a style-111 solid add nothing of their own.
+  // The same kind on a style-111 solid adds no corner: only the arc from 45° to 90°, and the
+  // solid's first point (its centre), which seeds the box.
   doc.EntSolid[0].att.nPenStyle = 111;
   doc.EntSolid[0].DPoint2_y = kPi / 4;
   doc.EntSolid[0].DPoint3_x = kPi / 4;
-  e = Measure(doc);
-  EXPECT_NEAR(e.minx, 100, 1e-9);  // the arc from 45° to 90°
-  EXPECT_NEAR(e.miny, 100 + 10 * std::sin(kPi / 4), 1e-9);
+  ExpectExtents(Measure(doc), 100, 100, 100 + 10 * std::cos(kPi / 4), 110, 1e-9);
 }
 
 TEST_F(ExtentsTest, PlainSolidsMeasureFourCorners) {
@@ -157,8 +156,8 @@ TEST_F(ExtentsTest, NestedInsertsAreMeasuredAsTheirOwnNodes) {
   const int outer = build.Define(1);
   build.AddTo(outer, DocBuilder::Insert(2, 10, 0, 3, 3));
   build.Place(DocBuilder::Insert(1, 0, 500, 2, 2));
-  // Only the inner point is content: 500 + 2·(10 + 3·1, 0).
-  ExpectExtents(Measure(doc), 26 - 10, 500 - 10, 26 + 10, 500 + 10, 1e-9);
+  // The inner point lands at (0, 500) + 2·(10 + 3·1, 0); the outer insert point seeds the box.
+  ExpectExtents(Measure(doc), 0, 500, 26, 500, 1e-9);
 }
 
 TEST_F(ExtentsTest, InsertPointSeedsADrawingOfBlocksOnly) {
