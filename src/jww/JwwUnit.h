@@ -74,8 +74,8 @@ class TJwwData {
   // n3 points, n4 temporary points, n5 texts, n6 dimensions, n7 solids, n8 block inserts, and
   // n1a .. n7a the same inside block inserts.
   void GetElementNum(int lay1, int lay2, int& n1, int& n2, int& n3, int& n4, int& n5, int& n6,
-                     int& n7, int& n8, int& n1a, int& n2a, int& n3a, int& n4a, int& n5a,
-                     int& n6a, int& n7a) const;
+                     int& n7, int& n8, int& n1a, int& n2a, int& n3a, int& n4a, int& n5a, int& n6a,
+                     int& n7a) const;
 
   // ---- Drawing onto GGraph with GAtt -------------------------------------------------------
   // dsporder 0 stored order, 1 layer order, 2 reverse layer order; lay1/lay2 group and layer
@@ -88,8 +88,8 @@ class TJwwData {
                    double bx, double by, double b1, double b2, double b3, double b4);
   void GLDrawEnko2(bool dispmode, uint32_t dcol, const TEntJwwEnko& e, bool lf, double sc,
                    double bx, double by, double b1, double b2, double b3, double b4);
-  void GLDrawTen2(bool dispmode, uint32_t dcol, const TEntJwwTen& e, bool lf, double sc,
-                  double bx, double by, double b1, double b2, double b3, double b4);
+  void GLDrawTen2(bool dispmode, uint32_t dcol, const TEntJwwTen& e, bool lf, double sc, double bx,
+                  double by, double b1, double b2, double b3, double b4);
   void GLDrawSolid2(bool dispmode, uint32_t dcol, const TEntJwwSolid& e, bool lf, double sc,
                     double bx, double by, double b1, double b2, double b3, double b4);
   void GLDrawImage2(bool dispmode, uint32_t dcol, const TEntJwwMoji& e, bool lf, double sc,

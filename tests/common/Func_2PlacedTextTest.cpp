@@ -105,7 +105,7 @@ TEST(DimValueTextTest, SeparatorsDecimalsAndZeros) {
   EXPECT_EQ(DimValue(Decimals(2) | 0x0040 | 0x0080, 2000), u"2,000.00");
   EXPECT_EQ(DimValue(Decimals(2) | 0x0040, 1234567.8), u"1,234,567.8");
   EXPECT_EQ(DimValue(Decimals(2) | 0x0040, 999), u"999");
-  EXPECT_EQ(DimValue(Decimals(2), 1234.5), u"1234.5");  // general form, no separators
+  EXPECT_EQ(DimValue(Decimals(2), 1234.5), u"1234.5");     // general form, no separators
   EXPECT_EQ(DimValue(Decimals(4), 1.0 / 3.0), u"0.3333");  // rounded, general form
   EXPECT_EQ(DimValue(0, 2.0 / 3.0), u"1");
 }
