@@ -1,0 +1,95 @@
+#include "app/AppFolders.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <system_error>
+
+#include "common/Func_2.h"
+
+namespace tavolex {
+
+namespace {
+
+std::filesystem::path WithSeparator(std::filesystem::path folder) {
+  folder /= "";
+  return folder;
+}
+
+}  // namespace
+
+std::filesystem::path ProgramFile(const char* argv0) {
+  std::error_code ec;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (!ec && !self.empty()) return self;
+  if (argv0 == nullptr || *argv0 == '\0') return std::filesystem::current_path(ec) / "tavolex";
+  return std::filesystem::absolute(argv0, ec);
+}
+
+std::filesystem::path UserConfigFolder() {
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  if (xdg != nullptr && *xdg == '/') return std::filesystem::path(xdg) / "tavolex";
+  const char* home = std::getenv("HOME");
+  if (home != nullptr && *home != '\0') return std::filesystem::path(home) / ".config" / "tavolex";
+  return std::filesystem::temp_directory_path() / "tavolex";
+}
+
+bool FolderWritable(const std::filesystem::path& folder) {
+  std::error_code ec;
+  if (!std::filesystem::is_directory(folder, ec)) return false;
+  const std::filesystem::path probe =
+      folder / (".tavolex-probe-" + std::to_string(static_cast<long>(getpid())));
+  {
+    std::ofstream out(probe, std::ios::binary);
+    if (!out) return false;
+  }
+  return std::filesystem::remove(probe, ec) && !ec;
+}
+
+TAppFolders ChooseAppFolders(const std::filesystem::path& programFile,
+                             const std::filesystem::path& userFolder) {
+  std::filesystem::path folder = programFile.parent_path();
+  if (!FolderWritable(folder)) {
+    std::error_code ec;
+    std::filesystem::create_directories(userFolder, ec);
+    folder = userFolder;
+  }
+  TAppFolders f;
+  f.AppFolder = WithSeparator(folder);
+  f.TempFolder = WithSeparator(folder / "TEMP");
+  f.SettingsFile = folder / "tavolex.dat";
+  return f;
+}
+
+void CreateTempFolder(const TAppFolders& folders) {
+  std::error_code ec;
+  std::filesystem::create_directories(folders.TempFolder, ec);
+}
+
+void RemoveTempFolder(const TAppFolders& folders) {
+  std::error_code ec;
+  if (std::filesystem::is_empty(folders.TempFolder, ec) && !ec)
+    std::filesystem::remove(folders.TempFolder, ec);
+}
+
+int AddDrawingFiles(std::vector<std::u16string>& list, const std::vector<std::u16string>& names) {
+  int added = 0;
+  for (const std::u16string& name : names) {
+    if (name.empty() || ExtLower(name) != u".jww") continue;
+    const std::u16string key = LowerStr(name);
+    bool listed = false;
+    for (const std::u16string& entry : list) {
+      if (LowerStr(entry) == key) {
+        listed = true;
+        break;
+      }
+    }
+    if (listed || !FileExistsQ(name)) continue;
+    list.push_back(name);
+    ++added;
+  }
+  return added;
+}
+
+}  // namespace tavolex

@@ -1,0 +1,40 @@
+// Where the program keeps its own files: the automatic settings file and the work folder for
+// unpacked images. The program's own folder when it can be written to (a portable install);
+// otherwise a per-user folder.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tavolex {
+
+struct TAppFolders {
+  std::filesystem::path AppFolder;     // ends with a separator
+  std::filesystem::path TempFolder;    // AppFolder + "TEMP", ends with a separator
+  std::filesystem::path SettingsFile;  // the automatic settings file, AppFolder + "tavolex.dat"
+};
+
+// The running program's file (from the system where it tells, else argv0 made absolute).
+std::filesystem::path ProgramFile(const char* argv0);
+
+// The per-user folder: $XDG_CONFIG_HOME/tavolex, else $HOME/.config/tavolex.
+std::filesystem::path UserConfigFolder();
+
+// Whether a file can be created and removed in the folder.
+bool FolderWritable(const std::filesystem::path& folder);
+
+// The program's folder when writable, else userFolder (created when missing).
+TAppFolders ChooseAppFolders(const std::filesystem::path& programFile,
+                             const std::filesystem::path& userFolder);
+
+// Creates TempFolder; a failure is ignored (images then cannot be unpacked, nothing else).
+void CreateTempFolder(const TAppFolders& folders);
+// Removes TempFolder when it is empty; a failure is ignored.
+void RemoveTempFolder(const TAppFolders& folders);
+
+// Adds every name that is a ".jww" file (extension in any case), exists and is not listed yet
+// (compared without regard to case, as the list does) to the list. Returns the number added.
+int AddDrawingFiles(std::vector<std::u16string>& list, const std::vector<std::u16string>& names);
+
+}  // namespace tavolex

@@ -1,0 +1,280 @@
+#include "app/PrintDriver.h"
+
+#include <cmath>
+#include <numbers>
+
+#include "app/DosTime.h"
+#include "app/RefFile.h"
+#include "common/Func_2.h"
+#include "common/UnitVal.h"
+#include "graphics/UnitGraAtt.h"
+
+namespace tavolex {
+
+namespace {
+
+constexpr double kPi = std::numbers::pi;
+
+// The position of group g in the print order, as the drawing traversal reads it.
+int OrderPosition(int g, int order) {
+  return order == 2 ? 15 - g : g;
+}
+
+bool UsableScale(double s) {
+  return std::isfinite(s) && s > 0.0;
+}
+
+}  // namespace
+
+TPagePlacement PlacePage(const TPrintSettings& s, const TPrintHeader& header, double minX,
+                         double minY, double maxX, double maxY, int pageWidthPx, int pageHeightPx,
+                         double pageWidthMm) {
+  TPagePlacement p;
+  double scale = 1.0;
+  double ox = 0.0;
+  double oy = 0.0;
+  if (s.PrnStyle == 0) {
+    // A damaged header scale would make the window infinite; it prints at 1 as a zero given
+    // scale does.
+    scale = UsableScale(header.dPrtBairitsu) ? header.dPrtBairitsu : 1.0;
+    ox = std::isfinite(header.DPPrtGenten_x) ? header.DPPrtGenten_x : 0.0;
+    oy = std::isfinite(header.DPPrtGenten_y) ? header.DPPrtGenten_y : 0.0;
+    const int turn = header.nPrtSet % 10;
+    p.rotation = turn == 1 ? -kPi / 2.0 : (turn == 2 ? kPi / 2.0 : 0.0);
+  } else {
+    scale = s.PrnScale > 0.0 ? s.PrnScale : 1.0;
+    ox = s.PrnOfstX;
+    oy = s.PrnOfstY;
+    p.rotation = -s.PrnAngle / 180.0 * kPi;
+  }
+  p.viewWidth = pageWidthPx;
+  p.viewHeight = pageHeightPx;
+  // Pixels per paper millimetre; a printer reporting no size is taken as 600 dpi.
+  const double pxPerMm = pageWidthMm > 0.0 ? p.viewWidth / pageWidthMm : 600.0 / 25.4;
+  double cx = ox;
+  double cy = oy;
+  if (s.PrnStyle == 1) {
+    const double w = std::fabs(maxX - minX) * 1.01;
+    const double h = std::fabs(maxY - minY) * 1.01;
+    cx = (minX + maxX) / 2.0 + ox;
+    cy = (minY + maxY) / 2.0 + oy;
+    if (w > 0.0 && h > 0.0) {
+      const double sx = p.viewWidth / w;
+      const double sy = p.viewHeight / h;
+      p.viewScale = sx < sy ? sx : sy;
+    } else {
+      // Extents without width or height cannot be fitted: magnification 1.
+      p.viewScale = pxPerMm;
+    }
+  } else {
+    p.viewScale = pxPerMm * scale;
+  }
+  if (!UsableScale(p.viewScale)) p.viewScale = pxPerMm;
+  p.minX = cx - 0.5 * p.viewWidth / p.viewScale;
+  p.maxX = cx + 0.5 * p.viewWidth / p.viewScale;
+  p.minY = cy - 0.5 * p.viewHeight / p.viewScale;
+  p.maxY = cy + 0.5 * p.viewHeight / p.viewScale;
+  return p;
+}
+
+void TPrintDriver::CopyTablesToAttributes() {
+  GAtt->SetDispHojo(s_.PrnHojo);
+  for (int i = 0; i < static_cast<int>(s_.PrnCol.size()); ++i) {
+    const TPrnColor& c = s_.PrnCol[i];
+    GAtt->SetAttrCol_(i, RgbToArgb(c.color), c.width, c.ten_r);
+  }
+  for (int i = 0; i < static_cast<int>(s_.PrnTyp.size()); ++i) {
+    const TPrnLtype& lt = s_.PrnTyp[i];
+    const int seg = LimitLtypeSeg(lt.seg);
+    GAtt->SetAttrTypamp_(i, lt.amp);
+    GAtt->SetAttrTypseg_(i, seg);
+    for (int pn = 0; pn < seg; ++pn)
+      GAtt->SetAttrTyppa1_(i, pn, lt.pa[pn]);
+    GAtt->SetAttrTypPit_(i);
+  }
+}
+
+TPrintRunResult TPrintDriver::Run(std::vector<std::u16string> list) {
+  TPrintRunResult result;
+  result_ = &result;
+  CopyTablesToAttributes();
+  RefFileOpen(AppFolder);
+  if (s_.PrnRen2 == 1) {
+    if (printer_.PrnTitle(u"Tavolex 印刷")) {
+      pageOpen_ = true;
+    } else {
+      result.printerFailed = true;
+    }
+  }
+  bool printed = false;
+  const int count = static_cast<int>(list.size());
+  for (int i = 0; i < count; ++i) {
+    if (EscPressed && EscPressed()) {
+      result.aborted = true;
+      break;
+    }
+    const std::u16string& path = list[i];
+    if (path.empty() || !FileExistsQ(path) || !doc_.FileCheck(path)) {
+      result.passedOver.push_back(path);
+      continue;
+    }
+    if (OnFileStart) OnFileStart(i, u"印刷中：" + path + u"　[ESC:中断]");
+    PrintFile(path, printed);
+    ++result.filesPrinted;
+    if (OnFileEnd) OnFileEnd(i);
+  }
+  if (s_.PrnRen2 == 1 && pageOpen_) {
+    if (!printer_.PrnEndDoc()) result.printerFailed = true;
+    pageOpen_ = false;
+  }
+  doc_.JwwDataFree();
+  result.status =
+      result.aborted ? u"[Esc]キーを押しましたので印刷を途中終了します。" : u"印刷終了しました。";
+  result_ = nullptr;
+  return result;
+}
+
+void TPrintDriver::PrintFile(const std::u16string& FName, bool& Printed) {
+  zfile = FName;
+  zfold = FolderOf(FName);
+  ztime = FileDosTime(PathFromStr(FName));
+  ZuFileTime = DosToDateTime(ztime);
+
+  doc_.JwwDataFree();
+  doc_.FileIn(FName);
+  doc_.BindImageExplode();
+  if (s_.PrnColor == 0) doc_.FileColorSet();
+  if (s_.PrnLtype == 0) doc_.FileLtypeSet();
+  doc_.SetGAttLayer();
+  double minX = 0.0;
+  double minY = 0.0;
+  double maxX = 0.0;
+  double maxY = 0.0;
+  doc_.GetMinMaxZahyo(minX, minY, maxX, maxY);
+
+  AdjustDisplayOnlyLayers();
+  const TPagePlacement place =
+      PlacePage(s_, doc_.PrintHeader(), minX, minY, maxX, maxY, printer_.PageWidthPx(),
+                printer_.PageHeightPx(), PrnPageWmm(printer_));
+  SetPrintColours();
+  ViewWidth = place.viewWidth;
+  ViewHeight = place.viewHeight;
+  ViewScale = place.viewScale;
+  ViewMinX = place.minX;
+  ViewMinY = place.minY;
+  ViewMaxX = place.maxX;
+  ViewMaxY = place.maxY;
+
+  title_ = u"Tavolex_" + FileNameOf(FName);
+  if (s_.PrnRen1 == 0) {
+    PrintSinglePage(Printed, place.rotation);
+  } else {
+    PrintGroupPages(Printed, place.rotation);
+  }
+}
+
+void TPrintDriver::AdjustDisplayOnlyLayers() {
+  if (s_.PrnDOLay == 0) {
+    for (int g = 0; g < 16; ++g) {
+      const int gs = doc_.GroupState(g);
+      for (int l = 0; l < 16; ++l) {
+        const int n = g * 16 + l;
+        if (gs == 1 || (gs != 0 && doc_.LayerState(n) == 1)) GAtt->SetAttrLayer(n, 3);
+      }
+    }
+  } else if (s_.PrnDOLay == 1) {
+    GAtt->SetGrayColor(RgbToArgb(doc_.DisplayOnlyPrintColor()));
+  } else if (s_.PrnDOLay == 2) {
+    GAtt->SetGrayColor(RgbToArgb(static_cast<uint32_t>(s_.PrnDOLCol)));
+  } else {
+    for (int g = 0; g < 16; ++g) {
+      if (doc_.GroupState(g) == 0) continue;
+      for (int l = 0; l < 16; ++l) {
+        const int n = g * 16 + l;
+        if (doc_.LayerState(n) != 0) GAtt->SetAttrLayer(n, 1);
+      }
+    }
+  }
+}
+
+void TPrintDriver::SetPrintColours() {
+  const int sk0 = s_.PrnMono == 1 ? s_.PrnSikii0 : -1;
+  const int sk1 = s_.PrnWhite1 == 1 ? s_.PrnSikii1 : -1;
+  const int sk2 = s_.PrnWhite2 == 1 ? s_.PrnSikii2 : -1;
+  GAtt->SetPrintMode(true, sk0, sk1, sk2);
+}
+
+void TPrintDriver::PrintSinglePage(bool& Printed, double rot) {
+  if (doc_.CountElements(-1, -1) <= 0) return;
+  if (!BeginPage(title_, Printed)) return;
+  DrawOnPage(-1, rot);
+  EndPage(Printed);
+}
+
+long long TPrintDriver::GroupElements(int g) const {
+  long long sum = 0;
+  for (int l = 0; l < 16; ++l) {
+    if (GAtt->GetAttrLayerState(g * 16 + l) != 3) sum += doc_.CountElements(g, l);
+  }
+  return sum;
+}
+
+void TPrintDriver::PrintGroupPages(bool& Printed, double rot) {
+  const int order = s_.PrnOrder;
+  for (int q = 0; q < 16; ++q) {
+    const int g = order == 2 ? 15 - q : q;
+    const int gs = doc_.GroupState(g);
+    if (g + 1 == s_.PrnRenLG) continue;
+    if (s_.PrnRenLG == 17 && gs == 1) continue;
+    if (gs == 0) continue;
+    if (s_.PrnDOLay == 0 && gs == 1) continue;
+    if (GroupElements(g) == 0) continue;
+
+    if (!BeginPage(u"[" + IntStr(g) + u"]" + title_, Printed)) continue;
+    DrawOnPage(q, rot);
+    if (s_.PrnRenLG >= 1 && s_.PrnRenLG <= 16) {
+      const int c = s_.PrnRenLG - 1;
+      const int cs = doc_.GroupState(c);
+      if (cs != 0 && (cs != 1 || s_.PrnDOLay != 0)) DrawOnPage(OrderPosition(c, order), rot);
+    } else if (s_.PrnRenLG == 17 && s_.PrnDOLay > 0) {
+      for (int i = 0; i < 16; ++i) {
+        if (doc_.GroupState(i) == 1) DrawOnPage(OrderPosition(i, order), rot);
+      }
+    }
+    EndPage(Printed);
+  }
+}
+
+bool TPrintDriver::BeginPage(const std::u16string& title, bool Printed) {
+  if (s_.PrnRen2 == 0) {
+    if (!printer_.PrnTitle(title)) {
+      if (result_ != nullptr) result_->printerFailed = true;
+      return false;
+    }
+    pageOpen_ = true;
+    return true;
+  }
+  if (!pageOpen_) return false;
+  if (Printed && !printer_.PrnNewPage()) {
+    if (result_ != nullptr) result_->printerFailed = true;
+    return false;
+  }
+  return true;
+}
+
+void TPrintDriver::DrawOnPage(int lay1, double rot) {
+  Canvas* canvas = printer_.PageCanvas();
+  if (canvas == nullptr) return;
+  doc_.DrawPage(*canvas, s_.PrnOrder, lay1, rot);
+}
+
+void TPrintDriver::EndPage(bool& Printed) {
+  if (s_.PrnRen2 == 0) {
+    if (!printer_.PrnEndDoc() && result_ != nullptr) result_->printerFailed = true;
+    pageOpen_ = false;
+  }
+  Printed = true;
+  if (result_ != nullptr) ++result_->pagesPrinted;
+}
+
+}  // namespace tavolex

@@ -1,0 +1,59 @@
+// A printer that records documents, pages and titles instead of printing, for tests of the run.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/UnitPrint.h"
+
+namespace tavolex::test {
+
+class RecordingPrinter : public TPrinter {
+ public:
+  // A4 landscape at 600 dpi, the whole sheet printable, unless a test sets other sizes.
+  int dpi = 600;
+  int paperW = 7016;
+  int paperH = 4961;
+  int pageW = 7016;
+  int pageH = 4961;
+  // Set to make beginning a document fail.
+  bool refuseDocuments = false;
+  // The canvas handed out for pages; a canvas that draws nothing when left empty.
+  Canvas* canvas = nullptr;
+
+  // "begin:<title>", "page", "end" in call order (titles in UTF-8).
+  std::vector<std::string> events;
+
+  std::u16string PrnName() const override { return u"Recorder"; }
+  int PrnDpiX() const override { return dpi; }
+  int PrnDpiY() const override { return dpi; }
+  int PaperWidthPx() const override { return paperW; }
+  int PaperHeightPx() const override { return paperH; }
+  int PageWidthPx() const override { return pageW; }
+  int PageHeightPx() const override { return pageH; }
+  bool PrnTitle(const std::u16string& title) override;
+  bool PrnNewPage() override;
+  bool PrnEndDoc() override;
+  Canvas* PageCanvas() override;
+
+  bool documentOpen = false;
+
+ private:
+  class NullCanvas : public Canvas {
+   public:
+    void SetPen(uint32_t, int, PenStyle) override {}
+    void SetBrush(uint32_t, BrushStyle) override {}
+    void MoveTo(int, int) override {}
+    void LineTo(int, int) override {}
+    void FillPolygon(const TPointF*, int, uint32_t) override {}
+    void DrawChar(int, int, const std::u16string&, const CanvasFont&, uint32_t) override {}
+    bool PictureSize(const std::filesystem::path&, int&, int&) override { return false; }
+    bool DrawPicture(const std::filesystem::path&, const RectF&, const RectF&, double, double,
+                     double) override {
+      return false;
+    }
+  };
+  NullCanvas null_;
+};
+
+}  // namespace tavolex::test
