@@ -1,0 +1,211 @@
+#include "platform/QPainterCanvas.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QImageReader>
+#include <QPainter>
+#include <QPolygonF>
+#include <QRectF>
+
+#include <cmath>
+#include <vector>
+
+namespace tavolex {
+
+namespace {
+
+QString PathText(const std::filesystem::path& file) {
+  return QString::fromStdU16String(file.u16string());
+}
+
+bool Finite(const RectF& r) {
+  return std::isfinite(r.x) && std::isfinite(r.y) && std::isfinite(r.width) &&
+         std::isfinite(r.height);
+}
+
+Qt::PenStyle QtPenStyle(PenStyle style) {
+  switch (style) {
+    case PenStyle::Dash:
+      return Qt::DashLine;
+    case PenStyle::Dot:
+      return Qt::DotLine;
+    case PenStyle::DashDot:
+      return Qt::DashDotLine;
+    case PenStyle::DashDotDot:
+      return Qt::DashDotDotLine;
+    case PenStyle::Clear:
+      return Qt::NoPen;
+    case PenStyle::Solid:
+      break;
+  }
+  return Qt::SolidLine;
+}
+
+Qt::BrushStyle QtBrushStyle(BrushStyle style) {
+  switch (style) {
+    case BrushStyle::Solid:
+      return Qt::SolidPattern;
+    case BrushStyle::Horizontal:
+      return Qt::HorPattern;
+    case BrushStyle::Vertical:
+      return Qt::VerPattern;
+    case BrushStyle::ForwardDiagonal:
+      return Qt::FDiagPattern;
+    case BrushStyle::BackwardDiagonal:
+      return Qt::BDiagPattern;
+    case BrushStyle::Cross:
+      return Qt::CrossPattern;
+    case BrushStyle::DiagonalCross:
+      return Qt::DiagCrossPattern;
+    case BrushStyle::Clear:
+      break;
+  }
+  return Qt::NoBrush;
+}
+
+}  // namespace
+
+QColor ColorFromBgr(uint32_t bgr) {
+  return QColor(static_cast<int>(bgr & 0xFFu), static_cast<int>((bgr >> 8) & 0xFFu),
+                static_cast<int>((bgr >> 16) & 0xFFu));
+}
+
+QColor ColorFromArgb(uint32_t argb) {
+  return QColor(static_cast<int>((argb >> 16) & 0xFFu), static_cast<int>((argb >> 8) & 0xFFu),
+                static_cast<int>(argb & 0xFFu), static_cast<int>(argb >> 24));
+}
+
+QPainterCanvas::QPainterCanvas(QPainter* painter) : painter_(painter) {
+  pen_ = QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+  brush_ = QBrush(Qt::NoBrush);
+  if (painter_ != nullptr) painter_->setRenderHint(QPainter::Antialiasing, false);
+}
+
+// ---- Pen, brush, lines, fills ----------------------------------------------------------------
+
+void QPainterCanvas::SetPen(uint32_t color, int width, PenStyle style) {
+  // A one-pixel pen leaves out the last pixel of a line, as GDI's does, so that a dot drawn
+  // from x to x + 1 is one pixel; wider pens have round caps and joins.
+  const bool wide = width > 1;
+  pen_ = QPen(ColorFromBgr(color), wide ? width : 1, QtPenStyle(style),
+              wide ? Qt::RoundCap : Qt::FlatCap, wide ? Qt::RoundJoin : Qt::MiterJoin);
+}
+
+void QPainterCanvas::SetBrush(uint32_t color, BrushStyle style) {
+  brush_ = QBrush(ColorFromBgr(color), QtBrushStyle(style));
+}
+
+void QPainterCanvas::MoveTo(int x, int y) {
+  pos_ = QPoint(x, y);
+}
+
+void QPainterCanvas::LineTo(int x, int y) {
+  const QPoint to(x, y);
+  if (painter_ != nullptr && pen_.style() != Qt::NoPen) {
+    painter_->setPen(pen_);
+    if (to == pos_) {
+      // GDI draws nothing for an empty line; a round wide pen leaves its round end.
+      if (pen_.width() > 1) painter_->drawPoint(to);
+    } else {
+      painter_->drawLine(pos_, to);
+    }
+  }
+  pos_ = to;
+}
+
+void QPainterCanvas::FillPolygon(const TPointF* points, int count, uint32_t argb) {
+  if (painter_ == nullptr || points == nullptr || count < 3) return;
+  QPolygonF polygon;
+  polygon.reserve(count);
+  for (int i = 0; i < count; ++i) {
+    if (!std::isfinite(points[i].X) || !std::isfinite(points[i].Y)) return;
+    polygon.append(QPointF(points[i].X, points[i].Y));
+  }
+  painter_->save();
+  painter_->setPen(Qt::NoPen);
+  painter_->setBrush(QBrush(ColorFromArgb(argb)));
+  painter_->drawPolygon(polygon, Qt::OddEvenFill);
+  painter_->restore();
+}
+
+// ---- Pictures --------------------------------------------------------------------------------
+
+const QImage* QPainterCanvas::Picture(const std::filesystem::path& file) {
+  const QString name = PathText(file);
+  if (name != pictureName_ || picture_.isNull()) {
+    QImageReader reader(name);
+    reader.setAutoTransform(false);
+    picture_ = reader.read();
+    pictureName_ = name;
+  }
+  return picture_.isNull() ? nullptr : &picture_;
+}
+
+bool QPainterCanvas::PictureSize(const std::filesystem::path& file, int& width, int& height) {
+  QImageReader reader(PathText(file));
+  QSize size = reader.size();
+  if (!size.isValid()) {
+    const QImage* image = Picture(file);
+    if (image == nullptr) return false;
+    size = image->size();
+  }
+  width = size.width();
+  height = size.height();
+  return true;
+}
+
+bool QPainterCanvas::DrawPicture(const std::filesystem::path& file, const RectF& source,
+                                 const RectF& target, double angleDeg, double pivotX,
+                                 double pivotY) {
+  if (painter_ == nullptr || !Finite(source) || !Finite(target) || !std::isfinite(angleDeg) ||
+      !std::isfinite(pivotX) || !std::isfinite(pivotY)) {
+    return false;
+  }
+  const QImage* image = Picture(file);
+  if (image == nullptr) return false;
+  painter_->save();
+  painter_->setRenderHint(QPainter::SmoothPixmapTransform, true);
+  if (angleDeg != 0.0) {
+    painter_->translate(pivotX, pivotY);
+    painter_->rotate(angleDeg);
+    painter_->translate(-pivotX, -pivotY);
+  }
+  painter_->drawImage(QRectF(target.x, target.y, target.width, target.height), *image,
+                      QRectF(source.x, source.y, source.width, source.height));
+  painter_->restore();
+  return true;
+}
+
+// ---- Characters ------------------------------------------------------------------------------
+// A plain rendering of one character: the face as named, the cell height as the font's pixel
+// size, the half-width advance stretched to the cell width, turned by the escapement about the
+// cell's top-left corner.
+
+void QPainterCanvas::DrawChar(int x, int y, const std::u16string& ch, const CanvasFont& font,
+                              uint32_t color) {
+  if (painter_ == nullptr || ch.empty() || font.height <= 0) return;
+  std::u16string face = font.faceName;
+  while (!face.empty() && face.front() == u'@')
+    face.erase(face.begin());
+  QFont qfont(QString::fromStdU16String(face));
+  qfont.setPixelSize(font.height);
+  qfont.setWeight(font.weight >= 600 ? QFont::Bold : QFont::Normal);
+  qfont.setItalic(font.italic);
+  qfont.setUnderline(font.underline);
+  qfont.setStrikeOut(font.strikeOut);
+  const QString text = QString::fromStdU16String(ch);
+  const QFontMetrics metrics(qfont);
+  const int natural = metrics.horizontalAdvance(text);
+  const bool fullWidth = ch.size() > 1 || ch[0] > 0xFF;
+  const int wanted = fullWidth ? 2 * font.width : font.width;
+  painter_->save();
+  painter_->translate(x, y);
+  painter_->rotate(-font.escapement / 10.0);
+  if (natural > 0 && wanted > 0) painter_->scale(static_cast<double>(wanted) / natural, 1.0);
+  painter_->setPen(ColorFromBgr(color));
+  painter_->setFont(qfont);
+  painter_->drawText(0, metrics.ascent(), text);
+  painter_->restore();
+}
+
+}  // namespace tavolex
