@@ -6,25 +6,30 @@
 
 namespace tavolex {
 
-void JwwDataFree(TJwwData& JW) {
-  JW.BindImageDeleteGzFile();
-  JW.BindImageDeleteNonGzFile();
-  JW.DataFree();
-  JW.BindImageInit();
-}
-
 bool JwwPrintDocument::FileCheck(const std::u16string& FName) {
   return TJwwData::FileCheck(PathFromStr(FName));
 }
 
-void JwwPrintDocument::JwwDataFree() { tavolex::JwwDataFree(jww_); }
+void JwwPrintDocument::JwwDataFree() {
+  tavolex::JwwDataFree(jww_);
+}
 
-void JwwPrintDocument::FileIn(const std::u16string& FName) { jww_.FileIn(PathFromStr(FName)); }
+void JwwPrintDocument::FileIn(const std::u16string& FName) {
+  jww_.FileIn(PathFromStr(FName));
+}
 
-void JwwPrintDocument::BindImageExplode() { jww_.BindImageExplode(); }
-void JwwPrintDocument::FileColorSet() { jww_.FileColorSet(); }
-void JwwPrintDocument::FileLtypeSet() { jww_.FileLtypeSet(); }
-void JwwPrintDocument::SetGAttLayer() { jww_.SetGAttLayer(); }
+void JwwPrintDocument::BindImageExplode() {
+  jww_.BindImageExplode();
+}
+void JwwPrintDocument::FileColorSet() {
+  jww_.FileColorSet();
+}
+void JwwPrintDocument::FileLtypeSet() {
+  jww_.FileLtypeSet();
+}
+void JwwPrintDocument::SetGAttLayer() {
+  jww_.SetGAttLayer();
+}
 
 void JwwPrintDocument::GetMinMaxZahyo(double& minX, double& minY, double& maxX, double& maxY) {
   jww_.GetMinMaxZahyo();

@@ -21,13 +21,15 @@ PdfPrinter::PdfPrinter(const std::filesystem::path& target, bool targetIsFolder,
                        const TPaperOptions& options)
     : target_(target), folder_(targetIsFolder), options_(options), sheet_(SheetPixels(options)) {}
 
-PdfPrinter::~PdfPrinter() { CloseWriter(); }
+PdfPrinter::~PdfPrinter() {
+  CloseWriter();
+}
 
 bool PdfPrinter::OpenWriter(const std::filesystem::path& file, const std::u16string& title) {
   writer_ = std::make_unique<QPdfWriter>(QString::fromStdU16String(StrFromPath(file)));
   writer_->setResolution(options_.dpi);
-  writer_->setPageLayout(QPageLayout(QPageSize(options_.paper), options_.orientation,
-                                     QMarginsF(0, 0, 0, 0)));
+  writer_->setPageLayout(
+      QPageLayout(QPageSize(options_.paper), options_.orientation, QMarginsF(0, 0, 0, 0)));
   writer_->setTitle(QString::fromStdU16String(title));
   writer_->setCreator(QStringLiteral("Tavolex"));
   painter_ = std::make_unique<QPainter>();
@@ -65,7 +67,9 @@ bool PdfPrinter::PrnTitle(const std::u16string& title) {
   return true;
 }
 
-bool PdfPrinter::PrnNewPage() { return documentOpen_ && writer_ && writer_->newPage(); }
+bool PdfPrinter::PrnNewPage() {
+  return documentOpen_ && writer_ && writer_->newPage();
+}
 
 bool PdfPrinter::PrnEndDoc() {
   if (!documentOpen_) return false;
@@ -74,7 +78,9 @@ bool PdfPrinter::PrnEndDoc() {
   return folder_ ? CloseWriter() : true;
 }
 
-Canvas* PdfPrinter::PageCanvas() { return documentOpen_ ? canvas_.get() : nullptr; }
+Canvas* PdfPrinter::PageCanvas() {
+  return documentOpen_ ? canvas_.get() : nullptr;
+}
 
 bool PdfPrinter::Finish() {
   documentOpen_ = false;

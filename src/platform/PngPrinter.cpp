@@ -65,6 +65,8 @@ bool PngPrinter::PrnEndDoc() {
   return SavePage();
 }
 
-Canvas* PngPrinter::PageCanvas() { return documentOpen_ ? canvas_.get() : nullptr; }
+Canvas* PngPrinter::PageCanvas() {
+  return documentOpen_ ? canvas_.get() : nullptr;
+}
 
 }  // namespace tavolex

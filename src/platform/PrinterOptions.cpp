@@ -8,12 +8,13 @@ namespace tavolex {
 
 bool ParsePaperName(const std::string& name, QPageSize::PageSizeId& id) {
   std::string key;
-  for (char c : name) key.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+  for (char c : name)
+    key.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
   static const std::map<std::string, QPageSize::PageSizeId> kPapers = {
-      {"a0", QPageSize::A0},         {"a1", QPageSize::A1},       {"a2", QPageSize::A2},
-      {"a3", QPageSize::A3},         {"a4", QPageSize::A4},       {"a5", QPageSize::A5},
-      {"a6", QPageSize::A6},         {"b3", QPageSize::JisB3},    {"b4", QPageSize::JisB4},
-      {"b5", QPageSize::JisB5},      {"letter", QPageSize::Letter}, {"legal", QPageSize::Legal},
+      {"a0", QPageSize::A0},          {"a1", QPageSize::A1},         {"a2", QPageSize::A2},
+      {"a3", QPageSize::A3},          {"a4", QPageSize::A4},         {"a5", QPageSize::A5},
+      {"a6", QPageSize::A6},          {"b3", QPageSize::JisB3},      {"b4", QPageSize::JisB4},
+      {"b5", QPageSize::JisB5},       {"letter", QPageSize::Letter}, {"legal", QPageSize::Legal},
       {"tabloid", QPageSize::Tabloid}};
   const auto it = kPapers.find(key);
   if (it == kPapers.end()) return false;

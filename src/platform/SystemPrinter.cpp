@@ -6,7 +6,9 @@
 
 namespace tavolex {
 
-QStringList SystemPrinterNames() { return QPrinterInfo::availablePrinterNames(); }
+QStringList SystemPrinterNames() {
+  return QPrinterInfo::availablePrinterNames();
+}
 
 SystemPrinter::SystemPrinter(const QString& name) {
   const QPrinterInfo info =
@@ -26,8 +28,12 @@ std::u16string SystemPrinter::PrnName() const {
   return printer_->printerName().toStdU16String();
 }
 
-int SystemPrinter::PrnDpiX() const { return printer_->logicalDpiX(); }
-int SystemPrinter::PrnDpiY() const { return printer_->logicalDpiY(); }
+int SystemPrinter::PrnDpiX() const {
+  return printer_->logicalDpiX();
+}
+int SystemPrinter::PrnDpiY() const {
+  return printer_->logicalDpiY();
+}
 
 int SystemPrinter::PaperWidthPx() const {
   return static_cast<int>(printer_->paperRect(QPrinter::DevicePixel).width());
@@ -55,7 +61,9 @@ bool SystemPrinter::PrnTitle(const std::u16string& title) {
   return true;
 }
 
-bool SystemPrinter::PrnNewPage() { return documentOpen_ && printer_->newPage(); }
+bool SystemPrinter::PrnNewPage() {
+  return documentOpen_ && printer_->newPage();
+}
 
 bool SystemPrinter::PrnEndDoc() {
   if (!documentOpen_) return false;
@@ -66,6 +74,8 @@ bool SystemPrinter::PrnEndDoc() {
   return ok;
 }
 
-Canvas* SystemPrinter::PageCanvas() { return documentOpen_ ? canvas_.get() : nullptr; }
+Canvas* SystemPrinter::PageCanvas() {
+  return documentOpen_ ? canvas_.get() : nullptr;
+}
 
 }  // namespace tavolex

@@ -1,4 +1,6 @@
-// tavolex-print: the print run without a window. The first argument picks the command.
+// tavolex-print: the print run without a window.
+#include <QGuiApplication>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -7,14 +9,19 @@
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  if (args.empty() || args[0] == "--help" || args[0] == "-h") {
+  if (args.empty()) {
+    tavolex::cli::PrintUsage(std::cerr);
+    return 2;
+  }
+  if (args[0] == "--help" || args[0] == "-h") {
     tavolex::cli::PrintUsage(std::cout);
-    return args.empty() ? 2 : 0;
+    return 0;
   }
   if (args[0] == "--info") {
     return tavolex::cli::RunInfoCommand({args.begin() + 1, args.end()}, std::cout, std::cerr);
   }
-  std::cerr << "tavolex-print: unknown option " << args[0] << "\n";
-  tavolex::cli::PrintUsage(std::cerr);
-  return 2;
+  // Fonts and pictures need the GUI layer, but never a display.
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  QGuiApplication qt(argc, argv);
+  return tavolex::cli::RunPrintCommand(args, argv[0], std::cout, std::cerr);
 }
