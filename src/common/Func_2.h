@@ -144,6 +144,20 @@ std::uint32_t MakeArgb(int r, int g, int b);
 // ==== Further functions of this unit, declared by the parts that use them ======================
 // Text layout (TextWidth, TextPlace, RoundDecimals):
 
+// Length of s in drawing units, measured on its CP932 bytes: a double-byte character is full-width
+// (w), any other byte half-width (w/2); after every character but the last, sp (full-width) or
+// sp/2 (half-width). 0 for the empty string.
+double TextWidth(const std::u16string& s, double sp, double w);
+
+// Rounding modes of RoundDecimals.
+constexpr int kRoundHalfUp = 0;
+constexpr int kRoundUp = 1;
+constexpr int kRoundCut = 2;
+// x rounded to n decimals (n outside 1..9 counts as 0) by its magnitude, the sign kept: half up,
+// up (any fraction beyond 1e-10 of the last place) or cut off. A value that is not finite is
+// returned as it is.
+double RoundDecimals(double x, int n, int mode);
+
 // Line-type bits (LtypeBitsToPattern):
 
 // Turns a line type's 32-bit dash pattern into dash and gap lengths: the shortest repeating unit

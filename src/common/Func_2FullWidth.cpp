@@ -11,7 +11,7 @@ namespace {
 constexpr std::u16string_view kVoicedHalfPairs =
     u"ｳﾞｶﾞｷﾞｸﾞｹﾞｺﾞｻﾞｼﾞｽﾞｾﾞｿﾞﾀﾞﾁﾞﾂﾞﾃﾞﾄﾞﾊﾞﾋﾞﾌﾞﾍﾞﾎﾞﾊﾟﾋﾟﾌﾟﾍﾟﾎﾟ";
 constexpr std::u16string_view kVoicedFull = u"ヴガギグゲゴザジズゼゾダヂヅデドバビブベボパピプペポ";
-static_assert(kVoicedHalfPairs.size() == 2 * kVoicedFull.size());
+static_assert(kVoicedFull.size() == 26 && kVoicedHalfPairs.size() == 2 * kVoicedFull.size());
 
 // Full-width forms of U+FF61 .. U+FF9F, by position.
 constexpr std::u16string_view kKanaFull =

@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <ctime>
 #include <string_view>
 #include <vector>
 
+#include "common/Func_2.h"
 #include "graphics/TextCells.h"
 
 namespace tavolex {
@@ -224,24 +224,8 @@ bool FileNameWord(const std::u16string& digits, std::u16string& out) {
   return true;
 }
 
-// Shortest general form with up to 15 significant digits.
 std::u16string GeneralNumber(double v) {
-  if (!std::isfinite(v)) return {};
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%.15g", v);
-  std::string s = buf;
-  const std::size_t e = s.find('e');
-  if (e != std::string::npos) {
-    // 1e+20 -> 1E20, 1e-07 -> 1E-7
-    std::string mant = s.substr(0, e);
-    std::string exp = s.substr(e + 1);
-    const bool neg = !exp.empty() && exp[0] == '-';
-    if (!exp.empty() && (exp[0] == '+' || exp[0] == '-')) exp.erase(0, 1);
-    while (exp.size() > 1 && exp[0] == '0')
-      exp.erase(0, 1);
-    s = mant + "E" + (neg ? "-" : "") + exp;
-  }
-  return Widen(s);
+  return std::isfinite(v) ? FloatStr(v) : std::u16string();
 }
 
 double Round1(double v) {

@@ -122,10 +122,12 @@ bool TJwwData::ReadBindImages(TJwwStream& s) {
   for (int32_t i = 0; i < announced && !s.AtEnd(); ++i) {
     TBindImageType& image = BindImage.emplace_back();
     // A stored name never leaves the folder: only its last part is used.
-    image.Fname = BindImageLeafName(ReadJwwName(s, MojiEncode));
+    const std::u16string stored = ReadJwwName(s, MojiEncode);
+    image.Fname = BindImageLeafName(stored);
     s.ReadValue(image.Fsize);
     BindImageN = static_cast<int32_t>(BindImage.size());
-    if (image.Fsize <= 0) continue;
+    // An entry without a name stores no bytes; one whose name was refused still has them.
+    if (stored.empty() || image.Fsize <= 0) continue;
     if (BindImageExp && !image.Fname.empty()) {
       WriteBindImage(image, s);
     } else {

@@ -1,12 +1,13 @@
 #include "support/JwwWriter.h"
 
-#include <iconv.h>
 #include <zlib.h>
 
 #include <bit>
 #include <cstring>
 #include <fstream>
 #include <stdexcept>
+
+#include "common/Func_2.h"
 
 namespace tavolex::test {
 
@@ -524,33 +525,7 @@ bool SaveJww(const std::filesystem::path& path, const WDrawing& d, const WOption
 }
 
 std::string ToCp932(const std::u16string& s) {
-  if (s.empty()) return {};
-  iconv_t cd = iconv_open("CP932", "UTF-16LE");
-  if (cd == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("no CP932 converter");
-  std::string in(s.size() * 2, '\0');
-  for (size_t i = 0; i < s.size(); ++i) {
-    in[2 * i] = static_cast<char>(s[i] & 0xFF);
-    in[2 * i + 1] = static_cast<char>(s[i] >> 8);
-  }
-  std::string out(s.size() * 2 + 4, '\0');
-  char* inPtr = in.data();
-  size_t inLeft = in.size();
-  char* outPtr = out.data();
-  size_t outLeft = out.size();
-  while (inLeft > 0) {
-    if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1)) break;
-    // A character without a CP932 form: write '?' and step over its UTF-16 unit(s).
-    const auto unit = static_cast<uint16_t>(static_cast<uint8_t>(inPtr[0]) |
-                                            (static_cast<uint8_t>(inPtr[1]) << 8));
-    const size_t step = (unit >= 0xD800 && unit < 0xDC00 && inLeft >= 4) ? 4 : 2;
-    inPtr += step;
-    inLeft -= step;
-    *outPtr++ = '?';
-    --outLeft;
-  }
-  iconv_close(cd);
-  out.resize(out.size() - outLeft);
-  return out;
+  return StrToCp932(s);
 }
 
 std::vector<uint8_t> GzipBytes(const std::vector<uint8_t>& bytes) {

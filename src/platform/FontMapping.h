@@ -1,0 +1,19 @@
+// Face names of the drawings (Windows Japanese fonts such as "ＭＳ ゴシック" or "MS Mincho") mapped
+// to installed families, with Japanese-capable fallbacks so that no character prints as a box.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <string>
+
+namespace tavolex {
+
+// The installed family used for a face name. Leading "@" (vertical writing) are ignored: the
+// engine turns the characters itself.
+QString MapFaceName(const std::u16string& faceName);
+
+// The families tried in order for a face name: the mapped one, then Japanese fonts.
+QStringList FontFamiliesFor(const std::u16string& faceName);
+
+}  // namespace tavolex

@@ -1,0 +1,42 @@
+// Draws one character of the engine's text into its cell with QPainter: the glyph is scaled so
+// that the font's ascent + descent fills the cell height and its advance the cell width, then
+// turned by the escapement about the cell's top-left corner.
+#pragma once
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
+#include <QString>
+
+#include <cstdint>
+#include <string>
+
+#include "graphics/Canvas.h"
+
+class QPainter;
+
+namespace tavolex {
+
+class QtTextRenderer {
+ public:
+  void DrawChar(QPainter& painter, int x, int y, const std::u16string& ch, const CanvasFont& font,
+                uint32_t color);
+
+  // Fonts made so far (one per face, height and style).
+  int CachedFonts() const { return static_cast<int>(fonts_.size()); }
+
+ private:
+  struct FontEntry {
+    QFont font;
+    QFontMetricsF metrics;
+    double ascent = 0.0;
+    double cellHeight = 0.0;  // ascent + descent at the font's pixel size
+  };
+
+  const FontEntry& Entry(const CanvasFont& f);
+
+  QHash<QString, FontEntry> fonts_;
+  QString key_;  // reused buffer for cache keys
+};
+
+}  // namespace tavolex
