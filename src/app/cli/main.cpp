@@ -7,6 +7,17 @@
 
 #include "app/cli/CliCommands.h"
 
+namespace {
+
+// Qt's notes about the desktop session (no runtime folder on a server) are not the user's concern.
+void FilterQtMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+  if (type == QtDebugMsg || type == QtInfoMsg) return;
+  if (text.startsWith(QStringLiteral("QStandardPaths:"))) return;
+  std::cerr << text.toStdString() << "\n";
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   if (args.empty()) {
@@ -22,6 +33,7 @@ int main(int argc, char** argv) {
   }
   // Fonts and pictures need the GUI layer, but never a display.
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  qInstallMessageHandler(FilterQtMessages);
   QGuiApplication qt(argc, argv);
   return tavolex::cli::RunPrintCommand(args, argv[0], std::cout, std::cerr);
 }
