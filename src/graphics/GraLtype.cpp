@@ -33,7 +33,16 @@ LinePattern LoadPattern(int typ) {
   if (GAtt == nullptr) return p;
   p.n = std::clamp(GAtt->GetAttrTyppat(typ, p.pat), 0, kMaxPattern);
   if (p.n == 0) return p;
-  p.pitch = GAtt->GetAttrTyppit(typ);
+  // The walk advances by the sum of the values per period, so that sum (not only the stored
+  // pitch) must be large enough; values that are not numbers make the type print solid.
+  double sum = 0.0;
+  for (int i = 0; i < p.n; ++i)
+    sum += std::fabs(p.pat[i]);
+  if (!std::isfinite(sum)) {
+    p.n = 0;
+    return p;
+  }
+  p.pitch = std::min(GAtt->GetAttrTyppit(typ), sum);
   p.amp = GAtt->GetAttrTypamp(typ);
   p.random = std::fabs(p.amp) >= kWalkEps;
   return p;
