@@ -2,7 +2,6 @@
 // canvas into a QImage: the cost of a printed page with pixels, fonts and fills.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -87,7 +86,8 @@ void BM_DrawQt600dpi(benchmark::State& state, const fs::path& file) {
       benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate);
 }
 
-void RegisterSamples() {
+// One benchmark per sample drawing.
+const bool kRegistered = [] {
   const fs::path folder(TAVOLEX_SAMPLES_DIR);
   std::error_code ec;
   std::vector<fs::path> files;
@@ -101,17 +101,8 @@ void RegisterSamples() {
     benchmark::RegisterBenchmark(name.c_str(), BM_DrawQt600dpi, file)
         ->Unit(benchmark::kMillisecond);
   }
-}
+  return true;
+}();
 
 }  // namespace
 }  // namespace tavolex
-
-int main(int argc, char** argv) {
-  QGuiApplication app(argc, argv);
-  tavolex::RegisterSamples();
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
