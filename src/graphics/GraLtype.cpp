@@ -13,13 +13,10 @@
 
 namespace tavolex {
 
-namespace {
-
-constexpr double kWalkEps = 1e-14;
 constexpr int kMaxPattern = 32;
 
-// A line type as the walk needs it.
-struct Pattern {
+// A line type as the walk needs it, read once per line or arc.
+struct LinePattern {
   std::array<double, kMaxPattern> pat{};
   int n = 0;
   double pitch = 0.0;
@@ -27,12 +24,25 @@ struct Pattern {
   bool random = false;
 };
 
-Pattern LoadPattern(int typ) {
-  Pattern p;
+namespace {
+
+constexpr double kWalkEps = 1e-14;
+
+LinePattern LoadPattern(int typ) {
+  LinePattern p;
   if (GAtt == nullptr) return p;
   p.n = std::clamp(GAtt->GetAttrTyppat(typ, p.pat), 0, kMaxPattern);
   if (p.n == 0) return p;
-  p.pitch = GAtt->GetAttrTyppit(typ);
+  // The walk advances by the sum of the values per period, so that sum (not only the stored
+  // pitch) must be large enough; values that are not numbers make the type print solid.
+  double sum = 0.0;
+  for (int i = 0; i < p.n; ++i)
+    sum += std::fabs(p.pat[i]);
+  if (!std::isfinite(sum)) {
+    p.n = 0;
+    return p;
+  }
+  p.pitch = std::min(GAtt->GetAttrTyppit(typ), sum);
   p.amp = GAtt->GetAttrTypamp(typ);
   p.random = std::fabs(p.amp) >= kWalkEps;
   return p;
@@ -40,7 +50,7 @@ Pattern LoadPattern(int typ) {
 
 // True when the pattern is too fine to show at this scale (or has no pattern at all): the line
 // then prints solid. A pitch that is not a number counts as too fine.
-bool PrintsSolid(const Pattern& p) {
+bool PrintsSolid(const LinePattern& p) {
   if (p.n == 0 || !(p.pitch * ViewScale > 2.0)) return true;
   double feature = 0.0;
   if (p.random) {
@@ -72,7 +82,11 @@ void TGraph1::GLSetDT() {
 }
 
 int TGraph1::GLLineDT(int lay, int typ, double x1, double y1, double x2, double y2) {
-  const Pattern p = LoadPattern(typ);
+  return WalkLineDT(LoadPattern(typ), lay, typ, x1, y1, x2, y2);
+}
+
+int TGraph1::WalkLineDT(const LinePattern& p, int lay, int typ, double x1, double y1, double x2,
+                        double y2) {
   if (PrintsSolid(p)) return GLLine(x1, y1, x2, y2);
   if (ClipLine(x1, y1, x2, y2, ViewMinX, ViewMinY, ViewMaxX, ViewMaxY) == 2) return kOutside;
   double dx1 = 0.0, dy1 = 0.0, dx2 = 0.0, dy2 = 0.0;
@@ -142,10 +156,11 @@ int TGraph1::GLLineDT(int lay, int typ, double x1, double y1, double x2, double 
   return kDrawn;
 }
 
-int TGraph1::WalkArcChords(int lay, int typ, const std::vector<TDPoint>& pts) {
+int TGraph1::WalkArcChords(const LinePattern& p, int lay, int typ,
+                           const std::vector<TDPoint>& pts) {
   int outside = 0;
   for (size_t i = 1; i < pts.size(); ++i) {
-    if (GLLineDT(lay, typ, pts[i - 1].X, pts[i - 1].Y, pts[i].X, pts[i].Y) == kOutside) {
+    if (WalkLineDT(p, lay, typ, pts[i - 1].X, pts[i - 1].Y, pts[i].X, pts[i].Y) == kOutside) {
       ++outside;
     }
   }
@@ -154,7 +169,7 @@ int TGraph1::WalkArcChords(int lay, int typ, const std::vector<TDPoint>& pts) {
 
 int TGraph1::GLEllipseArcDT(int lay, int typ, double cx, double cy, double r, double h, double a,
                             double sa, double da) {
-  const Pattern p = LoadPattern(typ);
+  const LinePattern p = LoadPattern(typ);
   if (p.n == 0 || !(p.pitch * ViewScale > 2.0)) return GLEllipseArc(cx, cy, r, h, a, sa, da);
   double arc = std::fabs(r * da);
   if (h > 1.0) arc *= h;
@@ -176,13 +191,13 @@ int TGraph1::GLEllipseArcDT(int lay, int typ, double cx, double cy, double r, do
     pts.push_back(EllipsePoint(cx, cy, r, h, a, t));
     t += step;
   }
-  return WalkArcChords(lay, typ, pts);
+  return WalkArcChords(p, lay, typ, pts);
 }
 
 int TGraph1::GLEllipseArcBLDT(int lay, int typ, double cx, double cy, double r, double h, double a,
                               double sa, double da, double bx, double by, double b1, double b2,
                               double b3, double b4, double sc) {
-  const Pattern p = LoadPattern(typ);
+  const LinePattern p = LoadPattern(typ);
   if (p.n == 0 || !(p.pitch * ViewScale > 2.0)) {
     return GLEllipseArcBL(cx, cy, r, h, a, sa, da, bx, by, b1, b2, b3, b4, sc);
   }
@@ -207,7 +222,7 @@ int TGraph1::GLEllipseArcBLDT(int lay, int typ, double cx, double cy, double r, 
     pts.push_back(BlockPoint(EllipsePoint(cx, cy, r, h, a, t), bl));
     t += step;
   }
-  return WalkArcChords(lay, typ, pts);
+  return WalkArcChords(p, lay, typ, pts);
 }
 
 }  // namespace tavolex

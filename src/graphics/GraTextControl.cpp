@@ -309,7 +309,9 @@ int TGraph1::GLAText3(double x1, double y1, double x2, double y2, double h, doub
   std::u16string text = s;
   ApplyTrailingMarkers(text, w, sp);
 
-  const TextVarResult var = ExpandTextVariable(text, CurrentTextVarTimes());
+  const TextVarResult var = MayBeTextVariable(text)
+                                ? ExpandTextVariable(text, CurrentTextVarTimes())
+                                : TextVarResult{false, text, 0};
   if (var.substituted) {
     if (var.dateDigit > 0) sp = DateDigitSpacing(var.text, var.dateDigit, w, sp);
     return GLAText2(x1, y1, ang, h, w, sp, Ftyp, f, var.text);

@@ -35,6 +35,8 @@ constexpr int kNothing = 3;
 // the print run points it at the program's work folder. Empty: the system's temporary folder.
 extern std::filesystem::path GraImageWorkFolder;
 
+struct LinePattern;
+
 class TGraph1 {
  public:
   explicit TGraph1(Canvas* Ca);  // Create
@@ -170,8 +172,11 @@ class TGraph1 {
   int MarkerLine(const TDPoint& p, const TDPoint& q);
   // Fills PolyW (or a circle) in the background colour, then gives the fill the pen colour back.
   int BackgroundFill(bool circle, double x, double y, double r);
+  // Walks a line type's pattern along one segment (GLLineDT with the pattern already read).
+  int WalkLineDT(const LinePattern& p, int lay, int typ, double x1, double y1, double x2,
+                 double y2);
   // Walks the pattern along the chords of a flattened arc; 1 when every chord was outside.
-  int WalkArcChords(int lay, int typ, const std::vector<TDPoint>& pts);
+  int WalkArcChords(const LinePattern& p, int lay, int typ, const std::vector<TDPoint>& pts);
 };
 
 // Rounds a device coordinate to the nearest pixel, halves to even. The value must be finite and

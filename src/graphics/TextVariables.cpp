@@ -392,6 +392,10 @@ std::u16string TakeDateSuffix(const std::u16string& s, int& digit) {
 
 }  // namespace
 
+bool MayBeTextVariable(const std::u16string& s) {
+  return s.size() >= 2 && IsPrefix(s[0]);
+}
+
 void SetTextVarTimeSource(TextVarTimeSource source) {
   gTimeSource = source;
 }

@@ -27,6 +27,10 @@ struct TextVarResult {
   int dateDigit = 0;         // 1..9 when a date name carried a digit that widens its spacing
 };
 
+// False when the text cannot be a variable name (every name begins with "$", "&", "%", "_" or
+// "="), so that ordinary texts skip the clock.
+bool MayBeTextVariable(const std::u16string& s);
+
 // Looks the whole text up as a variable name (exact, case-sensitive).
 TextVarResult ExpandTextVariable(const std::u16string& s, const TextVarTimes& times);
 

@@ -38,7 +38,7 @@ TDefinitionIndex IndexDefinitions(const std::vector<TEntJwwBlockDef>& defs) {
   TDefinitionIndex index;
   index.reserve(defs.size());
   for (size_t i = 0; i < defs.size(); ++i) {
-    const uint32_t number = defs[i].nNumber;  // a copy: the packed field may be misaligned
+    const uint32_t number = defs[i].nNumber;  // copied: a packed field binds to no reference
     index.emplace(number, static_cast<int32_t>(i));
   }
   return index;

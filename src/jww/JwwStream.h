@@ -26,7 +26,7 @@ class TJwwStream {
   // Copies up to n bytes into dst; returns how many arrived.
   size_t Read(void* dst, size_t n) {
     const size_t got = n <= Remaining() ? n : Remaining();
-    if (got > 0) std::memcpy(dst, pos_, got);  // empty data may come with a null pointer
+    if (got > 0) std::memcpy(dst, pos_, got);
     pos_ += got;
     return got;
   }

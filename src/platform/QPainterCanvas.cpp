@@ -1,7 +1,5 @@
 #include "platform/QPainterCanvas.h"
 
-#include <QFont>
-#include <QFontMetrics>
 #include <QImageReader>
 #include <QPainter>
 #include <QPolygonF>
@@ -177,35 +175,12 @@ bool QPainterCanvas::DrawPicture(const std::filesystem::path& file, const RectF&
 }
 
 // ---- Characters ------------------------------------------------------------------------------
-// A plain rendering of one character: the face as named, the cell height as the font's pixel
-// size, the half-width advance stretched to the cell width, turned by the escapement about the
-// cell's top-left corner.
+// The text renderer fills the cell with the glyph in a mapped Japanese font (fonts cached).
 
 void QPainterCanvas::DrawChar(int x, int y, const std::u16string& ch, const CanvasFont& font,
                               uint32_t color) {
-  if (painter_ == nullptr || ch.empty() || font.height <= 0) return;
-  std::u16string face = font.faceName;
-  while (!face.empty() && face.front() == u'@')
-    face.erase(face.begin());
-  QFont qfont(QString::fromStdU16String(face));
-  qfont.setPixelSize(font.height);
-  qfont.setWeight(font.weight >= 600 ? QFont::Bold : QFont::Normal);
-  qfont.setItalic(font.italic);
-  qfont.setUnderline(font.underline);
-  qfont.setStrikeOut(font.strikeOut);
-  const QString text = QString::fromStdU16String(ch);
-  const QFontMetrics metrics(qfont);
-  const int natural = metrics.horizontalAdvance(text);
-  const bool fullWidth = ch.size() > 1 || ch[0] > 0xFF;
-  const int wanted = fullWidth ? 2 * font.width : font.width;
-  painter_->save();
-  painter_->translate(x, y);
-  painter_->rotate(-font.escapement / 10.0);
-  if (natural > 0 && wanted > 0) painter_->scale(static_cast<double>(wanted) / natural, 1.0);
-  painter_->setPen(ColorFromBgr(color));
-  painter_->setFont(qfont);
-  painter_->drawText(0, metrics.ascent(), text);
-  painter_->restore();
+  if (painter_ == nullptr) return;
+  text_.DrawChar(*painter_, x, y, ch, font, color);
 }
 
 }  // namespace tavolex

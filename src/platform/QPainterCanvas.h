@@ -10,6 +10,7 @@
 #include <QString>
 
 #include "graphics/Canvas.h"
+#include "platform/QtTextRenderer.h"
 
 class QPainter;
 
@@ -41,6 +42,7 @@ class QPainterCanvas : public Canvas {
   QPoint pos_;
   QString pictureName_;
   QImage picture_;
+  QtTextRenderer text_;
 };
 
 // A Windows colour value 0x00BBGGRR as a Qt colour.

@@ -35,6 +35,17 @@ TEST(AnsiBytesToStrTest, InvalidBytesBecomeReplacementCharactersAndDecodingGoesO
   EXPECT_EQ(AnsiBytesToStr(Bytes({0x83, 0x20, 0x83, 0x65})), u"\uFFFD テ");
 }
 
+TEST(AnsiBytesToStrTest, EveryBytePairDecodesToAtMostTwoCharacters) {
+  // Whatever a damaged file holds, each byte gives at most one character.
+  for (int lead = 1; lead < 256; ++lead) {
+    for (int trail = 1; trail < 256; ++trail) {
+      const std::u16string s = AnsiBytesToStr(Bytes({lead, trail}));
+      ASSERT_GE(s.size(), 1u) << lead << " " << trail;
+      ASSERT_LE(s.size(), 2u) << lead << " " << trail;
+    }
+  }
+}
+
 TEST(AnsiBytesToStrTest, EndsAtTheFirstNulButCp932ToStrKeepsIt) {
   const std::string bytes = Bytes({'a', 'b', 0, 'c'});
   EXPECT_EQ(AnsiBytesToStr(bytes), u"ab");

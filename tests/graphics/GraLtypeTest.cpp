@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <numbers>
 
 #include "graphics/EngineFixture.h"
@@ -153,6 +154,24 @@ TEST_F(PatternTest, ArcSizeRulesAndOutside) {
   ASSERT_FALSE(segs.empty());
   EXPECT_EQ(segs.front().x1, 550);  // (10, 0) placed at ((10 + 100) / 2, 50 / 2)
   EXPECT_EQ(segs.front().y1, 250);
+}
+
+}  // namespace
+}  // namespace tavolex::test
+
+namespace tavolex::test {
+namespace {
+
+TEST_F(PatternTest, DamagedLineTypesPrintSolidInsteadOfHanging) {
+  // Values that do not add up to the stored period, or are not numbers, must not stall the walk.
+  SetLtype(2, {0, 0}, 0.5);
+  att.jwvTyp[1].pit = 10.0;
+  EXPECT_EQ(Walk(10, 10, 20, 10).size(), 1u);
+  SetLtype(2, {2, -1, 1});
+  att.jwvTyp[1].pa[2] = std::nan("");
+  att.jwvTyp[1].pit = 3.0;
+  EXPECT_EQ(Walk(10, 10, 20, 10).size(), 1u);
+  EXPECT_EQ(graph->GLEllipseArcDT(0, 2, 50, 25, 10, 1, 0, 0, kPi), kDrawn);
 }
 
 }  // namespace

@@ -41,7 +41,7 @@ class QPainterCanvasTest : public ::testing::Test {
   }
   void TearDown() override {
     graph.reset();
-    painter->end();
+    if (painter->isActive()) painter->end();
     GAtt = nullptr;
     if (!picture.empty()) fs::remove(picture);
   }
