@@ -1,7 +1,7 @@
 // Renders every drawing of a folder (default: the shared sample drawings) fitted onto an A3
 // landscape sheet at 150 dpi and writes one PNG per drawing, for people to look at.
 //
-//   render_samples [drawing folder] [output folder] [dpi]
+//   render_samples [drawing folder] [output folder] [dpi] [rotation in degrees, counter-clockwise]
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -60,7 +60,30 @@ void FitPage(const TJwwData& doc, double widthPx, double heightPx) {
   ViewMaxY = cy + 0.5 * heightPx / ViewScale;
 }
 
-bool Render(const fs::path& file, const fs::path& out, const fs::path& work, int dpi) {
+// The box of the four extents corners turned by rot about the origin.
+void TurnExtents(TJwwData& doc, double rot) {
+  if (rot == 0.0) return;
+  const double xs[] = {doc.myMinWx, doc.myMaxWx};
+  const double ys[] = {doc.myMinWy, doc.myMaxWy};
+  double minx = 1e300, miny = 1e300, maxx = -1e300, maxy = -1e300;
+  for (double x : xs) {
+    for (double y : ys) {
+      const double tx = RotateX(x, y, 0, 0, rot);
+      const double ty = RotateY(x, y, 0, 0, rot);
+      minx = std::min(minx, tx);
+      maxx = std::max(maxx, tx);
+      miny = std::min(miny, ty);
+      maxy = std::max(maxy, ty);
+    }
+  }
+  doc.myMinWx = minx;
+  doc.myMinWy = miny;
+  doc.myMaxWx = maxx;
+  doc.myMaxWy = maxy;
+}
+
+bool Render(const fs::path& file, const fs::path& out, const fs::path& work, int dpi,
+            double rotationDeg) {
   TgraAttribute att;
   GAtt = &att;
   att.SetDisplayMode(true);
@@ -77,6 +100,9 @@ bool Render(const fs::path& file, const fs::path& out, const fs::path& work, int
   doc.FileLtypeSet();
   doc.SetGAttLayer();
   doc.GetMinMaxZahyo();
+  // The whole drawing turns about the origin; fit the turned extents.
+  const double rot = rotationDeg * 3.14159265358979323846 / 180.0;
+  TurnExtents(doc, rot);
 
   const int widthPx = static_cast<int>(std::lround(kA3LongMm / 25.4 * dpi));
   const int heightPx = static_cast<int>(std::lround(kA3ShortMm / 25.4 * dpi));
@@ -90,7 +116,7 @@ bool Render(const fs::path& file, const fs::path& out, const fs::path& work, int
     TGraph1 graph(&canvas);
     GGraph = &graph;
     graph.G_Start();
-    doc.GLDrawALL3(0, -1, -1, true, true, false, 0.0);
+    doc.GLDrawALL3(0, -1, -1, true, true, false, rot);
     graph.G_End();
     GGraph = nullptr;
   }
@@ -113,6 +139,7 @@ int main(int argc, char** argv) {
   const fs::path folder = argc > 1 ? fs::path(argv[1]) : test::SamplesDir();
   const fs::path outFolder = argc > 2 ? fs::path(argv[2]) : fs::path("renders");
   const int dpi = argc > 3 ? std::clamp(std::atoi(argv[3]), 10, 1200) : 150;
+  const double rotationDeg = argc > 4 ? std::atof(argv[4]) : 0.0;
   std::error_code ec;
   fs::create_directories(outFolder, ec);
   const fs::path work = outFolder / "work";
@@ -122,7 +149,7 @@ int main(int argc, char** argv) {
   for (const fs::path& file : DrawingsIn(folder)) {
     std::string name = fs::relative(file, folder, ec).replace_extension(".png").string();
     std::replace(name.begin(), name.end(), '/', '_');
-    if (!Render(file, outFolder / name, work, dpi)) ++failures;
+    if (!Render(file, outFolder / name, work, dpi, rotationDeg)) ++failures;
   }
   fs::remove(work, ec);
   return failures == 0 ? 0 : 1;

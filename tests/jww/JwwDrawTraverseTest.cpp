@@ -175,6 +175,22 @@ TEST_F(TraverseTest, RotationTurnsTopLevelAndComposesWithBlockPlacement) {
   EXPECT_EQ(segments[1], (RecordedSegment{DevX(0), DevY(12), DevX(-2), DevY(12)}));
 }
 
+TEST_F(TraverseTest, TurnedUnevenlyScaledInsertUnderAPrintRotation) {
+  const int def = build.Define(1);
+  build.AddTo(def, Line(1, 0, 0, 1));
+  // Turned by 90° with scales 2 and 3 at (10, 0): (1, 0) lands at (10, 2), (0, 1) at (7, 0);
+  // then the whole drawing turns by 30° about the origin.
+  build.Place(DocBuilder::Insert(1, 10, 0, 2, 3, kPi / 2));
+  const double rot = kPi / 6;
+  DrawAll(0, -1, -1, true, true, false, rot);
+  const auto segments = canvas.Segments();
+  ASSERT_EQ(segments.size(), 1u);
+  const auto turnedX = [rot](double x, double y) { return x * std::cos(rot) - y * std::sin(rot); };
+  const auto turnedY = [rot](double x, double y) { return x * std::sin(rot) + y * std::cos(rot); };
+  EXPECT_EQ(segments[0], (RecordedSegment{DevX(turnedX(10, 2)), DevY(turnedY(10, 2)),
+                                          DevX(turnedX(7, 0)), DevY(turnedY(7, 0))}));
+}
+
 TEST_F(TraverseTest, GroupScaleOfTheTextOrTheInsertIsPublished) {
   doc.EntLgrp[4].adScale = 50;
   doc.EntLgrp[6].adScale = 20;
