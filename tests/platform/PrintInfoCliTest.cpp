@@ -69,6 +69,32 @@ TEST(PrintInfoCli, OneObjectPerFileAndExitCodeForFailures) {
   EXPECT_EQ(RunPrint("--info").exitCode, 2);
   fs::remove_all(dir);
 }
+
+TEST(PrintInfoCli, ExtentsAndElementCounts) {
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::temp_directory_path() / "tavolex-cli-measure";
+  fs::create_directories(dir);
+  test::WDrawing d;
+  test::WTen temporary{.start_x = -20, .start_y = 5};
+  temporary.bKariten = 1;
+  d.entities = {test::WLine{.start_x = 0, .start_y = 0, .end_x = 100, .end_y = 50},
+                test::WTen{.start_x = 30, .start_y = 70}, temporary};
+  ASSERT_TRUE(test::SaveJww(dir / "measure.jww", d));
+
+  const RunResult r = RunPrint("--info \"" + (dir / "measure.jww").string() + "\"");
+  EXPECT_EQ(r.exitCode, 0);
+  const auto info = nlohmann::json::parse(r.out);
+  EXPECT_EQ(info["extents"]["myMinWx"], -20.0);
+  EXPECT_EQ(info["extents"]["myMinWy"], 0.0);
+  EXPECT_EQ(info["extents"]["myMaxWx"], 100.0);
+  EXPECT_EQ(info["extents"]["myMaxWy"], 70.0);
+  EXPECT_EQ(info["elementNum"].size(), 15u);
+  EXPECT_EQ(info["elementNum"]["n1"], 1);
+  EXPECT_EQ(info["elementNum"]["n3"], 1);
+  EXPECT_EQ(info["elementNum"]["n4"], 1);
+  EXPECT_EQ(info["elementNum"]["n1a"], 0);
+  fs::remove_all(dir);
+}
 #endif
 
 }  // namespace
