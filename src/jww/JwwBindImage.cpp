@@ -121,12 +121,13 @@ bool TJwwData::ReadBindImages(TJwwStream& s) {
   BindImage.reserve(static_cast<size_t>(announced) < fits ? static_cast<size_t>(announced) : fits);
   for (int32_t i = 0; i < announced && !s.AtEnd(); ++i) {
     TBindImageType& image = BindImage.emplace_back();
-    // A stored name never leaves the folder: only its last part is used.
     const std::u16string stored = ReadJwwName(s, MojiEncode);
+    // A stored name never leaves the folder: only its last part is used.
     image.Fname = BindImageLeafName(stored);
     s.ReadValue(image.Fsize);
     BindImageN = static_cast<int32_t>(BindImage.size());
-    // An entry without a name stores no bytes; one whose name was refused still has them.
+    // Data follows only an entry with a name and a size. An entry whose name is unusable still
+    // has its data stepped over, so the entries behind it are read from the right place.
     if (stored.empty() || image.Fsize <= 0) continue;
     if (BindImageExp && !image.Fname.empty()) {
       WriteBindImage(image, s);

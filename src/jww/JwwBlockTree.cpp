@@ -37,8 +37,10 @@ using TDefinitionIndex = std::unordered_map<uint32_t, int32_t>;
 TDefinitionIndex IndexDefinitions(const std::vector<TEntJwwBlockDef>& defs) {
   TDefinitionIndex index;
   index.reserve(defs.size());
-  for (size_t i = 0; i < defs.size(); ++i)
-    index.emplace(defs[i].nNumber, static_cast<int32_t>(i));
+  for (size_t i = 0; i < defs.size(); ++i) {
+    const uint32_t number = defs[i].nNumber;  // copied: a packed field binds to no reference
+    index.emplace(number, static_cast<int32_t>(i));
+  }
   return index;
 }
 

@@ -107,8 +107,9 @@ bool ReadDimension(TJwwStream& s, int32_t version, TEntJwwSunpo& d, bool& mojiEn
 bool ReadSolid(TJwwStream& s, int32_t version, TEntJwwSolid& solid) {
   if (ReadFixed(s, &solid, kJwwSolidSize, version) == 0) return false;
   constexpr uint16_t kOwnColourPen = 10;
-  solid.Color = 0;
-  if (solid.att.nPenColor == kOwnColourPen) s.ReadValue(solid.Color);
+  uint32_t colour = 0;  // read apart: a packed field must not be bound to a reference
+  if (solid.att.nPenColor == kOwnColourPen) s.ReadValue(colour);
+  solid.Color = colour;
   return true;
 }
 

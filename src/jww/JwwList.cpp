@@ -45,6 +45,7 @@ bool ReadClassName(TJwwStream& s, std::string_view& name) {
   s.ReadValue(nameLength);
   if (nameLength >= kClassNameBuffer || s.Remaining() < nameLength) return false;
   name = std::string_view(reinterpret_cast<const char*>(s.Position()), nameLength);
+  name = name.substr(0, name.find('\0'));  // text ends at its first NUL
   s.Skip(nameLength);
   return true;
 }

@@ -16,6 +16,9 @@ constexpr int32_t kFirstStoredImageVersion = 700;
 
 // The whole file in memory; parsing from memory is much faster than many small reads.
 bool ReadWholeFile(const std::filesystem::path& name, std::vector<uint8_t>& bytes) {
+  // A folder opens too, with a size that means nothing.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(name, error)) return false;
   std::FILE* file = std::fopen(name.c_str(), "rb");
   if (file == nullptr) return false;
   bool ok = std::fseek(file, 0, SEEK_END) == 0;
@@ -63,30 +66,39 @@ size_t BoundedOrderLength(int64_t announced, const TJwwStream& s) {
 }  // namespace
 
 bool TJwwData::FileIn(const std::filesystem::path& FName) {
-  std::vector<uint8_t> bytes;
-  if (!ReadWholeFile(FName, bytes)) {
-    DataInit();
-    return false;
-  }
-  return FileInBuffer(bytes, FName);
+  TJwwLoadRun run;
+  return LoadFile(FName, run);
 }
 
 bool TJwwData::FileInBuffer(std::span<const uint8_t> data, const std::filesystem::path& FName) {
   TJwwLoadRun run;
-  return LoadFromBuffer(data, FName, run);
+  try {
+    return LoadFromBuffer(data, FName, run);
+  } catch (...) {
+    // Out of memory or a file-system error while writing images: what was read stays.
+    return false;
+  }
 }
 
 bool TJwwData::FilePrevIn(const std::filesystem::path& FName, int ZMaxN) {
-  std::vector<uint8_t> bytes;
-  if (!ReadWholeFile(FName, bytes)) {
-    DataInit();
-    return false;
-  }
   TJwwLoadRun run;
   run.publish = false;
   run.images = false;
   run.tagBudget = ZMaxN > 0 ? ZMaxN : 0;
-  return LoadFromBuffer(bytes, FName, run);
+  return LoadFile(FName, run);
+}
+
+bool TJwwData::LoadFile(const std::filesystem::path& FName, TJwwLoadRun& run) {
+  try {
+    std::vector<uint8_t> bytes;
+    if (!ReadWholeFile(FName, bytes)) {
+      DataInit();
+      return false;
+    }
+    return LoadFromBuffer(bytes, FName, run);
+  } catch (...) {
+    return false;
+  }
 }
 
 bool TJwwData::LoadFromBuffer(std::span<const uint8_t> data, const std::filesystem::path& FName,

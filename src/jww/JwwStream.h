@@ -26,7 +26,7 @@ class TJwwStream {
   // Copies up to n bytes into dst; returns how many arrived.
   size_t Read(void* dst, size_t n) {
     const size_t got = n <= Remaining() ? n : Remaining();
-    std::memcpy(dst, pos_, got);
+    if (got > 0) std::memcpy(dst, pos_, got);
     pos_ += got;
     return got;
   }

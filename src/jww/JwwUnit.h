@@ -122,6 +122,7 @@ class TJwwData {
   double myMaxWy = 0.0;
 
  private:
+  bool LoadFile(const std::filesystem::path& FName, TJwwLoadRun& run);
   bool LoadFromBuffer(std::span<const uint8_t> data, const std::filesystem::path& FName,
                       TJwwLoadRun& run);
   bool ReadJwwHeader(TJwwStream& s);

@@ -2,8 +2,9 @@
 //
 // The attribute block and the fixed-size entity records are byte images of their stored form:
 // packed, fields in file order, integer widths as stored. A record of that kind is filled from the
-// file with one copy. Do not take the address of a field of a packed record (it may be
-// misaligned); copy the value instead.
+// file with one copy. Do not take the address of a field of a packed record or bind it to a
+// reference (std::min, std::max, EXPECT_EQ, emplace…): it may be misaligned, and the sanitizer
+// build stops on that. Copy the value first (a unary + does it in an expression).
 #pragma once
 
 #include <array>

@@ -1,0 +1,42 @@
+// The options of a print run on the command line.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/PrintSettings.h"
+#include "platform/QtPrinters.h"
+
+namespace tavolex::cli {
+
+enum class OutputKind { None, Pdf, PdfFolder, Png, Printer };
+
+struct PrintOptions {
+  std::optional<std::filesystem::path> settingsFile;
+  // Each applies its change to the settings after the settings file is loaded.
+  std::vector<std::string> settingChanges;  // "--name=value" as given, applied in order
+  std::vector<std::string> files;           // drawings and folders
+  OutputKind output = OutputKind::None;
+  std::filesystem::path outputPath;
+  std::string printerName;
+  TPaperOptions paper;
+  bool listPrinters = false;
+  bool quiet = false;
+};
+
+// Reads the arguments after the program name. False with a message on err for a usage error.
+bool ParsePrintOptions(const std::vector<std::string>& args, PrintOptions& options,
+                       std::ostream& err);
+
+// Applies one setting option ("--style=fit", "--mono=20", ...) to the settings. False with a
+// message for an unknown option or a value out of its range.
+bool ApplySettingOption(const std::string& option, TPrintSettings& s, std::ostream& err);
+
+// The drawings to print: files as given, folders searched for ".jww" files (sorted, subfolders
+// included). Names that are neither stay in the list, so the run reports them as passed over.
+std::vector<std::u16string> CollectDrawings(const std::vector<std::string>& names);
+
+}  // namespace tavolex::cli

@@ -1,0 +1,90 @@
+#include <QFile>
+#include <QPdfWriter>
+
+#include "common/Func_2.h"
+#include "platform/QPainterCanvas.h"
+#include "platform/QtPrinters.h"
+
+namespace tavolex {
+
+namespace {
+
+// A name not given out before in this run: "name.pdf", "name (2).pdf", ...
+QString UniqueName(std::map<QString, int>& used, const QString& base, const QString& ext) {
+  const int n = ++used[base];
+  return n == 1 ? base + ext : QStringLiteral("%1 (%2)%3").arg(base).arg(n).arg(ext);
+}
+
+}  // namespace
+
+PdfPrinter::PdfPrinter(const std::filesystem::path& target, bool targetIsFolder,
+                       const TPaperOptions& options)
+    : target_(target), folder_(targetIsFolder), options_(options), sheet_(SheetPixels(options)) {}
+
+PdfPrinter::~PdfPrinter() {
+  CloseWriter();
+}
+
+bool PdfPrinter::OpenWriter(const std::filesystem::path& file, const std::u16string& title) {
+  writer_ = std::make_unique<QPdfWriter>(QString::fromStdU16String(StrFromPath(file)));
+  writer_->setResolution(options_.dpi);
+  writer_->setPageLayout(
+      QPageLayout(QPageSize(options_.paper), options_.orientation, QMarginsF(0, 0, 0, 0)));
+  writer_->setTitle(QString::fromStdU16String(title));
+  writer_->setCreator(QStringLiteral("Tavolex"));
+  painter_ = std::make_unique<QPainter>();
+  if (!painter_->begin(writer_.get())) {
+    painter_.reset();
+    writer_.reset();
+    return false;
+  }
+  canvas_ = std::make_unique<QPainterCanvas>(painter_.get());
+  files_.push_back(file);
+  return true;
+}
+
+bool PdfPrinter::CloseWriter() {
+  bool ok = true;
+  canvas_.reset();
+  if (painter_) ok = painter_->end();
+  painter_.reset();
+  writer_.reset();
+  return ok;
+}
+
+bool PdfPrinter::PrnTitle(const std::u16string& title) {
+  if (documentOpen_) return false;
+  if (folder_) {
+    const QString name = UniqueName(usedNames_, FileNameFromTitle(title), QStringLiteral(".pdf"));
+    if (!OpenWriter(target_ / PathFromStr(name.toStdU16String()), title)) return false;
+  } else if (!painter_) {
+    if (!OpenWriter(target_, title)) return false;
+  } else if (pageUsed_ && !writer_->newPage()) {
+    return false;
+  }
+  documentOpen_ = true;
+  pageUsed_ = true;
+  return true;
+}
+
+bool PdfPrinter::PrnNewPage() {
+  return documentOpen_ && writer_ && writer_->newPage();
+}
+
+bool PdfPrinter::PrnEndDoc() {
+  if (!documentOpen_) return false;
+  documentOpen_ = false;
+  // The one file of the run stays open for the next document.
+  return folder_ ? CloseWriter() : true;
+}
+
+Canvas* PdfPrinter::PageCanvas() {
+  return documentOpen_ ? canvas_.get() : nullptr;
+}
+
+bool PdfPrinter::Finish() {
+  documentOpen_ = false;
+  return CloseWriter();
+}
+
+}  // namespace tavolex

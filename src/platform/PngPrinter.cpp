@@ -1,0 +1,72 @@
+#include "common/Func_2.h"
+#include "platform/QPainterCanvas.h"
+#include "platform/QtPrinters.h"
+
+namespace tavolex {
+
+PngPrinter::PngPrinter(const std::filesystem::path& folder, const TPaperOptions& options)
+    : folder_(folder), options_(options), sheet_(SheetPixels(options)) {}
+
+PngPrinter::~PngPrinter() {
+  canvas_.reset();
+  if (painter_) painter_->end();
+}
+
+bool PngPrinter::StartPage() {
+  if (image_.size() != sheet_) {
+    image_ = QImage(sheet_, QImage::Format_RGB32);
+    if (image_.isNull()) return false;
+  }
+  image_.fill(Qt::white);
+  const int dotsPerMeter = static_cast<int>(options_.dpi / 0.0254 + 0.5);
+  image_.setDotsPerMeterX(dotsPerMeter);
+  image_.setDotsPerMeterY(dotsPerMeter);
+  painter_ = std::make_unique<QPainter>();
+  if (!painter_->begin(&image_)) {
+    painter_.reset();
+    return false;
+  }
+  canvas_ = std::make_unique<QPainterCanvas>(painter_.get());
+  ++pageNo_;
+  return true;
+}
+
+bool PngPrinter::SavePage() {
+  canvas_.reset();
+  if (!painter_) return false;
+  painter_->end();
+  painter_.reset();
+  QString base = QStringLiteral("%1-%2").arg(docName_).arg(pageNo_, 3, 10, QChar(u'0'));
+  const int n = ++usedNames_[base];
+  if (n > 1) base += QStringLiteral(" (%1)").arg(n);
+  const std::filesystem::path file = folder_ / PathFromStr((base + ".png").toStdU16String());
+  if (!image_.save(QString::fromStdU16String(StrFromPath(file)), "PNG")) return false;
+  files_.push_back(file);
+  return true;
+}
+
+bool PngPrinter::PrnTitle(const std::u16string& title) {
+  if (documentOpen_) return false;
+  docName_ = FileNameFromTitle(title);
+  pageNo_ = 0;
+  documentOpen_ = StartPage();
+  return documentOpen_;
+}
+
+bool PngPrinter::PrnNewPage() {
+  if (!documentOpen_) return false;
+  const bool saved = SavePage();
+  return StartPage() && saved;
+}
+
+bool PngPrinter::PrnEndDoc() {
+  if (!documentOpen_) return false;
+  documentOpen_ = false;
+  return SavePage();
+}
+
+Canvas* PngPrinter::PageCanvas() {
+  return documentOpen_ ? canvas_.get() : nullptr;
+}
+
+}  // namespace tavolex

@@ -1,0 +1,46 @@
+#include <QChar>
+#include <QString>
+#include <cctype>
+
+#include "platform/QtPrinters.h"
+
+namespace tavolex {
+
+bool ParsePaperName(const std::string& name, QPageSize::PageSizeId& id) {
+  std::string key;
+  for (char c : name)
+    key.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
+  static const std::map<std::string, QPageSize::PageSizeId> kPapers = {
+      {"a0", QPageSize::A0},          {"a1", QPageSize::A1},         {"a2", QPageSize::A2},
+      {"a3", QPageSize::A3},          {"a4", QPageSize::A4},         {"a5", QPageSize::A5},
+      {"a6", QPageSize::A6},          {"b3", QPageSize::JisB3},      {"b4", QPageSize::JisB4},
+      {"b5", QPageSize::JisB5},       {"letter", QPageSize::Letter}, {"legal", QPageSize::Legal},
+      {"tabloid", QPageSize::Tabloid}};
+  const auto it = kPapers.find(key);
+  if (it == kPapers.end()) return false;
+  id = it->second;
+  return true;
+}
+
+QString FileNameFromTitle(const std::u16string& title) {
+  QString name = QString::fromStdU16String(title);
+  for (QChar& c : name) {
+    const char16_t u = c.unicode();
+    if (u < 0x20 || u == '/' || u == '\\' || u == ':' || u == '*' || u == '?' || u == '"' ||
+        u == '<' || u == '>' || u == '|') {
+      c = QChar(u'_');
+    }
+  }
+  name = name.trimmed();
+  if (name.isEmpty() || name == "." || name == "..") name = "Tavolex";
+  return name;
+}
+
+QSize SheetPixels(const TPaperOptions& options) {
+  const QPageSize size(options.paper);
+  QSize px = size.sizePixels(options.dpi);
+  if (options.orientation == QPageLayout::Landscape) px.transpose();
+  return px;
+}
+
+}  // namespace tavolex

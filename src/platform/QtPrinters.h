@@ -1,0 +1,157 @@
+// The printers of the print run on Qt: the system's printers (CUPS, the Windows spooler), PDF
+// files and PNG pages.
+#pragma once
+
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QString>
+#include <QStringList>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/UnitPrint.h"
+
+class QPdfWriter;
+class QPrinter;
+
+namespace tavolex {
+
+class QPainterCanvas;
+
+// Sheet of the file printers: the whole sheet is printable.
+struct TPaperOptions {
+  QPageSize::PageSizeId paper = QPageSize::A3;
+  QPageLayout::Orientation orientation = QPageLayout::Landscape;
+  int dpi = 600;
+};
+
+// Paper names A0..A6, B3..B5 (JIS), Letter, Legal, Tabloid in any letter case.
+bool ParsePaperName(const std::string& name, QPageSize::PageSizeId& id);
+
+// A title made fit to be a file name: separators, controls and characters that file systems
+// refuse become "_"; never empty, never "." or "..".
+QString FileNameFromTitle(const std::u16string& title);
+
+// Sizes in pixels of a whole sheet at the options' resolution.
+QSize SheetPixels(const TPaperOptions& options);
+
+// PDF: with a file, every document of the run goes into that one file, page after page; with a
+// folder, each document becomes a file named after its title, as a PDF printer driver does.
+class PdfPrinter : public TPrinter {
+ public:
+  PdfPrinter(const std::filesystem::path& target, bool targetIsFolder,
+             const TPaperOptions& options);
+  ~PdfPrinter() override;
+
+  std::u16string PrnName() const override { return u"PDF"; }
+  int PrnDpiX() const override { return options_.dpi; }
+  int PrnDpiY() const override { return options_.dpi; }
+  int PaperWidthPx() const override { return sheet_.width(); }
+  int PaperHeightPx() const override { return sheet_.height(); }
+  int PageWidthPx() const override { return sheet_.width(); }
+  int PageHeightPx() const override { return sheet_.height(); }
+  bool PrnTitle(const std::u16string& title) override;
+  bool PrnNewPage() override;
+  bool PrnEndDoc() override;
+  Canvas* PageCanvas() override;
+
+  // Closes the one file of the run; false when it could not be written.
+  bool Finish();
+  // The files written so far.
+  const std::vector<std::filesystem::path>& Files() const { return files_; }
+
+ private:
+  bool OpenWriter(const std::filesystem::path& file, const std::u16string& title);
+  bool CloseWriter();
+
+  std::filesystem::path target_;
+  bool folder_;
+  TPaperOptions options_;
+  QSize sheet_;
+  std::unique_ptr<QPdfWriter> writer_;
+  std::unique_ptr<QPainter> painter_;
+  std::unique_ptr<QPainterCanvas> canvas_;
+  bool documentOpen_ = false;
+  bool pageUsed_ = false;  // the one file already holds a page
+  std::map<QString, int> usedNames_;
+  std::vector<std::filesystem::path> files_;
+};
+
+// PNG: every page becomes an image "<title>-<page>.png" in the folder, white paper.
+class PngPrinter : public TPrinter {
+ public:
+  PngPrinter(const std::filesystem::path& folder, const TPaperOptions& options);
+  ~PngPrinter() override;
+
+  std::u16string PrnName() const override { return u"PNG"; }
+  int PrnDpiX() const override { return options_.dpi; }
+  int PrnDpiY() const override { return options_.dpi; }
+  int PaperWidthPx() const override { return sheet_.width(); }
+  int PaperHeightPx() const override { return sheet_.height(); }
+  int PageWidthPx() const override { return sheet_.width(); }
+  int PageHeightPx() const override { return sheet_.height(); }
+  bool PrnTitle(const std::u16string& title) override;
+  bool PrnNewPage() override;
+  bool PrnEndDoc() override;
+  Canvas* PageCanvas() override;
+
+  const std::vector<std::filesystem::path>& Files() const { return files_; }
+
+ private:
+  bool StartPage();
+  bool SavePage();
+
+  std::filesystem::path folder_;
+  TPaperOptions options_;
+  QSize sheet_;
+  QImage image_;
+  std::unique_ptr<QPainter> painter_;
+  std::unique_ptr<QPainterCanvas> canvas_;
+  QString docName_;
+  int pageNo_ = 0;
+  bool documentOpen_ = false;
+  std::map<QString, int> usedNames_;
+  std::vector<std::filesystem::path> files_;
+};
+
+// A printer of the system's print system; with no name the default printer, with no printer at
+// all the name "<標準プリンタ>".
+class SystemPrinter : public TPrinter {
+ public:
+  explicit SystemPrinter(const QString& name = QString());
+  ~SystemPrinter() override;
+
+  // Whether the named printer exists (an empty name: whether any printer exists).
+  bool Valid() const { return valid_; }
+  // The underlying printer, for the set-up dialogs of the window.
+  QPrinter* Printer() { return printer_.get(); }
+
+  std::u16string PrnName() const override;
+  int PrnDpiX() const override;
+  int PrnDpiY() const override;
+  int PaperWidthPx() const override;
+  int PaperHeightPx() const override;
+  int PageWidthPx() const override;
+  int PageHeightPx() const override;
+  bool PrnTitle(const std::u16string& title) override;
+  bool PrnNewPage() override;
+  bool PrnEndDoc() override;
+  Canvas* PageCanvas() override;
+
+ private:
+  std::unique_ptr<QPrinter> printer_;
+  std::unique_ptr<QPainter> painter_;
+  std::unique_ptr<QPainterCanvas> canvas_;
+  bool valid_ = false;
+  bool documentOpen_ = false;
+};
+
+// The names of the system's printers.
+QStringList SystemPrinterNames();
+
+}  // namespace tavolex

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "platform/QtPrinters.h"
+
+namespace tavolex {
+namespace {
+
+class PrintersTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("tavolex-printers-" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+    small_.dpi = 72;
+  }
+  void TearDown() override {
+    std::error_code ec;
+    std::filesystem::remove_all(dir_, ec);
+  }
+
+  // Pages of a PDF file as pdfinfo counts them; -1 when it cannot read the file.
+  static int PdfPages(const std::filesystem::path& file) {
+    const std::string cmd = "pdfinfo '" + file.string() + "' 2>/dev/null";
+    FILE* p = popen(cmd.c_str(), "r");
+    if (p == nullptr) return -1;
+    char line[512];
+    int pages = -1;
+    while (fgets(line, sizeof line, p) != nullptr) {
+      if (std::sscanf(line, "Pages: %d", &pages) == 1) break;
+    }
+    pclose(p);
+    return pages;
+  }
+
+  static void DrawDiagonal(TPrinter& printer) {
+    Canvas* c = printer.PageCanvas();
+    ASSERT_NE(c, nullptr);
+    c->SetPen(0x000000, 3, PenStyle::Solid);
+    c->MoveTo(0, 0);
+    c->LineTo(printer.PageWidthPx() - 1, printer.PageHeightPx() - 1);
+  }
+
+  std::filesystem::path dir_;
+  TPaperOptions small_;
+};
+
+TEST_F(PrintersTest, SheetSizesFollowPaperOrientationAndResolution) {
+  TPaperOptions a3;  // the defaults: A3 landscape, 600 dpi, the whole sheet printable
+  PdfPrinter pdf(dir_ / "x.pdf", false, a3);
+  // The PDF sheet is whole points, so a few pixels off the millimetre size.
+  EXPECT_NEAR(pdf.PageWidthPx(), 9921, 5);
+  EXPECT_NEAR(pdf.PageHeightPx(), 7016, 5);
+  EXPECT_EQ(pdf.PageWidthPx(), pdf.PaperWidthPx());
+  EXPECT_NEAR(PrnPaperWmm(pdf), 420.0, 0.5);
+  EXPECT_NEAR(PrnPageHmm(pdf), 297.0, 0.5);
+  TPaperOptions a4;
+  a4.paper = QPageSize::A4;
+  a4.orientation = QPageLayout::Portrait;
+  a4.dpi = 300;
+  PngPrinter png(dir_, a4);
+  EXPECT_NEAR(png.PageWidthPx(), 2480, 3);
+  EXPECT_NEAR(png.PageHeightPx(), 3508, 3);
+  QPageSize::PageSizeId id;
+  EXPECT_TRUE(ParsePaperName("b4", id));
+  EXPECT_EQ(id, QPageSize::JisB4);
+  EXPECT_FALSE(ParsePaperName("A9x", id));
+}
+
+TEST_F(PrintersTest, OneFileTakesEveryDocumentOfTheRun) {
+  const std::filesystem::path file = dir_ / "run.pdf";
+  PdfPrinter pdf(file, false, small_);
+  ASSERT_TRUE(pdf.PrnTitle(u"Tavolex_a.jww"));
+  DrawDiagonal(pdf);
+  ASSERT_TRUE(pdf.PrnEndDoc());
+  ASSERT_TRUE(pdf.PrnTitle(u"Tavolex_b.jww"));
+  DrawDiagonal(pdf);
+  ASSERT_TRUE(pdf.PrnNewPage());
+  DrawDiagonal(pdf);
+  ASSERT_TRUE(pdf.PrnEndDoc());
+  EXPECT_EQ(pdf.PageCanvas(), nullptr);
+  ASSERT_TRUE(pdf.Finish());
+  EXPECT_EQ(PdfPages(file), 3);
+}
+
+TEST_F(PrintersTest, FolderGetsOneFilePerDocumentNamedAfterItsTitle) {
+  PdfPrinter pdf(dir_, true, small_);
+  for (const std::u16string title : {u"[3]Tavolex_平面図.jww", u"[3]Tavolex_平面図.jww", u"a/b"}) {
+    ASSERT_TRUE(pdf.PrnTitle(title));
+    DrawDiagonal(pdf);
+    ASSERT_TRUE(pdf.PrnEndDoc());
+  }
+  pdf.Finish();
+  EXPECT_EQ(PdfPages(dir_ / "[3]Tavolex_平面図.jww.pdf"), 1);
+  EXPECT_EQ(PdfPages(dir_ / "[3]Tavolex_平面図.jww (2).pdf"), 1);
+  EXPECT_EQ(PdfPages(dir_ / "a_b.pdf"), 1);
+  EXPECT_EQ(pdf.Files().size(), 3u);
+}
+
+TEST_F(PrintersTest, PdfToAMissingFolderFails) {
+  PdfPrinter pdf(dir_ / "no" / "such" / "x.pdf", false, small_);
+  EXPECT_FALSE(pdf.PrnTitle(u"t"));
+  EXPECT_EQ(pdf.PageCanvas(), nullptr);
+}
+
+TEST_F(PrintersTest, PngWritesEveryPageOnWhitePaper) {
+  PngPrinter png(dir_, small_);
+  ASSERT_TRUE(png.PrnTitle(u"Tavolex 印刷"));
+  DrawDiagonal(png);
+  ASSERT_TRUE(png.PrnNewPage());
+  ASSERT_TRUE(png.PrnEndDoc());
+  ASSERT_EQ(png.Files().size(), 2u);
+  EXPECT_EQ(png.Files()[0].filename(), std::filesystem::path("Tavolex 印刷-001.png"));
+  const QImage first(QString::fromStdString(png.Files()[0].string()));
+  const QImage second(QString::fromStdString(png.Files()[1].string()));
+  ASSERT_FALSE(first.isNull());
+  EXPECT_EQ(first.width(), png.PageWidthPx());
+  EXPECT_EQ(first.pixel(first.width() / 2, first.height() / 2) & 0xFFFFFF, 0u);  // on the line
+  EXPECT_EQ(first.pixel(first.width() - 5, 5) & 0xFFFFFF, 0xFFFFFFu);
+  EXPECT_EQ(second.pixel(second.width() / 2, second.height() / 2) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+TEST_F(PrintersTest, TitlesBecomeSafeFileNames) {
+  EXPECT_EQ(FileNameFromTitle(u"..").toStdString(), "Tavolex");
+  EXPECT_EQ(FileNameFromTitle(u"a\\b:c\x01").toStdString(), "a_b_c_");
+  EXPECT_EQ(FileNameFromTitle(u"  ").toStdString(), "Tavolex");
+}
+
+}  // namespace
+}  // namespace tavolex
