@@ -149,26 +149,26 @@ void Mutations(const Input& input, int rounds, uint32_t seed) {
 
 TEST(JwwDamagedFile, SyntheticDrawingsCutAnywhere) {
   for (const auto& input : SyntheticInputs())
-    Truncations(input, 400);
+    Truncations(input, 1500);
 }
 
 TEST(JwwDamagedFile, SyntheticDrawingsWithChangedBytes) {
   uint32_t seed = 1;
   for (const auto& input : SyntheticInputs())
-    Mutations(input, 400, seed++);
+    Mutations(input, 1500, seed++);
 }
 
 TEST(JwwDamagedFile, SamplesCutAnywhere) {
   TAVOLEX_REQUIRE_SAMPLES();
   for (const auto& input : SampleInputs())
-    Truncations(input, 120);
+    Truncations(input, 500);
 }
 
 TEST(JwwDamagedFile, SamplesWithChangedBytes) {
   TAVOLEX_REQUIRE_SAMPLES();
   uint32_t seed = 100;
   for (const auto& input : SampleInputs())
-    Mutations(input, 120, seed++);
+    Mutations(input, 600, seed++);
 }
 
 // Counts that announce far more than the file holds are not taken at their word.

@@ -398,5 +398,31 @@ TEST(JwwEntityRead, PreviewReadStopsAfterItsBudget) {
   EXPECT_EQ(doc.EntBlockDefN, 1);
 }
 
+// The budget runs on into the block definitions: each member tag counts, and a definition is
+// begun only while budget is left.
+TEST(JwwEntityRead, PreviewBudgetReachesIntoDefinitions) {
+  ScopedTempDir dir;
+  WDrawing d = EmptyDrawing(600);
+  for (int i = 0; i < 5; ++i)
+    d.entities.push_back(WLine{.start_x = double(i)});
+  for (uint32_t n = 1; n <= 3; ++n) {
+    d.blockDefs.push_back(WBlockDef{
+        .nNumber = n, .entities = {WLine{.start_x = 10.0 * n}, WEnko{}, WLine{.end_x = 1}}});
+  }
+  ASSERT_TRUE(SaveJww(dir / "defs.jww", d));
+  TJwwData doc;
+  ASSERT_TRUE(doc.FilePrevIn(dir / "defs.jww", 9));
+  EXPECT_EQ(doc.EntLineN, 5);
+  ASSERT_GE(doc.EntBlockDefN, 2);
+  EXPECT_EQ(doc.EntBlockDef[0].mLineN, 2);
+  EXPECT_EQ(doc.EntBlockDef[0].mEnkoN, 1);
+  ASSERT_EQ(doc.EntBlockDef[1].mLineN, 1);
+  EXPECT_EQ(doc.EntBlockDef[1].mEnkoN, 0);
+  EXPECT_EQ(+doc.EntBlockDef[1].mLine[0].start_x, 20.0);
+  if (doc.EntBlockDefN > 2) {
+    EXPECT_EQ(doc.EntBlockDef[2].mLineN, 0);
+  }
+}
+
 }  // namespace
 }  // namespace tavolex::test

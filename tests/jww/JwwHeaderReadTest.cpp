@@ -383,6 +383,10 @@ TEST(JwwHeaderRead, HeaderCutShortFails) {
   EXPECT_EQ(doc.Enthd.jwVer, 600);
   std::vector<uint8_t> tiny(full.begin(), full.begin() + 10);
   EXPECT_FALSE(LoadBytes(doc, tiny));
+  // A whole header without the entity list's count is a failed load too.
+  std::vector<uint8_t> headerOnly(full.begin(), full.begin() + static_cast<long>(headerEnd));
+  EXPECT_FALSE(LoadBytes(doc, headerOnly));
+  EXPECT_EQ(doc.Enthd.jwVer, 600);
 }
 
 TEST(JwwHeaderRead, WidthSettingDerivesHundredthUnits) {

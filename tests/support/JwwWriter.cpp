@@ -72,7 +72,7 @@ std::array<WLineType, 8> WHeader::DefaultLineTypes() {
 }
 
 JwwWriter::JwwWriter(int32_t version, JwwStringForm stringForm)
-    : version_(version), stringForm_(stringForm) {}
+    : version_(version), stringForm_(stringForm), schema_(static_cast<uint16_t>(version)) {}
 
 void JwwWriter::Byte(uint8_t v) {
   data_.push_back(v);
@@ -512,7 +512,7 @@ std::vector<uint8_t> WriteJww(const WDrawing& d, const WOptions& options) {
   JwwWriter w(version, form);
   w.SetLongClassRefs(options.longClassRefs);
   w.SetEscapedCounts(options.escapedCounts);
-  w.SetSchema(options.schema);
+  w.SetSchema(options.schema.value_or(static_cast<uint16_t>(version)));
   w.Header(d.header);
   w.EntityList(d.entities, options.announcedEntityCount);
   w.BlockDefs(d.blockDefs);

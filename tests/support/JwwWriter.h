@@ -277,8 +277,8 @@ struct WOptions {
   bool escapedCounts = false;
   // Announce this many objects for the drawing's entity list instead of the real number.
   std::optional<uint32_t> announcedEntityCount;
-  // Schema number written in new-class tags.
-  uint16_t schema = 0;
+  // Schema number written in new-class tags; Jw_cad writes the file version.
+  std::optional<uint16_t> schema;
 };
 
 // The byte stream of one file, with the archive's class bookkeeping. The high-level
