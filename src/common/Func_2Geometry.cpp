@@ -143,3 +143,32 @@ void SolidArcCorner(double& sx, double& sy, double& ex, double& ey, double& kx, 
 }
 
 }  // namespace tavolex
+
+namespace tavolex {
+
+double PlacementDivisor(double sc) {
+  // A divisor of 0 (or a damaged one) would send every point to infinity.
+  if (!std::isfinite(sc) || std::fabs(sc) < 1e-300) return 1.0;
+  return sc;
+}
+
+void BLPoint(double x, double y, double bx, double by, double b1, double b2, double b3, double b4,
+             double sc, double& X, double& Y) {
+  sc = PlacementDivisor(sc);
+  X = (bx + b1 * x + b2 * y) / sc;
+  Y = (by + b3 * x + b4 * y) / sc;
+}
+
+void BLLine(double x1, double y1, double x2, double y2, double bx, double by, double b1, double b2,
+            double b3, double b4, double sc, double& X1, double& Y1, double& X2, double& Y2) {
+  BLPoint(x1, y1, bx, by, b1, b2, b3, b4, sc, X1, Y1);
+  BLPoint(x2, y2, bx, by, b1, b2, b3, b4, sc, X2, Y2);
+}
+
+bool TextHasPlace(double sx, double sy, double ex, double ey) {
+  if (SamePoint(sx, sy, ex, ey)) return false;
+  // The marker text that Jw_cad keeps at the origin.
+  return !(SamePoint(sx, sy, 0.0, 0.0) && SamePoint(ex, ey, 0.01, 0.01));
+}
+
+}  // namespace tavolex

@@ -3,6 +3,8 @@
 // (Kept in its own header until the rest of the common functions share one.)
 #pragma once
 
+#include <string>
+
 namespace tavolex {
 
 // True when the two points agree within 1e-12 in x and in y.
@@ -38,5 +40,64 @@ int LineCross(double& x, double& y, double x1, double y1, double x2, double y2, 
 // tangents put the corner on the centre.
 void SolidArcCorner(double& sx, double& sy, double& ex, double& ey, double& kx, double& ky,
                     double cx, double cy, double r, double h, double tilt, double sa, double da);
+
+// Block placement of a drawing point: X = (bx + b1·x + b2·y) / sc, Y = (by + b3·x + b4·y) / sc.
+void BLPoint(double x, double y, double bx, double by, double b1, double b2, double b3, double b4,
+             double sc, double& X, double& Y);
+void BLLine(double x1, double y1, double x2, double y2, double bx, double by, double b1, double b2,
+            double b3, double b4, double sc, double& X1, double& Y1, double& X2, double& Y2);
+// The divisor sc of a placement; 1 when it is 0 or not a finite number.
+double PlacementDivisor(double sc);
+// True when the linear part of a placement is the identity (within 1e-14).
+bool IsIdentityPlacement(double b1, double b2, double b3, double b4);
+// True when the placement mirrors (its determinant is negative).
+bool IsMirrorPlacement(double b1, double b2, double b3, double b4);
+
+// True when a text has a base line to be drawn and measured along: its start and end differ, and
+// it is not the marker text from (0, 0) to (0.01, 0.01).
+bool TextHasPlace(double sx, double sy, double ex, double ey);
+
+// ---- Image entities --------------------------------------------------------------------------
+// A text whose string begins with "^@BM" stands for a picture.
+bool IsImageText(const std::u16string& s);
+// Reads "^@BM" + file + ",width,height,drx,dry,drr,deg,k1,k2,k3". Missing items keep their
+// defaults (width, drx, dry, deg 0; height = width when only the width is given; drr 1; k1..k3
+// -1, or 0 for k2, k3 after a given k1); an item that is not a number reads as 0. Result 0 when
+// at least three numbers follow the file name, else 1.
+int ImageTextParse(const std::u16string& s, std::u16string& fn, double& width, double& height,
+                   double& drx, double& dry, double& drr, double& deg, int& k1, int& k2, int& k3);
+
+// ---- Placed text ----------------------------------------------------------------------------
+// A text's base line from (X1, Y1) to (X2, Y2) and its character width w, height h and spacing
+// sp, all as drawn.
+struct TTextPlace {
+  double X1 = 0.0;
+  double Y1 = 0.0;
+  double X2 = 0.0;
+  double Y2 = 0.0;
+  double w = 0.0;
+  double h = 0.0;
+  double sp = 0.0;
+};
+// Places the base line (sx, sy)-(ex, ey) of a text with character sizes sizeX along and sizeY
+// across its line and the given spacing. Through a placement other than the identity the sizes
+// are measured again after placement; a mirrored placement runs the text from its placed end, so
+// that it still reads forwards.
+TTextPlace TextPlace(double sx, double sy, double ex, double ey, double sizeX, double sizeY,
+                     double spacing, double sc, double bx, double by, double b1, double b2,
+                     double b3, double b4);
+// As TextPlace for a string that replaces the stored one: sizes rounded to 4 decimals (at least
+// 0.0001) and, through a placement other than the identity, the new string's length centred on
+// the middle of the placed base line.
+TTextPlace TextPlaceCentred(const std::u16string& text, double sx, double sy, double ex, double ey,
+                            double sizeX, double sizeY, double spacing, double sc, double bx,
+                            double by, double b1, double b2, double b3, double b4);
+
+// The value of a dimension line (x1, y1)-(x2, y2) as placed, times its group scale (1 when not
+// positive), formatted by the flags of its text's pen width (units, separators, decimals,
+// rounding, kind sign by the text's sFlg kind, full width).
+std::u16string DimValueText(int flags, int kind, double x1, double y1, double x2, double y2,
+                            double groupScale, double bx, double by, double b1, double b2,
+                            double b3, double b4, double sc);
 
 }  // namespace tavolex

@@ -60,7 +60,20 @@ TJwwInfo CollectJwwInfo(const std::filesystem::path& file, TJwwData& jww) {
   jww.BindImageExp = wasExp;
   jww.BindImageExr = wasExr;
   DescribeDocument(jww, info);
+  info.measure = MeasureJww(jww);
   return info;
+}
+
+TJwwMeasure MeasureJww(TJwwData& jww) {
+  TJwwMeasure m;
+  jww.GetMinMaxZahyo();
+  m.myMinWx = jww.myMinWx;
+  m.myMinWy = jww.myMinWy;
+  m.myMaxWx = jww.myMaxWx;
+  m.myMaxWy = jww.myMaxWy;
+  jww.GetElementNum(-1, -1, m.n1, m.n2, m.n3, m.n4, m.n5, m.n6, m.n7, m.n8, m.n1a, m.n2a, m.n3a,
+                    m.n4a, m.n5a, m.n6a, m.n7a);
+  return m;
 }
 
 }  // namespace tavolex

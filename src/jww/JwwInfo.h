@@ -22,6 +22,17 @@ struct TJwwEntityCounts {
   int32_t blockInserts = 0;
 };
 
+// The drawing's extents and its element counts over every layer, as the print run measures them.
+struct TJwwMeasure {
+  double myMinWx = 0.0;
+  double myMinWy = 0.0;
+  double myMaxWx = 0.0;
+  double myMaxWy = 0.0;
+  // GetElementNum(-1, -1): n1 … n8, then n1a … n7a.
+  int n1 = 0, n2 = 0, n3 = 0, n4 = 0, n5 = 0, n6 = 0, n7 = 0, n8 = 0;
+  int n1a = 0, n2a = 0, n3a = 0, n4a = 0, n5a = 0, n6a = 0, n7a = 0;
+};
+
 struct TJwwBlockInfo {
   uint32_t number = 0;
   std::u16string name;
@@ -49,10 +60,14 @@ struct TJwwInfo {
   int32_t referencedBlocks = 0;
   std::vector<TJwwStoredImageInfo> storedImages;
   std::vector<std::u16string> layerGroupNames;  // 16, index = group
+  TJwwMeasure measure;
 };
 
 // Counts of a loaded document's own entities (block contents not included).
 TJwwEntityCounts CountJwwEntities(const TJwwData& jww);
+
+// Extents and element counts of a loaded document (GetMinMaxZahyo, GetElementNum(-1, -1)).
+TJwwMeasure MeasureJww(TJwwData& jww);
 
 // Checks and loads the file into jww (stored images are read through, not written) and describes
 // it. A file that FileCheck refuses is not loaded.

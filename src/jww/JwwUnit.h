@@ -67,6 +67,49 @@ class TJwwData {
   void BindImageDeleteGzFile();
   void BindImageDeleteNonGzFile();
 
+  // ---- Extents and element counts ----------------------------------------------------------
+  // Measures every entity, block contents included, into myMinWx .. myMaxWy.
+  void GetMinMaxZahyo();
+  // Counts per kind of the elements on group lay1 and layer lay2 (-1: all): n1 lines, n2 arcs,
+  // n3 points, n4 temporary points, n5 texts, n6 dimensions, n7 solids, n8 block inserts, and
+  // n1a .. n7a the same inside block inserts.
+  void GetElementNum(int lay1, int lay2, int& n1, int& n2, int& n3, int& n4, int& n5, int& n6,
+                     int& n7, int& n8, int& n1a, int& n2a, int& n3a, int& n4a, int& n5a, int& n6a,
+                     int& n7a) const;
+
+  // ---- Drawing onto GGraph with GAtt -------------------------------------------------------
+  // dsporder 0 stored order, 1 layer order, 2 reverse layer order; lay1/lay2 group and layer
+  // (-1 all); flg1 leave hidden layers out, flg2 honour the auxiliary switch, flg3 draw
+  // temporary points; rot turns the drawing about the origin (radians).
+  void GLDrawALL3(int dsporder, int lay1, int lay2, bool flg1, bool flg2, bool flg3, double rot);
+  // One entity through the block placement X = (bx + b1·x + b2·y) / sc,
+  // Y = (by + b3·x + b4·y) / sc; lf: the entity keeps its own layer inside a block (sc is 1).
+  void GLDrawLine2(bool dispmode, uint32_t dcol, const TEntJwwLine& e, bool lf, double sc,
+                   double bx, double by, double b1, double b2, double b3, double b4);
+  void GLDrawEnko2(bool dispmode, uint32_t dcol, const TEntJwwEnko& e, bool lf, double sc,
+                   double bx, double by, double b1, double b2, double b3, double b4);
+  void GLDrawTen2(bool dispmode, uint32_t dcol, const TEntJwwTen& e, bool lf, double sc, double bx,
+                  double by, double b1, double b2, double b3, double b4);
+  void GLDrawSolid2(bool dispmode, uint32_t dcol, const TEntJwwSolid& e, bool lf, double sc,
+                    double bx, double by, double b1, double b2, double b3, double b4);
+  void GLDrawImage2(bool dispmode, uint32_t dcol, const TEntJwwMoji& e, bool lf, double sc,
+                    double bx, double by, double b1, double b2, double b3, double b4);
+  void GLDrawMoji2(bool dispmode, uint32_t dcol, const TEntJwwMoji& e, bool lf, double sc,
+                   double bx, double by, double b1, double b2, double b3, double b4);
+  // As GLDrawMoji2, drawing sm instead of the stored string, centred where that one was.
+  void GLDrawMoji3(bool dispmode, uint32_t dcol, const std::u16string& sm, const TEntJwwMoji& e,
+                   bool lf, double sc, double bx, double by, double b1, double b2, double b3,
+                   double b4);
+  // hojof: leave the auxiliary parts out.
+  void GLDrawSunpo2(bool dispmode, bool hojof, uint32_t dcol, const TEntJwwSunpo& e, bool lf,
+                    double sc, double bx, double by, double b1, double b2, double b3, double b4);
+  // Placed position and marker settings (kind, code, angle, scale) of a point.
+  void TenMarkerParam(const TEntJwwTen& e, bool lf, double sc, double bx, double by, double b1,
+                      double b2, double b3, double b4, double& X, double& Y, int& kf, int& pc,
+                      double& a, double& ba) const;
+  // The scale of a layer group; 1 for a group number outside the table.
+  double GroupScale(int group) const;
+
   // --- the header and the settings tables
   TEntJwwHeader Enthd;
   std::vector<TEntJwwLayerGroup> EntLgrp;    // 16, index = group

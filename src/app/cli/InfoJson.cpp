@@ -22,6 +22,20 @@ nlohmann::ordered_json CountsToJson(const TJwwEntityCounts& c) {
                                 {"blockInserts", c.blockInserts}};
 }
 
+nlohmann::ordered_json ExtentsToJson(const TJwwMeasure& m) {
+  return nlohmann::ordered_json{{"myMinWx", m.myMinWx},
+                                {"myMinWy", m.myMinWy},
+                                {"myMaxWx", m.myMaxWx},
+                                {"myMaxWy", m.myMaxWy}};
+}
+
+nlohmann::ordered_json ElementNumToJson(const TJwwMeasure& m) {
+  return nlohmann::ordered_json{{"n1", m.n1},   {"n2", m.n2},   {"n3", m.n3},   {"n4", m.n4},
+                                {"n5", m.n5},   {"n6", m.n6},   {"n7", m.n7},   {"n8", m.n8},
+                                {"n1a", m.n1a}, {"n2a", m.n2a}, {"n3a", m.n3a}, {"n4a", m.n4a},
+                                {"n5a", m.n5a}, {"n6a", m.n6a}, {"n7a", m.n7a}};
+}
+
 }  // namespace
 
 nlohmann::ordered_json InfoToJson(const TJwwInfo& info) {
@@ -56,6 +70,8 @@ nlohmann::ordered_json InfoToJson(const TJwwInfo& info) {
   for (const std::u16string& name : info.layerGroupNames)
     groups.push_back(Utf8(name));
   j["layerGroupNames"] = groups;
+  j["extents"] = ExtentsToJson(info.measure);
+  j["elementNum"] = ElementNumToJson(info.measure);
   return j;
 }
 

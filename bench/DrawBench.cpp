@@ -1,0 +1,123 @@
+// Loading and drawing each shared sample drawing onto a canvas that keeps nothing: the cost of
+// the reader, the measuring, the traversal and the engine without any pixels.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "common/UnitVal.h"
+#include "graphics/GraUnit1.h"
+#include "graphics/UnitGraAtt.h"
+#include "jww/JwwUnit.h"
+#include "support/RecordingCanvas.h"
+
+namespace tavolex {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A3 landscape at 600 dpi.
+constexpr double kSheetWidthPx = 420.0 / 25.4 * 600.0;
+constexpr double kSheetHeightPx = 297.0 / 25.4 * 600.0;
+
+std::vector<uint8_t> ReadAll(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void FitPage(const TJwwData& doc) {
+  ViewWidth = kSheetWidthPx;
+  ViewHeight = kSheetHeightPx;
+  const double w = std::max(std::fabs(doc.myMaxWx - doc.myMinWx) * 1.01, 1e-9);
+  const double h = std::max(std::fabs(doc.myMaxWy - doc.myMinWy) * 1.01, 1e-9);
+  ViewScale = std::min(ViewWidth / w, ViewHeight / h);
+  const double cx = (doc.myMinWx + doc.myMaxWx) / 2.0;
+  const double cy = (doc.myMinWy + doc.myMaxWy) / 2.0;
+  ViewMinX = cx - 0.5 * ViewWidth / ViewScale;
+  ViewMaxX = cx + 0.5 * ViewWidth / ViewScale;
+  ViewMinY = cy - 0.5 * ViewHeight / ViewScale;
+  ViewMaxY = cy + 0.5 * ViewHeight / ViewScale;
+}
+
+// Reads, prepares the tables and measures, as the print run does for every file.
+void Load(TJwwData& doc, const std::vector<uint8_t>& bytes, const fs::path& name) {
+  doc.FileInBuffer(bytes, name);
+  doc.FileColorSet();
+  doc.FileLtypeSet();
+  doc.SetGAttLayer();
+  doc.GetMinMaxZahyo();
+}
+
+void DrawPage(TJwwData& doc, Canvas& canvas) {
+  TGraph1 graph(&canvas);
+  GGraph = &graph;
+  graph.G_Start();
+  doc.GLDrawALL3(0, -1, -1, true, true, false, 0.0);
+  graph.G_End();
+  GGraph = nullptr;
+}
+
+void PrepareAttributes(TgraAttribute& att) {
+  att.SetDisplayMode(true);
+  att.SetPrintMode(true, -1, -1, -1);
+  GAtt = &att;
+}
+
+void BM_LoadAndDraw(benchmark::State& state, const fs::path& file) {
+  const std::vector<uint8_t> bytes = ReadAll(file);
+  TgraAttribute att;
+  PrepareAttributes(att);
+  NullCanvas canvas;
+  for (auto _ : state) {
+    TJwwData doc;
+    Load(doc, bytes, file);
+    FitPage(doc);
+    DrawPage(doc, canvas);
+  }
+  GAtt = nullptr;
+  state.counters["drawings/s"] =
+      benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate);
+}
+
+void BM_DrawOnly(benchmark::State& state, const fs::path& file) {
+  const std::vector<uint8_t> bytes = ReadAll(file);
+  TgraAttribute att;
+  PrepareAttributes(att);
+  TJwwData doc;
+  Load(doc, bytes, file);
+  FitPage(doc);
+  NullCanvas canvas;
+  for (auto _ : state)
+    DrawPage(doc, canvas);
+  GAtt = nullptr;
+  state.counters["drawings/s"] =
+      benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate);
+}
+
+// One benchmark of each kind per sample drawing.
+const bool kRegistered = [] {
+  const fs::path folder(TAVOLEX_SAMPLES_DIR);
+  std::error_code ec;
+  std::vector<fs::path> files;
+  for (auto it = fs::recursive_directory_iterator(folder, ec);
+       !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+    if (it->path().extension() == ".jww") files.push_back(it->path());
+  }
+  std::sort(files.begin(), files.end());
+  for (const fs::path& file : files) {
+    const std::string name = fs::relative(file, folder, ec).string();
+    benchmark::RegisterBenchmark(("LoadAndDraw/" + name).c_str(), BM_LoadAndDraw, file)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark(("DrawOnly/" + name).c_str(), BM_DrawOnly, file)
+        ->Unit(benchmark::kMillisecond);
+  }
+  return true;
+}();
+
+}  // namespace
+}  // namespace tavolex
