@@ -137,6 +137,14 @@ t::WBlock Insert(double x, double y, uint32_t number, const t::WAttr& a, double 
   return b;
 }
 
+// Printer colours as a colour plotter would take them (Windows values 0x00BBGGRR).
+void ColourPens(t::WHeader& h) {
+  const int32_t colours[8] = {0x606060, 0x000000, 0x008000, 0x808000,
+                              0xC000C0, 0xC00000, 0x0000C0, 0x0080FF};
+  for (int i = 1; i <= 8; ++i)
+    h.EntCol[i].aPrtPenColor = colours[i - 1];
+}
+
 void NameGroups(t::WHeader& h, const std::vector<std::u16string>& names, double scale) {
   for (size_t g = 0; g < names.size(); ++g)
     h.EntLgrp[g].aStrGLayName = names[g];
@@ -199,6 +207,7 @@ t::WDrawing FloorPlan() {
   d.header.jwVer = 700;
   d.header.strMemo = u"サンプル住宅 1階平面図";
   NameGroups(d.header, {u"1階平面"}, 100);
+  ColourPens(d.header);
   auto& e = d.entities;
   HousePlan(e, 0, true);
   // Columns at the wall corners, as inserts of one block.
@@ -233,6 +242,7 @@ t::WDrawing LayerGroups() {
   t::WDrawing d;
   d.header.jwVer = 700;
   NameGroups(d.header, {u"通り芯", u"1階", u"2階", u"注記"}, 100);
+  ColourPens(d.header);
   d.header.EntLgrp[3].anGLay = 1;  // notes: display only
   auto& e = d.entities;
   const t::WAttr grid = Attr(6, 5, 0, 0);

@@ -1,7 +1,7 @@
 // Images stored inside a drawing: written out while loading, unpacked, deleted again.
 #include <zlib.h>
 
-#include <cstdio>
+#include <fstream>
 #include <system_error>
 
 #include "common/Func_2.h"
@@ -38,8 +38,10 @@ std::u16string WithoutGzExtension(const std::u16string& name) {
   return name.substr(0, name.size() - 3);
 }
 
+// Deletes a file of ours; a folder of that name is never removed.
 void RemoveQuietly(const std::filesystem::path& path) {
   std::error_code ignored;
+  if (std::filesystem::is_directory(std::filesystem::symlink_status(path, ignored))) return;
   std::filesystem::remove(path, ignored);
 }
 
@@ -52,13 +54,10 @@ bool IsRegularFile(const std::filesystem::path& path) {
 // beyond that.
 bool Gunzip(const std::filesystem::path& source, const std::filesystem::path& target,
             uint64_t maxBytes) {
-  std::FILE* in = std::fopen(source.c_str(), "rb");
-  if (in == nullptr) return true;
-  std::FILE* out = std::fopen(target.c_str(), "wb");
-  if (out == nullptr) {
-    std::fclose(in);
-    return true;
-  }
+  std::ifstream in(source, std::ios::binary);
+  if (!in) return true;
+  std::ofstream out(target, std::ios::binary | std::ios::trunc);
+  if (!out) return true;
   z_stream z{};
   bool withinCap = true;
   if (inflateInit2(&z, 15 + 16) == Z_OK) {
@@ -68,7 +67,8 @@ bool Gunzip(const std::filesystem::path& source, const std::filesystem::path& ta
     int rc = Z_OK;
     while (rc != Z_STREAM_END && withinCap) {
       if (z.avail_in == 0) {
-        z.avail_in = static_cast<uInt>(std::fread(input.data(), 1, input.size(), in));
+        in.read(reinterpret_cast<char*>(input.data()), static_cast<std::streamsize>(input.size()));
+        z.avail_in = static_cast<uInt>(in.gcount());
         z.next_in = input.data();
         if (z.avail_in == 0) break;
       }
@@ -81,13 +81,13 @@ bool Gunzip(const std::filesystem::path& source, const std::filesystem::path& ta
         withinCap = false;
         break;
       }
-      if (std::fwrite(output.data(), 1, produced, out) != produced) break;
+      out.write(reinterpret_cast<const char*>(output.data()),
+                static_cast<std::streamsize>(produced));
+      if (!out) break;
       written += produced;
     }
     inflateEnd(&z);
   }
-  std::fclose(out);
-  std::fclose(in);
   return withinCap;
 }
 
@@ -143,18 +143,17 @@ void TJwwData::WriteBindImage(const TBindImageType& image, TJwwStream& s) const 
   const size_t size = s.Skip(static_cast<size_t>(image.Fsize));
   if (BindImageFolder.empty()) return;
   const std::filesystem::path path = BindImageFolder / PathFromStr(image.Fname);
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) {
-    RemoveQuietly(path);
-    return;
-  }
   bool ok = true;
-  for (size_t done = 0; done < size && ok;) {
-    const size_t block = size - done < kCopyBlock ? size - done : kCopyBlock;
-    ok = std::fwrite(data + done, 1, block, file) == block;
-    done += block;
+  {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    for (size_t done = 0; done < size && file;) {
+      const size_t block = size - done < kCopyBlock ? size - done : kCopyBlock;
+      file.write(reinterpret_cast<const char*>(data + done), static_cast<std::streamsize>(block));
+      done += block;
+    }
+    file.close();
+    ok = !file.fail();
   }
-  ok = std::fclose(file) == 0 && ok;
   if (!ok) RemoveQuietly(path);
 }
 

@@ -1,5 +1,5 @@
 // Loading a whole drawing: header, the drawing's entity list, block definitions, stored images.
-#include <cstdio>
+#include <fstream>
 #include <memory>
 
 #include "common/Func_2.h"
@@ -19,17 +19,13 @@ bool ReadWholeFile(const std::filesystem::path& name, std::vector<uint8_t>& byte
   // A folder opens too, with a size that means nothing.
   std::error_code error;
   if (!std::filesystem::is_regular_file(name, error)) return false;
-  std::FILE* file = std::fopen(name.c_str(), "rb");
-  if (file == nullptr) return false;
-  bool ok = std::fseek(file, 0, SEEK_END) == 0;
-  const long size = ok ? std::ftell(file) : -1;
-  ok = ok && size >= 0 && std::fseek(file, 0, SEEK_SET) == 0;
-  if (ok) {
-    bytes.resize(static_cast<size_t>(size));
-    ok = std::fread(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  }
-  std::fclose(file);
-  return ok;
+  std::ifstream in(name, std::ios::binary);
+  if (!in) return false;
+  const uintmax_t size = std::filesystem::file_size(name, error);
+  if (error) return false;
+  bytes.resize(static_cast<size_t>(size));
+  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  return static_cast<size_t>(in.gcount()) == bytes.size();
 }
 
 std::u16string DecimalText(int64_t n) {

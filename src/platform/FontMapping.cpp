@@ -38,6 +38,12 @@ QString JapaneseFamily(const QString& preferred) {
 }
 
 QString MapUncached(const std::u16string& faceName) {
+  // The face itself when the system has it (Windows, or the fonts installed by hand).
+  QString family = QString::fromStdU16String(faceName);
+  while (family.startsWith(u'@'))
+    family.remove(0, 1);
+  if (!family.isEmpty() && Installed(family)) return family;
+
   const QString n = Normalised(faceName);
   const bool mincho = n.contains(QStringLiteral("明朝")) || n.contains(QStringLiteral("mincho"));
   const bool gothic =
@@ -51,11 +57,7 @@ QString MapUncached(const std::u16string& faceName) {
       n.contains(QStringLiteral("メイリオ")) || n.contains(QStringLiteral("meiryo"));
   if (mincho) return JapaneseFamily(proportional ? kPMincho : kMincho);
   if (gothic || n.isEmpty()) return JapaneseFamily(proportional ? kPGothic : kGothic);
-  // Any other name: the family itself when it is installed, else a Japanese gothic.
-  QString family = QString::fromStdU16String(faceName);
-  while (family.startsWith(u'@'))
-    family.remove(0, 1);
-  if (Installed(family)) return family;
+  // Any other name that is not installed: a Japanese gothic.
   return JapaneseFamily(kGothic);
 }
 

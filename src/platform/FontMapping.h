@@ -9,8 +9,9 @@
 
 namespace tavolex {
 
-// The installed family used for a face name. Leading "@" (vertical writing) are ignored: the
-// engine turns the characters itself.
+// The installed family used for a face name: the face itself when installed, else the IPA font
+// of its kind (gothic or mincho, fixed or proportional), else a Japanese gothic. Leading "@"
+// (vertical writing) are ignored: the engine turns the characters itself.
 QString MapFaceName(const std::u16string& faceName);
 
 // The families tried in order for a face name: the mapped one, then Japanese fonts.

@@ -45,6 +45,13 @@ TEST(JwwSampleLoad, EverySampleLoadsWithConsistentOrderLists) {
     EXPECT_EQ(CountOrderEntries(jww.EntNo, kEntNone), 0);
     EXPECT_EQ(jww.EntBlockDefN, jww.Enthd.n2);
     EXPECT_GE(jww.EntBlockTreeN, jww.EntBlockN);
+    if (file.parent_path().filename() == "blocks" && file.stem() != "non_block") {
+      // The block drawings insert definitions they carry.
+      ASSERT_GT(jww.EntBlockTreeN, 0);
+      for (const TEntJwwBlockTree& node : jww.EntBlockTree)
+        EXPECT_GE(node.defno, 0);
+      EXPECT_GT(jww.EntBlockNum, 0);
+    }
     for (const TEntJwwBlockDef& def : jww.EntBlockDef) {
       EXPECT_EQ(static_cast<size_t>(def.N), def.mNo.size());
       EXPECT_EQ(CountOrderEntries(def.mNo, kEntNone), 0);

@@ -96,6 +96,7 @@ TEST_F(StoredImages, ImageThatCannotBeCreatedDoesNotDisturbTheNext) {
   const std::vector<uint8_t> next = Bytes(3000, 4);
   ASSERT_TRUE(Load({{u"busy.bmp", Bytes(100, 5)}, {u"next.bmp", next}}));
   EXPECT_EQ(ReadFileBytes(root_ / "work" / "next.bmp"), next);
+  EXPECT_TRUE(fs::is_directory(root_ / "work" / "busy.bmp"));  // a failed write removes no folder
 }
 
 TEST_F(StoredImages, NothingWrittenWithoutAFolderOrWithoutTheSwitch) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPainter>
@@ -60,6 +61,25 @@ TEST(FontMapping, WindowsJapaneseFacesMapToIpaFonts) {
     EXPECT_TRUE(m.inFontUcs4(0x6F22)) << family.toStdString();  // 漢
     EXPECT_TRUE(m.inFontUcs4(0x3042)) << family.toStdString();  // あ
   }
+}
+
+TEST(FontMapping, InstalledLatinFaceKeepsAJapaneseFallback) {
+  if (!QFontDatabase::hasFamily("DejaVu Sans")) GTEST_SKIP() << "DejaVu Sans not installed";
+  EXPECT_EQ(MapFaceName(u"DejaVu Sans"), "DejaVu Sans");
+  EXPECT_TRUE(FontFamiliesFor(u"DejaVu Sans").contains("IPAGothic"));
+  // Kanji in a Latin face come out in the Japanese fallback: two different kanji give different
+  // ink (missing glyphs would all be the same box).
+  QtTextRenderer renderer;
+  QImage first = Page();
+  QImage second = Page();
+  QPainter p1(&first);
+  renderer.DrawChar(p1, 50, 50, u"漢", Font(100, 50, u"DejaVu Sans"), 0);
+  p1.end();
+  QPainter p2(&second);
+  renderer.DrawChar(p2, 50, 50, u"字", Font(100, 50, u"DejaVu Sans"), 0);
+  p2.end();
+  EXPECT_FALSE(InkBox(first).isEmpty());
+  EXPECT_NE(first, second);
 }
 
 TEST(QtTextRenderer, JapaneseInkFillsItsCell) {

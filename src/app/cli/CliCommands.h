@@ -13,4 +13,9 @@ void PrintUsage(std::ostream& out);
 // 1 when some did not, 2 when no file was named.
 int RunInfoCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err);
 
+// [options] FILE|FOLDER...: the print run. Exit code 0 when every drawing printed, 1 when some
+// were passed over or the output failed, 2 for a usage error.
+int RunPrintCommand(const std::vector<std::string>& args, const char* argv0, std::ostream& out,
+                    std::ostream& err);
+
 }  // namespace tavolex::cli

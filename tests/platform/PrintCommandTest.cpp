@@ -1,0 +1,139 @@
+// tavolex-print run as a program: the real drawings to one PDF, exit codes and messages.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+
+#include "support/TestPaths.h"
+
+#ifdef TAVOLEX_PRINT_EXE
+
+namespace tavolex {
+namespace {
+
+struct Outcome {
+  int exitCode = -1;
+  std::string output;  // stdout and stderr together
+};
+
+Outcome RunPrint(const std::string& args) {
+  std::string cmd = "'";
+  cmd += TAVOLEX_PRINT_EXE;
+  cmd += "' ";
+  cmd += args;
+  cmd += " 2>&1";
+  Outcome o;
+  FILE* p = popen(cmd.c_str(), "r");
+  if (p == nullptr) return o;
+  char buf[4096];
+  size_t n;
+  while ((n = fread(buf, 1, sizeof buf, p)) > 0)
+    o.output.append(buf, n);
+  const int status = pclose(p);
+  o.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return o;
+}
+
+std::string Quote(const std::filesystem::path& p) {
+  std::ostringstream q;
+  q << '\'' << p.native() << '\'';
+  return q.str();
+}
+
+class PrintCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() /
+           ("tavolex-cli-" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override {
+    std::error_code ec;
+    std::filesystem::remove_all(dir_, ec);
+  }
+  std::filesystem::path dir_;
+};
+
+int CountDrawings(const std::filesystem::path& folder) {
+  int n = 0;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(folder)) {
+    if (e.is_regular_file() && e.path().extension() == ".jww") ++n;
+  }
+  return n;
+}
+
+// Share of pixels of a greyscale page image (PGM) darker than mid-grey.
+double InkShare(const std::filesystem::path& pgm) {
+  std::ifstream in(pgm, std::ios::binary);
+  std::string magic;
+  int w = 0, h = 0, maxv = 0;
+  in >> magic >> w >> h >> maxv;
+  in.get();
+  const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (magic != "P5" || w <= 0 || h <= 0 || data.size() < static_cast<size_t>(w) * h) return 0;
+  size_t dark = 0;
+  for (size_t i = 0; i < static_cast<size_t>(w) * h; ++i) {
+    if (static_cast<unsigned char>(data[i]) < 200) ++dark;
+  }
+  return static_cast<double>(dark) / (static_cast<double>(w) * h);
+}
+
+TEST_F(PrintCommandTest, SampleDrawingsPrintToOnePdfWithOneInkedPagePerDrawing) {
+  TAVOLEX_REQUIRE_SAMPLES();
+  const std::filesystem::path pdf = dir_ / "samples.pdf";
+  const Outcome o =
+      RunPrint("--quiet --style fit --pdf " + Quote(pdf) + " " + Quote(test::SamplesDir()));
+  ASSERT_EQ(o.exitCode, 0) << o.output;
+  const int drawings = CountDrawings(test::SamplesDir());
+  EXPECT_NE(o.output.find(std::to_string(drawings) + " of " + std::to_string(drawings) +
+                          " drawings printed"),
+            std::string::npos)
+      << o.output;
+  const std::string cmd =
+      "pdftoppm -r 12 -gray " + Quote(pdf) + " " + Quote(dir_ / "page") + " 2>&1";
+  ASSERT_EQ(std::system(cmd.c_str()), 0);
+  int pages = 0;
+  for (const auto& e : std::filesystem::directory_iterator(dir_)) {
+    if (e.path().extension() != ".pgm") continue;
+    ++pages;
+    EXPECT_GT(InkShare(e.path()), 0.001) << e.path() << " is blank";
+  }
+  EXPECT_EQ(pages, drawings);
+}
+
+TEST_F(PrintCommandTest, MissingFileIsNamedAndGivesExitCodeOne) {
+  TAVOLEX_REQUIRE_SAMPLES();
+  const std::filesystem::path missing = dir_ / "missing.jww";
+  const Outcome o = RunPrint("--png " + Quote(dir_ / "png") + " --dpi 36 " +
+                             Quote(test::SamplesDir() / "Test2.jww") + " " + Quote(missing));
+  EXPECT_EQ(o.exitCode, 1) << o.output;
+  EXPECT_NE(o.output.find(missing.string()), std::string::npos) << o.output;
+  EXPECT_NE(o.output.find("1 of 2 drawings printed"), std::string::npos) << o.output;
+  EXPECT_TRUE(std::filesystem::exists(dir_ / "png" / "Tavolex_Test2.jww-001.png"));
+}
+
+TEST_F(PrintCommandTest, UsageErrorsGiveExitCodeTwo) {
+  EXPECT_EQ(RunPrint("--pdf " + Quote(dir_ / "x.pdf")).exitCode, 2);      // no drawings
+  EXPECT_EQ(RunPrint(Quote(dir_ / "a.jww")).exitCode, 2);                 // no output
+  EXPECT_EQ(RunPrint("--style sideways --pdf x.pdf a.jww").exitCode, 2);  // bad value
+  EXPECT_EQ(RunPrint("--frobnicate").exitCode, 2);                        // unknown option
+  EXPECT_EQ(RunPrint("--mono=300 --pdf x.pdf a.jww").exitCode, 2);        // out of range
+  std::ofstream(dir_ / "foreign.dat") << "[not settings]\r\n";
+  const Outcome o = RunPrint("--settings " + Quote(dir_ / "foreign.dat") + " --pdf " +
+                             Quote(dir_ / "x.pdf") + " a.jww");
+  EXPECT_EQ(o.exitCode, 2);
+  EXPECT_NE(o.output.find("このファイルは Tavolex設定ファイルではありません"), std::string::npos);
+  EXPECT_EQ(RunPrint("--help").exitCode, 0);
+}
+
+}  // namespace
+}  // namespace tavolex
+
+#endif
