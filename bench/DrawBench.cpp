@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "app/PrintDriver.h"
 #include "common/UnitVal.h"
 #include "graphics/GraUnit1.h"
 #include "graphics/UnitGraAtt.h"
@@ -22,26 +23,12 @@ namespace {
 namespace fs = std::filesystem;
 
 // A3 landscape at 600 dpi.
-constexpr double kSheetWidthPx = 420.0 / 25.4 * 600.0;
-constexpr double kSheetHeightPx = 297.0 / 25.4 * 600.0;
+constexpr int kSheetWidthPx = 9921;   // 420 mm at 600 dpi
+constexpr int kSheetHeightPx = 7016;  // 297 mm at 600 dpi
 
 std::vector<uint8_t> ReadAll(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void FitPage(const TJwwData& doc) {
-  ViewWidth = kSheetWidthPx;
-  ViewHeight = kSheetHeightPx;
-  const double w = std::max(std::fabs(doc.myMaxWx - doc.myMinWx) * 1.01, 1e-9);
-  const double h = std::max(std::fabs(doc.myMaxWy - doc.myMinWy) * 1.01, 1e-9);
-  ViewScale = std::min(ViewWidth / w, ViewHeight / h);
-  const double cx = (doc.myMinWx + doc.myMaxWx) / 2.0;
-  const double cy = (doc.myMinWy + doc.myMaxWy) / 2.0;
-  ViewMinX = cx - 0.5 * ViewWidth / ViewScale;
-  ViewMaxX = cx + 0.5 * ViewWidth / ViewScale;
-  ViewMinY = cy - 0.5 * ViewHeight / ViewScale;
-  ViewMaxY = cy + 0.5 * ViewHeight / ViewScale;
 }
 
 // Reads, prepares the tables and measures, as the print run does for every file.
@@ -76,7 +63,8 @@ void BM_LoadAndDraw(benchmark::State& state, const fs::path& file) {
   for (auto _ : state) {
     TJwwData doc;
     Load(doc, bytes, file);
-    FitPage(doc);
+    UsePlacement(FitPlacement(doc.myMinWx, doc.myMinWy, doc.myMaxWx, doc.myMaxWy, kSheetWidthPx,
+                              kSheetHeightPx));
     DrawPage(doc, canvas);
   }
   GAtt = nullptr;
@@ -90,7 +78,8 @@ void BM_DrawOnly(benchmark::State& state, const fs::path& file) {
   PrepareAttributes(att);
   TJwwData doc;
   Load(doc, bytes, file);
-  FitPage(doc);
+  UsePlacement(FitPlacement(doc.myMinWx, doc.myMinWy, doc.myMaxWx, doc.myMaxWy, kSheetWidthPx,
+                            kSheetHeightPx));
   NullCanvas canvas;
   for (auto _ : state)
     DrawPage(doc, canvas);

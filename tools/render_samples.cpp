@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app/PrintDriver.h"
 #include "common/Func_2.h"
 #include "common/UnitVal.h"
 #include "graphics/GraUnit1.h"
@@ -41,23 +42,6 @@ std::vector<fs::path> DrawingsIn(const fs::path& folder) {
   }
   std::sort(files.begin(), files.end());
   return files;
-}
-
-// The page window of fit printing: the extents widened by 1 %, centred on the sheet.
-void FitPage(const TJwwData& doc, double widthPx, double heightPx) {
-  ViewWidth = widthPx;
-  ViewHeight = heightPx;
-  const double w = std::fabs(doc.myMaxWx - doc.myMinWx) * 1.01;
-  const double h = std::fabs(doc.myMaxWy - doc.myMinWy) * 1.01;
-  const double sx = w > 0 ? widthPx / w : 1.0;
-  const double sy = h > 0 ? heightPx / h : 1.0;
-  ViewScale = std::min(sx, sy);
-  const double cx = (doc.myMinWx + doc.myMaxWx) / 2.0;
-  const double cy = (doc.myMinWy + doc.myMaxWy) / 2.0;
-  ViewMinX = cx - 0.5 * widthPx / ViewScale;
-  ViewMaxX = cx + 0.5 * widthPx / ViewScale;
-  ViewMinY = cy - 0.5 * heightPx / ViewScale;
-  ViewMaxY = cy + 0.5 * heightPx / ViewScale;
 }
 
 // The box of the four extents corners turned by rot about the origin.
@@ -106,7 +90,7 @@ bool Render(const fs::path& file, const fs::path& out, const fs::path& work, int
 
   const int widthPx = static_cast<int>(std::lround(kA3LongMm / 25.4 * dpi));
   const int heightPx = static_cast<int>(std::lround(kA3ShortMm / 25.4 * dpi));
-  FitPage(doc, widthPx, heightPx);
+  UsePlacement(FitPlacement(doc.myMinWx, doc.myMinWy, doc.myMaxWx, doc.myMaxWy, widthPx, heightPx));
 
   QImage image(widthPx, heightPx, QImage::Format_RGB32);
   image.fill(Qt::white);

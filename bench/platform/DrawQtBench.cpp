@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/PrintDriver.h"
 #include "common/UnitVal.h"
 #include "graphics/GraUnit1.h"
 #include "graphics/UnitGraAtt.h"
@@ -30,20 +31,6 @@ constexpr int kSheetHeightPx = 7016;  // 297 mm at 600 dpi
 std::vector<uint8_t> ReadAll(const fs::path& file) {
   std::ifstream in(file, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void FitPage(const TJwwData& doc) {
-  ViewWidth = kSheetWidthPx;
-  ViewHeight = kSheetHeightPx;
-  const double w = std::max(std::fabs(doc.myMaxWx - doc.myMinWx) * 1.01, 1e-9);
-  const double h = std::max(std::fabs(doc.myMaxWy - doc.myMinWy) * 1.01, 1e-9);
-  ViewScale = std::min(ViewWidth / w, ViewHeight / h);
-  const double cx = (doc.myMinWx + doc.myMaxWx) / 2.0;
-  const double cy = (doc.myMinWy + doc.myMaxWy) / 2.0;
-  ViewMinX = cx - 0.5 * ViewWidth / ViewScale;
-  ViewMaxX = cx + 0.5 * ViewWidth / ViewScale;
-  ViewMinY = cy - 0.5 * ViewHeight / ViewScale;
-  ViewMaxY = cy + 0.5 * ViewHeight / ViewScale;
 }
 
 QImage& Sheet() {
@@ -65,7 +52,8 @@ void BM_DrawQt600dpi(benchmark::State& state, const fs::path& file) {
   doc.FileLtypeSet();
   doc.SetGAttLayer();
   doc.GetMinMaxZahyo();
-  FitPage(doc);
+  UsePlacement(FitPlacement(doc.myMinWx, doc.myMinWy, doc.myMaxWx, doc.myMaxWy, kSheetWidthPx,
+                            kSheetHeightPx));
 
   QImage& sheet = Sheet();
   for (auto _ : state) {

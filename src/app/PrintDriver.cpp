@@ -77,6 +77,23 @@ TPagePlacement PlacePage(const TPrintSettings& s, const TPrintHeader& header, do
   return p;
 }
 
+TPagePlacement FitPlacement(double minX, double minY, double maxX, double maxY, int widthPx,
+                            int heightPx) {
+  TPrintSettings fit;
+  fit.PrnStyle = 1;
+  return PlacePage(fit, TPrintHeader{}, minX, minY, maxX, maxY, widthPx, heightPx, 0.0);
+}
+
+void UsePlacement(const TPagePlacement& place) {
+  ViewWidth = place.viewWidth;
+  ViewHeight = place.viewHeight;
+  ViewScale = place.viewScale;
+  ViewMinX = place.minX;
+  ViewMinY = place.minY;
+  ViewMaxX = place.maxX;
+  ViewMaxY = place.maxY;
+}
+
 void TPrintDriver::CopyTablesToAttributes() {
   GAtt->SetDispHojo(s_.PrnHojo);
   for (int i = 0; i < static_cast<int>(s_.PrnCol.size()); ++i) {
@@ -157,13 +174,7 @@ void TPrintDriver::PrintFile(const std::u16string& FName, bool& Printed) {
       PlacePage(s_, doc_.PrintHeader(), minX, minY, maxX, maxY, printer_.PageWidthPx(),
                 printer_.PageHeightPx(), PrnPageWmm(printer_));
   SetPrintColours();
-  ViewWidth = place.viewWidth;
-  ViewHeight = place.viewHeight;
-  ViewScale = place.viewScale;
-  ViewMinX = place.minX;
-  ViewMinY = place.minY;
-  ViewMaxX = place.maxX;
-  ViewMaxY = place.maxY;
+  UsePlacement(place);
 
   title_ = u"Tavolex_" + FileNameOf(FName);
   if (s_.PrnRen1 == 0) {

@@ -79,6 +79,13 @@ TPagePlacement PlacePage(const TPrintSettings& s, const TPrintHeader& header, do
                          double minY, double maxX, double maxY, int pageWidthPx, int pageHeightPx,
                          double pageWidthMm);
 
+// Fit printing of the given extents on a page of widthPx x heightPx pixels.
+TPagePlacement FitPlacement(double minX, double minY, double maxX, double maxY, int widthPx,
+                            int heightPx);
+
+// Makes the placement the page geometry the engine draws through.
+void UsePlacement(const TPagePlacement& place);
+
 class TPrintDriver {
  public:
   TPrintDriver(const TPrintSettings& settings, TPrintDocument& document, TPrinter& printer)

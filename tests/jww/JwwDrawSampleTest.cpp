@@ -4,6 +4,7 @@
 #include <cmath>
 #include <tuple>
 
+#include "app/PrintDriver.h"
 #include "jww/DrawFixture.h"
 #include "support/TestPaths.h"
 
@@ -18,13 +19,8 @@ class SampleDrawTest : public DrawTest {
     TJwwData jww;
     EXPECT_TRUE(jww.FileIn(SamplesDir() / "blocks" / name)) << name;
     jww.GetMinMaxZahyo();
-    const double w = (jww.myMaxWx - jww.myMinWx) * 1.01;
-    const double h = (jww.myMaxWy - jww.myMinWy) * 1.01;
-    ViewScale = std::min(ViewWidth / w, ViewHeight / h);
-    ViewMinX = (jww.myMinWx + jww.myMaxWx) / 2 - 0.5 * ViewWidth / ViewScale;
-    ViewMaxX = ViewMinX + ViewWidth / ViewScale;
-    ViewMinY = (jww.myMinWy + jww.myMaxWy) / 2 - 0.5 * ViewHeight / ViewScale;
-    ViewMaxY = ViewMinY + ViewHeight / ViewScale;
+    UsePlacement(FitPlacement(jww.myMinWx, jww.myMinWy, jww.myMaxWx, jww.myMaxWy,
+                              static_cast<int>(ViewWidth), static_cast<int>(ViewHeight)));
     canvas.Clear();
     jww.GLDrawALL3(0, -1, -1, true, true, false, 0.0);
     std::vector<RecordedSegment> segments = canvas.Segments();
