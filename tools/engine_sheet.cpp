@@ -156,6 +156,8 @@ void DrawPictures(TGraph1& g, const std::filesystem::path& file) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The sheets are images; no display is needed.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   const std::string out = argc > 1 ? argv[1] : "engine_sheet.png";
   const double scale = argc > 2 ? std::stod(argv[2]) : 5.0;

@@ -119,6 +119,8 @@ bool Render(const fs::path& file, const fs::path& out, const fs::path& work, int
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The sheets are images; no display is needed.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   const fs::path folder = argc > 1 ? fs::path(argv[1]) : test::SamplesDir();
   const fs::path outFolder = argc > 2 ? fs::path(argv[2]) : fs::path("renders");
