@@ -11,7 +11,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
   clang clang-format libclang-rt-14-dev
   xvfb xauth
-  cups printer-driver-cups-pdf
+  cups printer-driver-cups-pdf libcups2-dev
   poppler-utils
 )
 

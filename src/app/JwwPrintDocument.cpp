@@ -6,16 +6,16 @@
 
 namespace tavolex {
 
-bool JwwPrintDocument::FileCheck(const std::u16string& FName) {
-  return TJwwData::FileCheck(PathFromStr(FName));
+bool JwwPrintDocument::FileCheck(const std::filesystem::path& FName) {
+  return TJwwData::FileCheck(FName);
 }
 
 void JwwPrintDocument::JwwDataFree() {
   tavolex::JwwDataFree(jww_);
 }
 
-void JwwPrintDocument::FileIn(const std::u16string& FName) {
-  jww_.FileIn(PathFromStr(FName));
+void JwwPrintDocument::FileIn(const std::filesystem::path& FName) {
+  jww_.FileIn(FName);
 }
 
 void JwwPrintDocument::BindImageExplode() {

@@ -11,9 +11,9 @@ class JwwPrintDocument : public TPrintDocument {
  public:
   explicit JwwPrintDocument(TJwwData& jww) : jww_(jww) {}
 
-  bool FileCheck(const std::u16string& FName) override;
+  bool FileCheck(const std::filesystem::path& FName) override;
   void JwwDataFree() override;
-  void FileIn(const std::u16string& FName) override;
+  void FileIn(const std::filesystem::path& FName) override;
   void BindImageExplode() override;
   void FileColorSet() override;
   void FileLtypeSet() override;
@@ -23,6 +23,7 @@ class JwwPrintDocument : public TPrintDocument {
   int LayerState(int n) const override;
   uint32_t DisplayOnlyPrintColor() const override;
   TPrintHeader PrintHeader() const override;
+  int PaperCode() const override { return jww_.Enthd.nZumen; }
   long long CountElements(int group, int layer) const override;
   void DrawPage(Canvas& canvas, int order, int lay1, double rot) override;
 

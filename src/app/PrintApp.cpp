@@ -7,6 +7,7 @@
 #include "app/DosTime.h"
 #include "app/JwwPrintDocument.h"
 #include "app/RefFile.h"
+#include "app/RunFolder.h"
 #include "common/Func_2.h"
 #include "common/UnitVal.h"
 #include "graphics/GraUnit1.h"
@@ -60,8 +61,9 @@ void TPrintApp::InitApp() {
   RefFileOpen(Folders.AppFolder);
   JWW->BindImageExp = true;
   JWW->BindImageExr = true;
-  JWW->BindImageFolder = Folders.TempFolder;
-  GraImageWorkFolder = Folders.TempFolder;
+  WorkFolder = MakeRunFolder(Folders.TempFolder);
+  JWW->BindImageFolder = WorkFolder;
+  GraImageWorkFolder = WorkFolder;
   started_ = true;
 }
 
@@ -72,6 +74,9 @@ void TPrintApp::FreeAll() {
   att_.reset();
   if (JWW) JwwDataFree(*JWW);
   JWW.reset();
+  RemoveRunFolder(WorkFolder);
+  WorkFolder.clear();
+  GraImageWorkFolder.clear();
   started_ = false;
 }
 

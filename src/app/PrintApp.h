@@ -26,6 +26,8 @@ class TPrintApp {
   std::filesystem::path BootJww;  // the Jw_cad program
   TPrintSettings Settings;
   std::unique_ptr<TJwwData> JWW;
+  // This run's own folder inside TempFolder for unpacked images; empty when it could not be made.
+  std::filesystem::path WorkFolder;
 
   // Fixes the folders (creating TEMP), creates the shared objects, reads the reference file, sets
   // the default tables and folders, and loads the automatic settings file when asked.

@@ -1,7 +1,9 @@
 #include "app/PrintDriver.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <system_error>
 
 #include "app/DosTime.h"
 #include "app/RefFile.h"
@@ -20,8 +22,44 @@ int OrderPosition(int g, int order) {
   return order == 2 ? 15 - g : g;
 }
 
+bool IsDrawingFile(const std::filesystem::path& path) {
+  std::error_code ec;
+  return !path.empty() && std::filesystem::is_regular_file(path, ec);
+}
+
 bool UsableScale(double s) {
   return std::isfinite(s) && s > 0.0;
+}
+
+}  // namespace
+
+bool RunComplete(const TPrintRunResult& r, int drawingsGiven) {
+  return r.pagesPrinted > 0 && r.filesPrinted == drawingsGiven && !r.printerFailed && !r.aborted;
+}
+
+int DrawingSheet(int paperCode) {
+  return paperCode >= 0 && paperCode <= 4 ? paperCode : -1;
+}
+
+namespace {
+
+// The extents box as it lies after the drawing has turned by rot about its origin.
+void TurnedExtents(double rot, double& minX, double& minY, double& maxX, double& maxY) {
+  const double xs[4] = {minX, maxX, maxX, minX};
+  const double ys[4] = {minY, minY, maxY, maxY};
+  for (int i = 0; i < 4; ++i) {
+    const double x = RotateX(xs[i], ys[i], 0.0, 0.0, rot);
+    const double y = RotateY(xs[i], ys[i], 0.0, 0.0, rot);
+    if (i == 0) {
+      minX = maxX = x;
+      minY = maxY = y;
+      continue;
+    }
+    minX = std::min(minX, x);
+    maxX = std::max(maxX, x);
+    minY = std::min(minY, y);
+    maxY = std::max(maxY, y);
+  }
 }
 
 }  // namespace
@@ -54,6 +92,8 @@ TPagePlacement PlacePage(const TPrintSettings& s, const TPrintHeader& header, do
   double cx = ox;
   double cy = oy;
   if (s.PrnStyle == 1) {
+    // Fit printing fits what lands on the sheet: the drawing as it is turned.
+    if (p.rotation != 0.0) TurnedExtents(p.rotation, minX, minY, maxX, maxY);
     const double w = std::fabs(maxX - minX) * 1.01;
     const double h = std::fabs(maxY - minY) * 1.01;
     cx = (minX + maxX) / 2.0 + ox;
@@ -98,7 +138,7 @@ void TPrintDriver::CopyTablesToAttributes() {
   GAtt->SetDispHojo(s_.PrnHojo);
   for (int i = 0; i < static_cast<int>(s_.PrnCol.size()); ++i) {
     const TPrnColor& c = s_.PrnCol[i];
-    GAtt->SetAttrCol_(i, RgbToArgb(c.color), c.width, c.ten_r);
+    GAtt->SetAttrCol_(i, RgbToArgb(LimitColor(c.color)), c.width, c.ten_r);
   }
   for (int i = 0; i < static_cast<int>(s_.PrnTyp.size()); ++i) {
     const TPrnLtype& lt = s_.PrnTyp[i];
@@ -111,7 +151,7 @@ void TPrintDriver::CopyTablesToAttributes() {
   }
 }
 
-TPrintRunResult TPrintDriver::Run(std::vector<std::u16string> list) {
+TPrintRunResult TPrintDriver::Run(std::vector<std::filesystem::path> list) {
   TPrintRunResult result;
   result_ = &result;
   CopyTablesToAttributes();
@@ -130,14 +170,20 @@ TPrintRunResult TPrintDriver::Run(std::vector<std::u16string> list) {
       result.aborted = true;
       break;
     }
-    const std::u16string& path = list[i];
-    if (path.empty() || !FileExistsQ(path) || !doc_.FileCheck(path)) {
+    const std::filesystem::path& path = list[i];
+    if (!IsDrawingFile(path) || !doc_.FileCheck(path)) {
       result.passedOver.push_back(path);
       continue;
     }
-    if (OnFileStart) OnFileStart(i, u"印刷中：" + path + u"　[ESC:中断]");
+    if (OnFileStart) OnFileStart(i, u"印刷中：" + StrFromPath(path) + u"　[ESC:中断]");
+    const int pagesBefore = result.pagesPrinted;
     PrintFile(path, printed);
-    ++result.filesPrinted;
+    // A drawing counts only when it reached paper; a damaged one may have been read too little.
+    if (result.pagesPrinted > pagesBefore) {
+      ++result.filesPrinted;
+    } else {
+      result.nothingToPrint.push_back(path);
+    }
     if (OnFileEnd) OnFileEnd(i);
   }
   if (s_.PrnRen2 == 1 && pageOpen_) {
@@ -151,10 +197,10 @@ TPrintRunResult TPrintDriver::Run(std::vector<std::u16string> list) {
   return result;
 }
 
-void TPrintDriver::PrintFile(const std::u16string& FName, bool& Printed) {
-  zfile = FName;
-  zfold = FolderOf(FName);
-  ztime = FileDosTime(PathFromStr(FName));
+void TPrintDriver::PrintFile(const std::filesystem::path& FName, bool& Printed) {
+  zfile = StrFromPath(FName);
+  zfold = FolderOf(zfile);
+  ztime = FileDosTime(FName);
   ZuFileTime = DosToDateTime(ztime);
 
   doc_.JwwDataFree();
@@ -170,18 +216,25 @@ void TPrintDriver::PrintFile(const std::u16string& FName, bool& Printed) {
   doc_.GetMinMaxZahyo(minX, minY, maxX, maxY);
 
   AdjustDisplayOnlyLayers();
+  if (DrawingPaper) ChooseSheet(FName);
   const TPagePlacement place =
       PlacePage(s_, doc_.PrintHeader(), minX, minY, maxX, maxY, printer_.PageWidthPx(),
                 printer_.PageHeightPx(), PrnPageWmm(printer_));
   SetPrintColours();
   UsePlacement(place);
 
-  title_ = u"Tavolex_" + FileNameOf(FName);
+  title_ = u"Tavolex_" + FileNameOf(zfile);
   if (s_.PrnRen1 == 0) {
     PrintSinglePage(Printed, place.rotation);
   } else {
     PrintGroupPages(Printed, place.rotation);
   }
+}
+
+void TPrintDriver::ChooseSheet(const std::filesystem::path& FName) {
+  const int sheet = DrawingSheet(doc_.PaperCode());
+  if (sheet < 0 && result_ != nullptr) result_->paperFallback.push_back(FName);
+  printer_.UseSheet(sheet);
 }
 
 void TPrintDriver::AdjustDisplayOnlyLayers() {

@@ -29,11 +29,11 @@ class TPrintDocument {
  public:
   virtual ~TPrintDocument() = default;
 
-  virtual bool FileCheck(const std::u16string& FName) = 0;
+  virtual bool FileCheck(const std::filesystem::path& FName) = 0;
   // Deletes the images the last load unpacked and empties the document.
   virtual void JwwDataFree() = 0;
   // Reads the drawing and unpacks its stored images.
-  virtual void FileIn(const std::u16string& FName) = 0;
+  virtual void FileIn(const std::filesystem::path& FName) = 0;
   virtual void BindImageExplode() = 0;
   virtual void FileColorSet() = 0;
   virtual void FileLtypeSet() = 0;
@@ -46,6 +46,8 @@ class TPrintDocument {
   // The printer colour (0x00BBGGRR) of pen entry 9, the grey of display-only elements.
   virtual uint32_t DisplayOnlyPrintColor() const = 0;
   virtual TPrintHeader PrintHeader() const = 0;
+  // The paper the drawing was laid out on (header nZumen: 0 A0 .. 4 A4; other codes are unknown).
+  virtual int PaperCode() const = 0;
   // Elements of group and layer (-1 for all) that print, temporary points left out.
   virtual long long CountElements(int group, int layer) const = 0;
   // Creates an engine on the canvas, draws the drawing through it (GLDrawALL3) and frees it.
@@ -54,12 +56,23 @@ class TPrintDocument {
 
 struct TPrintRunResult {
   bool aborted = false;
-  int filesPrinted = 0;
+  int filesPrinted = 0;  // drawings that gave at least one page
   int pagesPrinted = 0;
   bool printerFailed = false;
-  std::vector<std::u16string> passedOver;  // missing, empty or not a drawing
-  std::u16string status;                   // the closing status-bar text
+  std::vector<std::filesystem::path> passedOver;      // missing, empty or not a drawing
+  std::vector<std::filesystem::path> nothingToPrint;  // read (perhaps in part) but gave no page
+  // Drawings whose stored paper is not A0..A4, printed on the fallback sheet instead.
+  std::vector<std::filesystem::path> paperFallback;
+  std::u16string status;  // the closing status-bar text
 };
+
+// Whether the run did all it was given: every drawing reached paper (at least one page each),
+// the printer took every document, nothing was stopped. A run without a page never succeeds.
+bool RunComplete(const TPrintRunResult& r, int drawingsGiven);
+
+// The A-series sheet (0 A0 .. 4 A4) for a drawing's paper code; -1 when the code names none and
+// the printer's own sheet is the fallback.
+int DrawingSheet(int paperCode);
 
 // Page placement of one drawing: the page geometry and the rotation in radians.
 struct TPagePlacement {
@@ -91,6 +104,8 @@ class TPrintDriver {
   TPrintDriver(const TPrintSettings& settings, TPrintDocument& document, TPrinter& printer)
       : s_(settings), doc_(document), printer_(printer) {}
 
+  // Every page on the paper its drawing was laid out on (see DrawingSheet).
+  bool DrawingPaper = false;
   // Polled once before every file; true stops the run there.
   std::function<bool()> EscPressed;
   // Called before and after each file that prints, with its list index and the status text.
@@ -101,10 +116,11 @@ class TPrintDriver {
 
   // The run over a copy of the list, from copying the tables into GAtt to the closing status.
   // GAtt must exist. The caller has applied the limits of the settings.
-  TPrintRunResult Run(std::vector<std::u16string> list);
+  TPrintRunResult Run(std::vector<std::filesystem::path> list);
 
-  // Prints one drawing; Printed is the run's page flag.
-  void PrintFile(const std::u16string& FName, bool& Printed);
+  // Prints one drawing; Printed is the run's page flag. The path is used byte for byte; only the
+  // texts (zfile, titles, status) are converted for display.
+  void PrintFile(const std::filesystem::path& FName, bool& Printed);
 
   // The per-file values of the drawing being printed.
   std::u16string zfile;
@@ -113,6 +129,7 @@ class TPrintDriver {
 
  private:
   void CopyTablesToAttributes();
+  void ChooseSheet(const std::filesystem::path& FName);
   void AdjustDisplayOnlyLayers();
   void SetPrintColours();
   void PrintSinglePage(bool& Printed, double rot);

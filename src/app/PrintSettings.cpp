@@ -108,7 +108,7 @@ void TPrintSettings::SetDefaults() {
 void TPrintSettings::FillTablesFrom(const TgraAttribute& att) {
   PrnCol.assign(kPrnColCount, TPrnColor{});
   for (int i = 0; i < kPrnColCount; ++i) {
-    PrnCol[i].color = ArgbToRgb(att.GetAttrColcol_(i));
+    PrnCol[i].color = static_cast<int32_t>(ArgbToRgb(att.GetAttrColcol_(i)) & 0xFFFFFF);
     PrnCol[i].width = att.GetAttrColwid_(i);
     PrnCol[i].ten_r = att.GetAttrColten_(i);
   }
@@ -151,7 +151,7 @@ void TPrintSettings::ApplyLimits() {
   LtypeUnit = LimitLtypeUnit(LtypeUnit);
   PrnCol.resize(kPrnColCount);
   for (TPrnColor& c : PrnCol) {
-    c.color = LimitColor(c.color);
+    c.color = static_cast<int32_t>(LimitColor(c.color));
     c.width = LimitPenWidth(c.width);
     c.ten_r = LimitPointRadius(c.ten_r);
   }

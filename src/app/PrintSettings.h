@@ -12,9 +12,10 @@ namespace tavolex {
 
 class TgraAttribute;
 
-// One entry of the program's pen table; the colour is a Windows value 0x00BBGGRR.
+// One entry of the program's pen table; the colour is a Windows value 0x00BBGGRR, held signed
+// as the settings file writes it so that a negative value clamps to 0, not to white.
 struct TPrnColor {
-  uint32_t color = 0;
+  int32_t color = 0;
   double width = 0.0;
   double ten_r = 0.1;
 };

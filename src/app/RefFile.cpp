@@ -50,10 +50,16 @@ bool IsFile(const std::filesystem::path& p) {
 }  // namespace
 
 void GetRefFileName(const std::filesystem::path& appFolder, const std::filesystem::path& bootJww) {
-  std::filesystem::path jwf = appFolder / "Jw_win.jwf";
-  if (!IsFile(jwf)) {
-    jwf = PathFromStr(FolderOf(StrFromPath(bootJww)) + u"Jw_win.jwf");
-    if (!IsFile(jwf)) return;
+  // Only the two folders are looked in: a folder that is not known (no program folder, no Jw_cad)
+  // must not turn into the current directory, where a stray Jw_win.jwf would change the texts.
+  std::filesystem::path jwf;
+  if (appFolder.is_absolute() && IsFile(appFolder / "Jw_win.jwf")) {
+    jwf = appFolder / "Jw_win.jwf";
+  } else if (bootJww.is_absolute() && bootJww.has_parent_path() &&
+             IsFile(bootJww.parent_path() / "Jw_win.jwf")) {
+    jwf = bootJww.parent_path() / "Jw_win.jwf";
+  } else {
+    return;
   }
   std::u16string name;
   if (ReadRefFileLine(jwf, name)) RefFileName = name;

@@ -105,7 +105,7 @@ void ReadBody(LineReader& in, TPrintSettings& s) {
   s.LtypeUnit = in.Real();
   s.PrnCol.resize(kPrnColCount);
   for (TPrnColor& c : s.PrnCol) {
-    c.color = static_cast<uint32_t>(in.Int());
+    c.color = in.Int();
     c.width = in.Real();
     c.ten_r = in.Real();
   }

@@ -33,6 +33,12 @@ class TPrinter {
   virtual bool PrnEndDoc() = 0;
   // The canvas of the current page; valid between PrnTitle and PrnEndDoc.
   virtual Canvas* PageCanvas() = 0;
+  // The sheet of the pages begun from now on: an A-series size (0 A0 .. 4 A4) in the printer's
+  // orientation, or -1 for the printer's own sheet. False when the printer cannot change it.
+  virtual bool UseSheet(int aSeries) {
+    (void)aSeries;
+    return false;
+  }
 };
 
 // Sizes in millimetres rounded to 0.01 mm from pixels at the printer's resolution.

@@ -19,7 +19,11 @@ QString UniqueName(std::map<QString, int>& used, const QString& base, const QStr
 
 PdfPrinter::PdfPrinter(const std::filesystem::path& target, bool targetIsFolder,
                        const TPaperOptions& options)
-    : target_(target), folder_(targetIsFolder), options_(options), sheet_(SheetPixels(options)) {}
+    : target_(target),
+      folder_(targetIsFolder),
+      options_(options),
+      paper_(options.paper),
+      sheet_(SheetPixels(options)) {}
 
 PdfPrinter::~PdfPrinter() {
   CloseWriter();
@@ -28,8 +32,7 @@ PdfPrinter::~PdfPrinter() {
 bool PdfPrinter::OpenWriter(const std::filesystem::path& file, const std::u16string& title) {
   writer_ = std::make_unique<QPdfWriter>(QString::fromStdU16String(StrFromPath(file)));
   writer_->setResolution(options_.dpi);
-  writer_->setPageLayout(
-      QPageLayout(QPageSize(options_.paper), options_.orientation, QMarginsF(0, 0, 0, 0)));
+  writer_->setPageLayout(PageLayout());
   writer_->setTitle(QString::fromStdU16String(title));
   writer_->setCreator(QStringLiteral("Tavolex"));
   painter_ = std::make_unique<QPainter>();
@@ -59,7 +62,7 @@ bool PdfPrinter::PrnTitle(const std::u16string& title) {
     if (!OpenWriter(target_ / PathFromStr(name.toStdU16String()), title)) return false;
   } else if (!painter_) {
     if (!OpenWriter(target_, title)) return false;
-  } else if (pageUsed_ && !writer_->newPage()) {
+  } else if (pageUsed_ && !(writer_->setPageLayout(PageLayout()) && writer_->newPage())) {
     return false;
   }
   documentOpen_ = true;
@@ -68,7 +71,17 @@ bool PdfPrinter::PrnTitle(const std::u16string& title) {
 }
 
 bool PdfPrinter::PrnNewPage() {
-  return documentOpen_ && writer_ && writer_->newPage();
+  return documentOpen_ && writer_ && writer_->setPageLayout(PageLayout()) && writer_->newPage();
+}
+
+bool PdfPrinter::UseSheet(int aSeries) {
+  paper_ = ASeriesSheet(aSeries, options_.paper);
+  sheet_ = SheetPixels(options_, paper_);
+  return true;
+}
+
+QPageLayout PdfPrinter::PageLayout() const {
+  return QPageLayout(QPageSize(paper_), options_.orientation, QMarginsF(0, 0, 0, 0));
 }
 
 bool PdfPrinter::PrnEndDoc() {

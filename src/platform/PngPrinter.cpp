@@ -5,7 +5,13 @@
 namespace tavolex {
 
 PngPrinter::PngPrinter(const std::filesystem::path& folder, const TPaperOptions& options)
-    : folder_(folder), options_(options), sheet_(SheetPixels(options)) {}
+    : folder_(folder), options_(options), paper_(options.paper), sheet_(SheetPixels(options)) {}
+
+bool PngPrinter::UseSheet(int aSeries) {
+  paper_ = ASeriesSheet(aSeries, options_.paper);
+  sheet_ = SheetPixels(options_, paper_);
+  return true;
+}
 
 PngPrinter::~PngPrinter() {
   canvas_.reset();

@@ -36,9 +36,18 @@ QString FileNameFromTitle(const std::u16string& title) {
   return name;
 }
 
+QPageSize::PageSizeId ASeriesSheet(int aSeries, QPageSize::PageSizeId fallback) {
+  static constexpr QPageSize::PageSizeId kSheets[] = {QPageSize::A0, QPageSize::A1, QPageSize::A2,
+                                                      QPageSize::A3, QPageSize::A4};
+  return aSeries >= 0 && aSeries <= 4 ? kSheets[aSeries] : fallback;
+}
+
 QSize SheetPixels(const TPaperOptions& options) {
-  const QPageSize size(options.paper);
-  QSize px = size.sizePixels(options.dpi);
+  return SheetPixels(options, options.paper);
+}
+
+QSize SheetPixels(const TPaperOptions& options, QPageSize::PageSizeId paper) {
+  QSize px = QPageSize(paper).sizePixels(options.dpi);
   if (options.orientation == QPageLayout::Landscape) px.transpose();
   return px;
 }

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,10 @@ QString FileNameFromTitle(const std::u16string& title);
 
 // Sizes in pixels of a whole sheet at the options' resolution.
 QSize SheetPixels(const TPaperOptions& options);
+QSize SheetPixels(const TPaperOptions& options, QPageSize::PageSizeId paper);
+
+// The A-series sheet 0..4 (A0..A4); -1 and other numbers give the fallback.
+QPageSize::PageSizeId ASeriesSheet(int aSeries, QPageSize::PageSizeId fallback);
 
 // PDF: with a file, every document of the run goes into that one file, page after page; with a
 // folder, each document becomes a file named after its title, as a PDF printer driver does.
@@ -59,6 +64,7 @@ class PdfPrinter : public TPrinter {
   bool PrnNewPage() override;
   bool PrnEndDoc() override;
   Canvas* PageCanvas() override;
+  bool UseSheet(int aSeries) override;
 
   // Closes the one file of the run; false when it could not be written.
   bool Finish();
@@ -67,11 +73,13 @@ class PdfPrinter : public TPrinter {
 
  private:
   bool OpenWriter(const std::filesystem::path& file, const std::u16string& title);
+  QPageLayout PageLayout() const;
   bool CloseWriter();
 
   std::filesystem::path target_;
   bool folder_;
   TPaperOptions options_;
+  QPageSize::PageSizeId paper_;  // the sheet of the next page
   QSize sheet_;
   std::unique_ptr<QPdfWriter> writer_;
   std::unique_ptr<QPainter> painter_;
@@ -99,6 +107,7 @@ class PngPrinter : public TPrinter {
   bool PrnNewPage() override;
   bool PrnEndDoc() override;
   Canvas* PageCanvas() override;
+  bool UseSheet(int aSeries) override;
 
   const std::vector<std::filesystem::path>& Files() const { return files_; }
 
@@ -108,6 +117,7 @@ class PngPrinter : public TPrinter {
 
   std::filesystem::path folder_;
   TPaperOptions options_;
+  QPageSize::PageSizeId paper_;  // the sheet of the next page
   QSize sheet_;
   QImage image_;
   std::unique_ptr<QPainter> painter_;
@@ -123,8 +133,14 @@ class PngPrinter : public TPrinter {
 // all the name "<標準プリンタ>".
 class SystemPrinter : public TPrinter {
  public:
-  explicit SystemPrinter(const QString& name = QString());
+  // The sheet and orientation are set on the job when given; else the queue's own are used.
+  explicit SystemPrinter(const QString& name = QString(),
+                         std::optional<QPageSize::PageSizeId> paper = std::nullopt,
+                         std::optional<QPageLayout::Orientation> orientation = std::nullopt);
   ~SystemPrinter() override;
+
+  // Why the last document was not taken by the print system; empty when it was.
+  const std::string& Refusal() const { return refusal_; }
 
   // Whether the named printer exists (an empty name: whether any printer exists).
   bool Valid() const { return valid_; }
@@ -142,9 +158,12 @@ class SystemPrinter : public TPrinter {
   bool PrnNewPage() override;
   bool PrnEndDoc() override;
   Canvas* PageCanvas() override;
+  bool UseSheet(int aSeries) override;
 
  private:
   std::unique_ptr<QPrinter> printer_;
+  QPageSize::PageSizeId paper_ = QPageSize::A4;
+  std::string refusal_;
   std::unique_ptr<QPainter> painter_;
   std::unique_ptr<QPainterCanvas> canvas_;
   bool valid_ = false;

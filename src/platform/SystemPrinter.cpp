@@ -1,6 +1,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include "platform/CupsQueue.h"
 #include "platform/QPainterCanvas.h"
 #include "platform/QtPrinters.h"
 
@@ -10,12 +11,16 @@ QStringList SystemPrinterNames() {
   return QPrinterInfo::availablePrinterNames();
 }
 
-SystemPrinter::SystemPrinter(const QString& name) {
+SystemPrinter::SystemPrinter(const QString& name, std::optional<QPageSize::PageSizeId> paper,
+                             std::optional<QPageLayout::Orientation> orientation) {
   const QPrinterInfo info =
       name.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(name);
   valid_ = !info.isNull();
   printer_ = valid_ ? std::make_unique<QPrinter>(info, QPrinter::HighResolution)
                     : std::make_unique<QPrinter>(QPrinter::HighResolution);
+  if (paper) printer_->setPageSize(QPageSize(*paper));
+  if (orientation) printer_->setPageOrientation(*orientation);
+  paper_ = printer_->pageLayout().pageSize().id();  // the fallback of drawings' own sheets
 }
 
 SystemPrinter::~SystemPrinter() {
@@ -50,10 +55,14 @@ int SystemPrinter::PageHeightPx() const {
 
 bool SystemPrinter::PrnTitle(const std::u16string& title) {
   if (documentOpen_ || !valid_) return false;
+  // A queue that will not print is a failed run, not a job handed into nowhere.
+  refusal_ = QueueRefusal(printer_->printerName());
+  if (!refusal_.empty()) return false;
   printer_->setDocName(QString::fromStdU16String(title));
   painter_ = std::make_unique<QPainter>();
   if (!painter_->begin(printer_.get())) {
     painter_.reset();
+    refusal_ = "the print job could not be begun";
     return false;
   }
   canvas_ = std::make_unique<QPainterCanvas>(painter_.get());
@@ -69,13 +78,22 @@ bool SystemPrinter::PrnEndDoc() {
   if (!documentOpen_) return false;
   documentOpen_ = false;
   canvas_.reset();
-  const bool ok = painter_->end();
+  // Ending the painter hands the job to the print system; whether it was taken only the print
+  // system can say.
+  const bool ended = painter_->end();
   painter_.reset();
-  return ok;
+  refusal_ = LastJobRefusal();
+  if (refusal_.empty() && (!ended || printer_->printerState() == QPrinter::Error))
+    refusal_ = "the print job failed";
+  return refusal_.empty();
 }
 
 Canvas* SystemPrinter::PageCanvas() {
   return documentOpen_ ? canvas_.get() : nullptr;
+}
+
+bool SystemPrinter::UseSheet(int aSeries) {
+  return printer_->setPageSize(QPageSize(ASeriesSheet(aSeries, paper_)));
 }
 
 }  // namespace tavolex

@@ -36,7 +36,8 @@ TEST_F(PrintAppTest, StartAndCloseKeepTheAutomaticSettingsBesideTheProgram) {
     ASSERT_NE(GAtt, nullptr);
     ASSERT_TRUE(app.JWW);
     EXPECT_TRUE(std::filesystem::is_directory(dir_ / "bin" / "TEMP"));
-    EXPECT_EQ(app.JWW->BindImageFolder, dir_ / "bin" / "TEMP" / "");
+    EXPECT_EQ(app.JWW->BindImageFolder, app.WorkFolder);
+    EXPECT_EQ(app.WorkFolder.parent_path().parent_path(), dir_ / "bin" / "TEMP");
     EXPECT_EQ(app.Settings.FFolder, StrFromPath(dir_ / "bin" / ""));
     EXPECT_EQ(app.Settings.FFolder2, StrFromPath(dir_ / "jw" / ""));
     EXPECT_EQ(app.Settings.PrnCol[1].color, ArgbToRgb(GAtt->GetAttrColcol_(1)));

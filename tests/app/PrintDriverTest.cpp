@@ -41,10 +41,12 @@ class FakeDocument : public TPrintDocument {
 
   std::map<std::u16string, FakeDrawing> drawings;
 
-  bool FileCheck(const std::u16string& FName) override { return drawings.count(FName) > 0; }
+  bool FileCheck(const std::filesystem::path& FName) override {
+    return drawings.count(StrFromPath(FName)) > 0;
+  }
   void JwwDataFree() override { loaded_ = nullptr; }
-  void FileIn(const std::u16string& FName) override {
-    auto it = drawings.find(FName);
+  void FileIn(const std::filesystem::path& FName) override {
+    auto it = drawings.find(StrFromPath(FName));
     loaded_ = it == drawings.end() ? nullptr : &it->second;
   }
   void BindImageExplode() override {}
@@ -68,6 +70,7 @@ class FakeDocument : public TPrintDocument {
   int LayerState(int n) const override { return loaded_->layers[n]; }
   uint32_t DisplayOnlyPrintColor() const override { return loaded_->displayOnlyColor; }
   TPrintHeader PrintHeader() const override { return loaded_->header; }
+  int PaperCode() const override { return 3; }
   long long CountElements(int group, int layer) const override {
     long long sum = 0;
     for (const auto& [key, n] : loaded_->counts) {
@@ -113,7 +116,7 @@ class PrintDriverTest : public ::testing::Test {
   TPrintRunResult Run(const std::vector<std::u16string>& list) {
     TPrintDriver driver(settings_, doc_, printer_);
     driver.AppFolder = dir_;
-    return driver.Run(list);
+    return driver.Run({list.begin(), list.end()});
   }
 
   std::vector<std::string>& Log() { return printer_.events; }
@@ -167,7 +170,7 @@ TEST_F(PrintDriverTest, MissingAndForeignFilesArePassedOverSilently) {
   EXPECT_EQ(Log(), (Events{"begin:Tavolex_a.jww", "draw:0/-1", "end", "begin:Tavolex_c.jww",
                            "draw:0/-1", "end"}));
   EXPECT_EQ(r.filesPrinted, 2);
-  EXPECT_EQ(r.passedOver, (std::vector<std::u16string>{missing, u"", StrFromPath(foreign)}));
+  EXPECT_EQ(r.passedOver, (std::vector<std::filesystem::path>{missing, u"", foreign}));
   EXPECT_EQ(r.status, u"印刷終了しました。");
 }
 
@@ -374,12 +377,28 @@ TEST(PlacePageTest, FitFillsTheLimitingSideWithOnePercentMarginAndCentres) {
   EXPECT_DOUBLE_EQ(p.rotation, 0.0);
 
   // A tall drawing is limited by the height; the offset moves the centre.
-  s.PrnOfstX = 10;
-  s.PrnAngle = 90;
+  s.PrnOfstY = 10;
   const TPagePlacement q = PlacePage(s, {}, 0, 0, 100, 200, kPageW, kPageH, kPageWmm);
   EXPECT_DOUBLE_EQ(q.viewScale, kPageH / 202.0);
-  EXPECT_NEAR((q.minX + q.maxX) / 2, 60.0, 1e-9);
+  EXPECT_NEAR((q.minY + q.maxY) / 2, 110.0, 1e-9);
+}
+
+TEST(PlacePageTest, FitFitsTheDrawingAsItIsTurned) {
+  TPrintSettings s;
+  s.PrnStyle = 1;
+  // A wide plan turned a quarter clockwise lies on x 0..100, y -200..0 about its origin.
+  s.PrnAngle = 90;
+  const TPagePlacement q = PlacePage(s, {}, 0, 0, 200, 100, kPageW, kPageH, kPageWmm);
   EXPECT_DOUBLE_EQ(q.rotation, -std::numbers::pi / 2);
+  EXPECT_DOUBLE_EQ(q.viewScale, kPageH / 202.0);
+  EXPECT_NEAR((q.minX + q.maxX) / 2, 50.0, 1e-9);
+  EXPECT_NEAR((q.minY + q.maxY) / 2, -100.0, 1e-9);
+  // Half a turn: the plan lies on the other side of its origin and is fitted there.
+  s.PrnAngle = 180;
+  const TPagePlacement h = PlacePage(s, {}, 10, 20, 210, 120, kPageW, kPageH, kPageWmm);
+  EXPECT_NEAR(h.viewScale, kPageW / 202.0, 1e-9);
+  EXPECT_NEAR((h.minX + h.maxX) / 2, -110.0, 1e-9);
+  EXPECT_NEAR((h.minY + h.maxY) / 2, -70.0, 1e-9);
 }
 
 TEST(PlacePageTest, FitOfExtentsWithoutWidthOrHeightPrintsAtMagnificationOne) {

@@ -40,7 +40,7 @@ class PrintRunJwwTest : public ::testing::Test {
     JwwPrintDocument document(*app_.JWW);
     TPrintDriver driver(app_.Settings, document, printer_);
     driver.AppFolder = app_.Folders.AppFolder;
-    return driver.Run(list);
+    return driver.Run({list.begin(), list.end()});
   }
 
   t::ScopedTempDir dir_;
@@ -80,7 +80,10 @@ TEST_F(PrintRunJwwTest, StoredImagesAreUnpackedForTheDrawingAndRemovedAfterTheRu
   d.images.push_back({u"pic.png.gz", t::GzipBytes(std::vector<uint8_t>{'p', 'n', 'g'})});
   const std::filesystem::path file = dir_ / "image.jww";
   ASSERT_TRUE(t::SaveJww(file, d));
-  const std::filesystem::path unpacked = app_.Folders.TempFolder / "pic.png";
+  // Into this run's own folder inside TEMP, never into TEMP itself.
+  ASSERT_FALSE(app_.WorkFolder.empty());
+  EXPECT_EQ(app_.WorkFolder.parent_path().parent_path(), app_.Folders.TempFolder.parent_path());
+  const std::filesystem::path unpacked = app_.WorkFolder / "pic.png";
 
   JwwPrintDocument document(*app_.JWW);
   TPrintDriver driver(app_.Settings, document, printer_);
@@ -92,15 +95,29 @@ TEST_F(PrintRunJwwTest, StoredImagesAreUnpackedForTheDrawingAndRemovedAfterTheRu
 
   Run({StrFromPath(file)});
   EXPECT_FALSE(std::filesystem::exists(unpacked));
-  EXPECT_FALSE(std::filesystem::exists(app_.Folders.TempFolder / "pic.png.gz"));
+  EXPECT_FALSE(std::filesystem::exists(app_.WorkFolder / "pic.png.gz"));
+  const std::filesystem::path work = app_.WorkFolder;
+  app_.Close(false);
+  EXPECT_FALSE(std::filesystem::exists(work));
+  app_.Start(dir_ / "bin" / "tavolex", {}, false);
 }
 
-TEST_F(PrintRunJwwTest, DrawingWithoutElementsGivesNoDocument) {
-  const std::filesystem::path file = dir_ / "empty.jww";
-  ASSERT_TRUE(t::SaveJww(file, t::WDrawing{}));
-  const TPrintRunResult r = Run({StrFromPath(file)});
-  EXPECT_TRUE(printer_.events.empty());
-  EXPECT_EQ(r.filesPrinted, 1);
+TEST_F(PrintRunJwwTest, OnlyDrawingsThatReachPaperCountAsPrinted) {
+  const std::filesystem::path empty = dir_ / "empty.jww";
+  ASSERT_TRUE(t::SaveJww(empty, t::WDrawing{}));
+  // Cut short inside its entity list: what was read before the cut still prints.
+  t::WDrawing d;
+  for (int i = 0; i < 40; ++i)
+    d.entities.push_back(LineOn(0, 0, i, 100, i));
+  const std::filesystem::path whole = dir_ / "whole.jww";
+  ASSERT_TRUE(t::SaveJww(whole, d));
+  const std::filesystem::path cut = dir_ / "cut.jww";
+  std::filesystem::copy_file(whole, cut);
+  std::filesystem::resize_file(cut, std::filesystem::file_size(whole) - 400);
+  const TPrintRunResult r = Run({StrFromPath(empty), StrFromPath(cut), StrFromPath(whole)});
+  EXPECT_EQ(r.filesPrinted, 2);
+  EXPECT_EQ(r.pagesPrinted, 2);
+  EXPECT_EQ(r.nothingToPrint, std::vector<std::filesystem::path>{empty});
 }
 
 }  // namespace

@@ -53,6 +53,16 @@ TEST_F(RefFileTest, NameComesFromTheProgramFolderFirstThenJwcadsFolder) {
   EXPECT_EQ(RefFileName, u"mine.txt");
 }
 
+TEST_F(RefFileTest, AStrayJwfInTheWorkingDirectoryIsNeverRead) {
+  Write(dir_ / "drawings" / "Jw_win.jwf", u"REF_FILE=stray.txt\r\n");
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(dir_ / "drawings");
+  GetRefFileName(App(), {});         // no Jw_cad program
+  GetRefFileName({}, "Jw_win.exe");  // neither folder known
+  std::filesystem::current_path(before);
+  EXPECT_TRUE(RefFileName.empty());
+}
+
 TEST_F(RefFileTest, EndBeforeTheLineLeavesNoNameAndTheListUnchanged) {
   Write(App() / "Jw_win.jwf", u"END\r\nREF_FILE=jw.txt\r\n");
   Str2List = {{u"%%a", u"kept"}};

@@ -236,7 +236,7 @@ TEST_F(SettingsFileTest, FileThatEndsEarlyReadsTheMissingValuesAsZero) {
   EXPECT_EQ(loaded.PrnSikii0, 17);
   EXPECT_EQ(loaded.PrnWhite1, 0);
   EXPECT_EQ(loaded.InpTenR, 0.0);  // read as 0 (the limit raises it when applied)
-  EXPECT_EQ(loaded.PrnCol[0].color, 0u);
+  EXPECT_EQ(loaded.PrnCol[0].color, 0);
   EXPECT_EQ(loaded.PrnTyp[4].seg, 0);
   EXPECT_TRUE(loaded.FileList.empty());
   EXPECT_EQ(loaded.PrnAngle, 0.0);
@@ -317,6 +317,7 @@ TEST(SettingsLimitsTest, LimitsOfEveryKind) {
   s.LtypeUnit = 1000;
   s.PrnOfstX = std::numeric_limits<double>::infinity();
   s.PrnCol[0] = {0x2000000, 600, 0.001};
+  s.PrnCol[1].color = -1;
   s.PrnTyp[0].seg = 40;
   s.PrnTyp[0].amp = -1;
   for (int j = 0; j < 32; ++j)
@@ -337,7 +338,8 @@ TEST(SettingsLimitsTest, LimitsOfEveryKind) {
   EXPECT_EQ(s.InpTenR, 0.01);
   EXPECT_EQ(s.LtypeUnit, 500.0);
   EXPECT_EQ(s.PrnOfstX, 0.0);
-  EXPECT_EQ(s.PrnCol[0].color, 0xFFFFFFu);
+  EXPECT_EQ(s.PrnCol[0].color, 0xFFFFFF);
+  EXPECT_EQ(s.PrnCol[1].color, 0);  // -1 is below the range, not white
   EXPECT_EQ(s.PrnCol[0].width, 500.0);
   EXPECT_EQ(s.PrnCol[0].ten_r, 0.01);
   EXPECT_EQ(s.PrnTyp[0].seg, 32);
@@ -350,7 +352,7 @@ TEST(SettingsLimitsTest, DefaultTablesComeFromTheAttributeObject) {
   TPrintSettings s;
   TgraAttribute att;
   s.FillTablesFrom(att);
-  EXPECT_EQ(s.PrnCol[0].color, MakeRgb(0, 192, 192));
+  EXPECT_EQ(s.PrnCol[0].color, static_cast<int32_t>(MakeRgb(0, 192, 192)));
   EXPECT_DOUBLE_EQ(s.PrnCol[1].width, 0.15);
   EXPECT_EQ(s.PrnTyp[1].seg, 3);
   EXPECT_DOUBLE_EQ(s.PrnTyp[1].pa[1], -0.72);

@@ -2,10 +2,12 @@
 // arguments, output to PDF, PNG or a system printer; progress and a summary on stderr.
 #include <atomic>
 #include <csignal>
+#include <cstdio>
 #include <iostream>
 #include <system_error>
 
 #include "app/JwwPrintDocument.h"
+#include "app/OutputCheck.h"
 #include "app/PrintApp.h"
 #include "app/PrintDriver.h"
 #include "app/cli/CliCommands.h"
@@ -31,22 +33,36 @@ std::string Utf8(const std::u16string& s) {
   return StrToUtf8(s);
 }
 
+// A file name for the terminal: bytes that are not UTF-8 show as replacement characters.
+std::string Shown(const std::filesystem::path& p) {
+  return StrToUtf8(StrFromPath(p));
+}
+
 std::unique_ptr<TPrinter> MakePrinter(const PrintOptions& o, std::ostream& err) {
   std::error_code ec;
   switch (o.output) {
-    case OutputKind::Pdf:
+    case OutputKind::Pdf: {
+      const std::string problem = OutputFileProblem(o.outputPath);
+      if (!problem.empty()) {
+        err << "tavolex-print: cannot write " << Shown(o.outputPath) << ": " << problem << "\n";
+        return nullptr;
+      }
       return std::make_unique<PdfPrinter>(o.outputPath, false, o.paper);
+    }
     case OutputKind::PdfFolder:
     case OutputKind::Png:
       std::filesystem::create_directories(o.outputPath, ec);
-      if (!std::filesystem::is_directory(o.outputPath, ec)) {
-        err << "tavolex-print: cannot make the folder " << o.outputPath.string() << "\n";
+      if (!FolderWritable(o.outputPath)) {
+        err << "tavolex-print: cannot write into the folder " << Shown(o.outputPath) << "\n";
         return nullptr;
       }
       if (o.output == OutputKind::Png) return std::make_unique<PngPrinter>(o.outputPath, o.paper);
       return std::make_unique<PdfPrinter>(o.outputPath, true, o.paper);
     case OutputKind::Printer: {
-      auto printer = std::make_unique<SystemPrinter>(QString::fromStdString(o.printerName));
+      auto printer = std::make_unique<SystemPrinter>(
+          QString::fromStdString(o.printerName),
+          o.paperGiven ? std::optional(o.paper.paper) : std::nullopt,
+          o.orientationGiven ? std::optional(o.paper.orientation) : std::nullopt);
       if (!printer->Valid()) {
         err << "tavolex-print: no printer named " << o.printerName << " (see --list-printers)\n";
         return nullptr;
@@ -59,12 +75,30 @@ std::unique_ptr<TPrinter> MakePrinter(const PrintOptions& o, std::ostream& err) 
   return nullptr;
 }
 
-int ListPrinters(std::ostream& out) {
+int ListPrinters(std::ostream& out, std::ostream& err) {
   const QStringList names = SystemPrinterNames();
-  if (names.isEmpty()) out << Utf8(kDefaultPrinterName) << "\n";
+  // The placeholder name of the window is no printer that --printer could take.
+  if (names.isEmpty()) err << "tavolex-print: no printers\n";
   for (const QString& name : names)
     out << name.toStdString() << "\n";
   return 0;
+}
+
+// The sheet the printer gives, in the printer's own terms.
+void ReportSheet(const TPrinter& p, std::ostream& err) {
+  if (dynamic_cast<const SystemPrinter*>(&p) == nullptr) return;
+  char line[160];
+  std::snprintf(line, sizeof line, "paper %.2f x %.2f mm, printable %.2f x %.2f mm", PrnPaperWmm(p),
+                PrnPaperHmm(p), PrnPageWmm(p), PrnPageHmm(p));
+  err << "tavolex-print: printer " << Utf8(p.PrnName()) << ": " << line << "\n";
+}
+
+void ReportPaperFallback(const TPrintRunResult& r, const PrintOptions& o, std::ostream& err) {
+  if (r.paperFallback.empty()) return;
+  err << "tavolex-print: " << r.paperFallback.size()
+      << (r.paperFallback.size() == 1 ? " drawing stores" : " drawings store")
+      << " no paper of A0 to A4 and printed on " << QPageSize::name(o.paper.paper).toStdString()
+      << " (first: " << Shown(r.paperFallback.front()) << ")\n";
 }
 
 }  // namespace
@@ -76,7 +110,7 @@ int RunPrintCommand(const std::vector<std::string>& args, const char* argv0, std
     PrintUsage(err);
     return 2;
   }
-  if (o.listPrinters) return ListPrinters(out);
+  if (o.listPrinters) return ListPrinters(out, err);
   if (o.output == OutputKind::None) {
     err << "tavolex-print: say where to print: --pdf FILE, --pdf-dir FOLDER, --png FOLDER or "
            "--printer NAME\n";
@@ -86,16 +120,20 @@ int RunPrintCommand(const std::vector<std::string>& args, const char* argv0, std
   TPrintApp app;
   // A headless run starts from the defaults, not from what the window last kept.
   app.Start(ProgramFile(argv0), {}, false);
-  std::vector<std::u16string> list;
+  std::vector<std::filesystem::path> list;
   if (o.settingsFile) {
-    const SettingsLoadResult r = LoadSettings(app.Settings, SettingsForm::Full, *o.settingsFile);
-    if (r.refused || r.readError || !std::filesystem::exists(*o.settingsFile)) {
-      err << "tavolex-print: " << o.settingsFile->string() << ": "
-          << (r.status.empty() ? std::string("no such settings file") : Utf8(r.status)) << "\n";
+    const std::string problem = SettingsFileProblem(*o.settingsFile);
+    const SettingsLoadResult r =
+        problem.empty() ? LoadSettings(app.Settings, SettingsForm::Full, *o.settingsFile)
+                        : SettingsLoadResult{};
+    if (!problem.empty() || r.refused || r.readError) {
+      err << "tavolex-print: " << Shown(*o.settingsFile) << ": "
+          << (problem.empty() ? Utf8(r.status) : problem) << "\n";
       app.Close(false);
       return 2;
     }
-    list = app.Settings.FileList;
+    for (const std::u16string& name : app.Settings.FileList)
+      list.push_back(PathFromStr(name));
   }
   for (const std::string& change : o.settingChanges) {
     if (!ApplySettingOption(change, app.Settings, err)) {
@@ -105,7 +143,7 @@ int RunPrintCommand(const std::vector<std::string>& args, const char* argv0, std
   }
   app.Settings.ApplyLimits();
   LtypeUnit = app.Settings.LtypeUnit;
-  const std::vector<std::u16string> named = CollectDrawings(o.files);
+  const std::vector<std::filesystem::path> named = CollectDrawings(o.files);
   list.insert(list.end(), named.begin(), named.end());
   if (list.empty()) {
     err << "tavolex-print: no drawing files given\n";
@@ -123,29 +161,41 @@ int RunPrintCommand(const std::vector<std::string>& args, const char* argv0, std
   JwwPrintDocument document(*app.JWW);
   TPrintDriver driver(app.Settings, document, *printer);
   driver.AppFolder = app.Folders.AppFolder;
+  driver.DrawingPaper = o.drawingPaper;
+  if (!o.quiet) ReportSheet(*printer, err);
   gInterrupted = false;
   std::signal(SIGINT, OnInterrupt);
   driver.EscPressed = [] { return gInterrupted.load(); };
   const int total = static_cast<int>(list.size());
   driver.OnFileStart = [&](int index, const std::u16string&) {
-    if (!o.quiet) err << "[" << index + 1 << "/" << total << "] " << Utf8(list[index]) << "\n";
+    if (!o.quiet) err << "[" << index + 1 << "/" << total << "] " << Shown(list[index]) << "\n";
   };
   const TPrintRunResult result = driver.Run(list);
   std::signal(SIGINT, SIG_DFL);
 
   bool outputOk = !result.printerFailed;
   if (auto* pdf = dynamic_cast<PdfPrinter*>(printer.get())) outputOk = pdf->Finish() && outputOk;
+  std::string refusal;
+  if (auto* system = dynamic_cast<SystemPrinter*>(printer.get())) refusal = system->Refusal();
   printer.reset();
   app.Close(false);
 
-  for (const std::u16string& name : result.passedOver)
-    err << "tavolex-print: passed over (missing or not a JWW drawing): " << Utf8(name) << "\n";
-  if (!outputOk) err << "tavolex-print: the printer or output file failed\n";
+  for (const auto& name : result.passedOver)
+    err << "tavolex-print: passed over (missing or not a JWW drawing): " << Shown(name) << "\n";
+  for (const auto& name : result.nothingToPrint)
+    err << "tavolex-print: nothing to print: " << Shown(name) << "\n";
+  ReportPaperFallback(result, o, err);
+  if (!refusal.empty()) {
+    err << "tavolex-print: the print system did not take the job: " << refusal << "\n";
+  } else if (!outputOk) {
+    err << "tavolex-print: the printer or output file failed\n";
+  }
   if (result.aborted) err << "tavolex-print: interrupted; the run stopped after the last file\n";
   err << result.filesPrinted << " of " << total << " drawings printed, " << result.pagesPrinted
       << (result.pagesPrinted == 1 ? " page" : " pages") << "\n";
-  const bool complete = result.filesPrinted == total && outputOk && !result.aborted;
-  return complete ? 0 : 1;
+  if (result.pagesPrinted == 0 && o.output == OutputKind::Pdf)
+    err << "tavolex-print: no page was printed, so no file was written\n";
+  return RunComplete(result, total) && outputOk ? 0 : 1;
 }
 
 }  // namespace tavolex::cli

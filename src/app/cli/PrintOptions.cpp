@@ -12,8 +12,20 @@ namespace tavolex::cli {
 
 namespace {
 
+// Arguments are native file names: bytes as given, whatever their encoding.
 std::filesystem::path PathArg(const std::string& s) {
-  return std::filesystem::path(std::u8string(s.begin(), s.end()));
+  return std::filesystem::path(s);
+}
+
+// "--paper NAME" or "--paper drawing[,FALLBACK]" (the fallback A3 unless given).
+bool ReadPaperOption(const std::string& value, PrintOptions& o) {
+  std::string name = value;
+  if (value == "drawing" || value.rfind("drawing,", 0) == 0) {
+    o.drawingPaper = true;
+    name = value.size() > 8 ? value.substr(8) : std::string("A3");
+  }
+  o.paperGiven = true;
+  return ParsePaperName(name, o.paper.paper);
 }
 
 bool ReadDouble(const std::string& text, double& value) {
@@ -183,12 +195,13 @@ bool ParsePrintOptions(const std::vector<std::string>& args, PrintOptions& o, st
       }
     } else if (name == "--paper") {
       if (!takeValue()) return false;
-      if (!ParsePaperName(value, o.paper.paper)) {
+      if (!ReadPaperOption(value, o)) {
         err << "tavolex-print: unknown paper " << value << "\n";
         return false;
       }
     } else if (name == "--portrait" || name == "--landscape") {
       o.paper.orientation = name == "--portrait" ? QPageLayout::Portrait : QPageLayout::Landscape;
+      o.orientationGiven = true;
     } else if (name == "--dpi") {
       if (!takeValue()) return false;
       if (!ReadInt(value, o.paper.dpi, 36, 2400)) {
@@ -207,25 +220,24 @@ bool ParsePrintOptions(const std::vector<std::string>& args, PrintOptions& o, st
   return true;
 }
 
-std::vector<std::u16string> CollectDrawings(const std::vector<std::string>& names) {
-  std::vector<std::u16string> list;
+std::vector<std::filesystem::path> CollectDrawings(const std::vector<std::string>& names) {
+  std::vector<std::filesystem::path> list;
   for (const std::string& name : names) {
     const std::filesystem::path p = PathArg(name);
     std::error_code ec;
     if (!std::filesystem::is_directory(p, ec)) {
-      list.push_back(StrFromPath(p));
+      list.push_back(p);
       continue;
     }
     std::vector<std::filesystem::path> found;
     for (auto it = std::filesystem::recursive_directory_iterator(
              p, std::filesystem::directory_options::skip_permission_denied, ec);
          !ec && it != std::filesystem::recursive_directory_iterator(); it.increment(ec)) {
-      if (it->is_regular_file(ec) && ExtLower(StrFromPath(it->path())) == u".jww")
+      if (it->is_regular_file(ec) && ExtLower(StrFromPath(it->path().extension())) == u".jww")
         found.push_back(it->path());
     }
     std::sort(found.begin(), found.end());
-    for (const auto& f : found)
-      list.push_back(StrFromPath(f));
+    list.insert(list.end(), found.begin(), found.end());
   }
   return list;
 }

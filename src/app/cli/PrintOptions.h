@@ -23,6 +23,9 @@ struct PrintOptions {
   std::filesystem::path outputPath;
   std::string printerName;
   TPaperOptions paper;
+  bool paperGiven = false;        // --paper or --portrait/--landscape given (a system printer
+  bool orientationGiven = false;  // keeps its queue's own sheet otherwise)
+  bool drawingPaper = false;      // --paper drawing: each drawing's stored paper
   bool listPrinters = false;
   bool quiet = false;
 };
@@ -37,6 +40,7 @@ bool ApplySettingOption(const std::string& option, TPrintSettings& s, std::ostre
 
 // The drawings to print: files as given, folders searched for ".jww" files (sorted, subfolders
 // included). Names that are neither stay in the list, so the run reports them as passed over.
-std::vector<std::u16string> CollectDrawings(const std::vector<std::string>& names);
+// The names are taken byte for byte: a name that is not UTF-8 still names its file.
+std::vector<std::filesystem::path> CollectDrawings(const std::vector<std::string>& names);
 
 }  // namespace tavolex::cli

@@ -1,0 +1,34 @@
+#include "app/OutputCheck.h"
+
+#include <unistd.h>
+
+#include <fstream>
+#include <system_error>
+
+namespace tavolex {
+
+std::string OutputFileProblem(const std::filesystem::path& file) {
+  std::error_code ec;
+  if (file.empty() || !file.has_filename()) return "names no file";
+  if (std::filesystem::is_directory(file, ec)) return "is a folder";
+  std::filesystem::path folder = file.parent_path();
+  if (folder.empty()) folder = ".";
+  if (!std::filesystem::is_directory(folder, ec)) return "its folder does not exist";
+  if (access(folder.c_str(), W_OK | X_OK) != 0) return "its folder cannot be written to";
+  if (std::filesystem::exists(file, ec) && access(file.c_str(), W_OK) != 0)
+    return "cannot be written to";
+  return {};
+}
+
+std::string SettingsFileProblem(const std::filesystem::path& file) {
+  std::error_code ec;
+  if (!std::filesystem::exists(file, ec)) return "no such settings file";
+  if (std::filesystem::is_directory(file, ec)) return "is a folder, not a settings file";
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return "cannot be read";
+  in.get();
+  if (in.bad()) return "cannot be read";
+  return {};
+}
+
+}  // namespace tavolex
