@@ -9,41 +9,13 @@
 #include <sstream>
 #include <string>
 
+#include "platform/CliRun.h"
 #include "support/TestPaths.h"
 
 #ifdef TAVOLEX_PRINT_EXE
 
 namespace tavolex {
 namespace {
-
-struct Outcome {
-  int exitCode = -1;
-  std::string output;  // stdout and stderr together
-};
-
-Outcome RunPrint(const std::string& args) {
-  std::string cmd = "'";
-  cmd += TAVOLEX_PRINT_EXE;
-  cmd += "' ";
-  cmd += args;
-  cmd += " 2>&1";
-  Outcome o;
-  FILE* p = popen(cmd.c_str(), "r");
-  if (p == nullptr) return o;
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0)
-    o.output.append(buf, n);
-  const int status = pclose(p);
-  o.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return o;
-}
-
-std::string Quote(const std::filesystem::path& p) {
-  std::ostringstream q;
-  q << '\'' << p.native() << '\'';
-  return q.str();
-}
 
 class PrintCommandTest : public ::testing::Test {
  protected:
@@ -67,22 +39,6 @@ int CountDrawings(const std::filesystem::path& folder) {
     if (e.is_regular_file() && e.path().extension() == ".jww") ++n;
   }
   return n;
-}
-
-// Share of pixels of a greyscale page image (PGM) darker than mid-grey.
-double InkShare(const std::filesystem::path& pgm) {
-  std::ifstream in(pgm, std::ios::binary);
-  std::string magic;
-  int w = 0, h = 0, maxv = 0;
-  in >> magic >> w >> h >> maxv;
-  in.get();
-  const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (magic != "P5" || w <= 0 || h <= 0 || data.size() < static_cast<size_t>(w) * h) return 0;
-  size_t dark = 0;
-  for (size_t i = 0; i < static_cast<size_t>(w) * h; ++i) {
-    if (static_cast<unsigned char>(data[i]) < 200) ++dark;
-  }
-  return static_cast<double>(dark) / (static_cast<double>(w) * h);
 }
 
 TEST_F(PrintCommandTest, SampleDrawingsPrintToOnePdfWithOneInkedPagePerDrawing) {
