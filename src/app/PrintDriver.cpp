@@ -177,11 +177,13 @@ TPrintRunResult TPrintDriver::Run(std::vector<std::filesystem::path> list) {
     }
     if (OnFileStart) OnFileStart(i, u"印刷中：" + StrFromPath(path) + u"　[ESC:中断]");
     const int pagesBefore = result.pagesPrinted;
+    const bool printerFailedBefore = result.printerFailed;
     PrintFile(path, printed);
     // A drawing counts only when it reached paper; a damaged one may have been read too little.
+    // When the printer refused it, the printer is to blame, not the drawing.
     if (result.pagesPrinted > pagesBefore) {
       ++result.filesPrinted;
-    } else {
+    } else if (result.printerFailed == printerFailedBefore) {
       result.nothingToPrint.push_back(path);
     }
     if (OnFileEnd) OnFileEnd(i);

@@ -4,6 +4,11 @@
 
 #include <sys/wait.h>
 
+#include <QImage>
+#include <QRect>
+#include <algorithm>
+#include <vector>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -59,6 +64,34 @@ inline double InkShare(const std::filesystem::path& pgm) {
     if (static_cast<unsigned char>(data[i]) < 200) ++dark;
   }
   return static_cast<double>(dark) / (static_cast<double>(w) * h);
+}
+
+// Non-white pixels of a page image: their share and their bounding box.
+struct Ink {
+  double share = 0;
+  QRect box;
+};
+
+inline Ink InkOf(const QImage& page) {
+  Ink ink;
+  long dark = 0;
+  for (int y = 0; y < page.height(); ++y) {
+    for (int x = 0; x < page.width(); ++x) {
+      if (page.pixelColor(x, y).lightness() > 240) continue;
+      ++dark;
+      ink.box |= QRect(x, y, 1, 1);
+    }
+  }
+  ink.share = static_cast<double>(dark) / (page.width() * page.height());
+  return ink;
+}
+
+inline std::vector<std::filesystem::path> Pages(const std::filesystem::path& folder) {
+  std::vector<std::filesystem::path> pages;
+  for (const auto& e : std::filesystem::directory_iterator(folder))
+    if (e.path().extension() == ".png") pages.push_back(e.path());
+  std::sort(pages.begin(), pages.end());
+  return pages;
 }
 
 }  // namespace tavolex

@@ -53,34 +53,6 @@ std::vector<uint8_t> PngOf(QColor colour) {
   return {bytes.begin(), bytes.end()};
 }
 
-// Non-white pixels of a page image: their share and their bounding box.
-struct Ink {
-  double share = 0;
-  QRect box;
-};
-
-Ink InkOf(const QImage& page) {
-  Ink ink;
-  long dark = 0;
-  for (int y = 0; y < page.height(); ++y) {
-    for (int x = 0; x < page.width(); ++x) {
-      if (page.pixelColor(x, y).lightness() > 240) continue;
-      ++dark;
-      ink.box |= QRect(x, y, 1, 1);
-    }
-  }
-  ink.share = static_cast<double>(dark) / (page.width() * page.height());
-  return ink;
-}
-
-std::vector<std::filesystem::path> Pages(const std::filesystem::path& folder) {
-  std::vector<std::filesystem::path> pages;
-  for (const auto& e : std::filesystem::directory_iterator(folder))
-    if (e.path().extension() == ".png") pages.push_back(e.path());
-  std::sort(pages.begin(), pages.end());
-  return pages;
-}
-
 bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }

@@ -15,8 +15,10 @@ Output (one of):
   --pdf-dir FOLDER         one PDF file per printer document, named after its title
   --png FOLDER             one PNG image per page
   --printer NAME           a printer of the system (see --list-printers)
-  --paper A3|A4|...|B4|Letter  sheet of PDF and PNG (default A3)
-  --portrait, --landscape  orientation of PDF and PNG (default landscape)
+  --paper A3|A4|...|B4|Letter  sheet (default A3; a printer keeps its own unless given)
+  --paper drawing[,SHEET]  each page on the paper its drawing stores (A0 to A4); SHEET for
+                           drawings that store none (default A3)
+  --portrait, --landscape  orientation (default landscape; a printer keeps its own unless given)
   --dpi N                  resolution of PDF and PNG (default 600)
 
 Settings (start from the defaults, or from a saved settings file):
@@ -41,8 +43,9 @@ Settings (start from the defaults, or from a saved settings file):
   --quiet                  no progress lines
 
 Progress goes to stderr, one line per drawing, then a summary. Ctrl-C stops after the drawing
-being printed. Exit code: 0 every drawing printed, 1 some passed over or output failed,
-2 usage error.
+being printed. A drawing counts as printed only when it gave a page. Exit code: 0 every drawing
+printed, 1 some passed over, gave no page, or the printer or output failed, 2 usage error
+(including an output file or settings file that cannot be used).
   --info FILE...           describe each drawing as one JSON object per line
 )";
 }
