@@ -13,7 +13,7 @@
 namespace tavolex {
 namespace {
 
-std::vector<std::u16string> SampleDrawings() {
+std::vector<std::filesystem::path> SampleDrawings() {
   std::vector<std::filesystem::path> found;
   const std::filesystem::path dir(TAVOLEX_SAMPLES_DIR);
   std::error_code ec;
@@ -22,14 +22,11 @@ std::vector<std::u16string> SampleDrawings() {
     if (it->path().extension() == ".jww") found.push_back(it->path());
   }
   std::sort(found.begin(), found.end());
-  std::vector<std::u16string> list;
-  for (const auto& p : found)
-    list.push_back(StrFromPath(p));
-  return list;
+  return found;
 }
 
 void BM_PrintSamplesToOnePdf(benchmark::State& state) {
-  const std::vector<std::u16string> list = SampleDrawings();
+  const std::vector<std::filesystem::path> list = SampleDrawings();
   if (list.empty()) {
     state.SkipWithError("no sample drawings");
     return;
