@@ -2,6 +2,9 @@
 // counts and drawing through a fresh engine per pass.
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "app/PrintDriver.h"
 #include "jww/JwwUnit.h"
 
@@ -25,6 +28,9 @@ class JwwPrintDocument : public TPrintDocument {
   TPrintHeader PrintHeader() const override;
   long long CountElements(int group, int layer) const override;
   void DrawPage(Canvas& canvas, int order, int lay1, double rot) override;
+
+  // Called after a load whose block inserts expand beyond what is measured and drawn.
+  std::function<void(const std::u16string& FName)> OnBlockTreeCut;
 
  private:
   TJwwData& jww_;
