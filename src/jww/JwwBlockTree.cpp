@@ -60,11 +60,13 @@ int64_t NodeWork(const TEntJwwBlockTree& node, const std::vector<TEntJwwBlockDef
   return 1 + static_cast<int64_t>(members);
 }
 
-// Appends nodes while the tree stays within its node count and its total work.
+// Appends nodes while the tree stays within its total work and, below the drawing's own
+// inserts, within its node count.
 class TTreeBudget {
  public:
-  bool Admit(int64_t work, size_t nodes) {
-    if (nodes >= static_cast<size_t>(kBlockTreeMaxNodes) || work > kBlockTreeMaxWork - used_) {
+  bool Admit(const TEntJwwBlockTree& node, int64_t work, size_t nodes) {
+    const bool full = node.level > 0 && nodes >= static_cast<size_t>(kBlockTreeMaxNodes);
+    if (full || work > kBlockTreeMaxWork - used_) {
       cut_ = true;
       return false;
     }
@@ -81,7 +83,7 @@ class TTreeBudget {
 // Appends the node and marks its definition as referenced; false when the budget is spent.
 bool AppendNode(TEntJwwBlockTree&& node, std::vector<TEntJwwBlockTree>& tree,
                 std::vector<TEntJwwBlockDef>& defs, TTreeBudget& budget) {
-  if (!budget.Admit(NodeWork(node, defs), tree.size())) return false;
+  if (!budget.Admit(node, NodeWork(node, defs), tree.size())) return false;
   if (node.defno >= 0) defs[static_cast<size_t>(node.defno)].ref_flag = true;
   tree.push_back(std::move(node));
   return true;
@@ -101,7 +103,7 @@ void TJwwData::MakeBlockTree() {
 
   const TDefinitionIndex index = IndexDefinitions(EntBlockDef);
   TTreeBudget budget;
-  EntBlockTree.reserve(std::min(EntBlock.size(), static_cast<size_t>(kBlockTreeMaxNodes)));
+  EntBlockTree.reserve(EntBlock.size());
   for (const TEntJwwBlock& insert : EntBlock) {
     TEntJwwBlockTree node;
     node.att = insert.att;
