@@ -91,6 +91,12 @@ bool AppendNode(TEntJwwBlockTree&& node, std::vector<TEntJwwBlockTree>& tree,
 
 }  // namespace
 
+int BlockChainLayer(const TEntJwwBlockTree& node, int parentChain) {
+  constexpr int kOwnLayerBit = 0x40;
+  if ((node.att.nPenStyle & kOwnLayerBit) != 0) return -1;
+  return parentChain >= 0 ? parentChain : node.att.nGLayer * 16 + node.att.nLayer;
+}
+
 void TJwwData::MakeBlockTree() {
   EntBlockTree.clear();
   EntBlockTreeN = 0;

@@ -16,7 +16,6 @@ namespace {
 
 constexpr int kHiddenLayer = 3;
 constexpr int kAuxiliary = 9;
-constexpr int kOwnLayerBit = 0x40;
 constexpr uint32_t kWhite = 0xFFFFFF;
 
 int LayerIndex(const TEntJwwAttr& att) {
@@ -173,10 +172,8 @@ struct NodeTest {
 // node that is left out is left out too.
 NodeTest TestNode(const DrawWalk& w, const TEntJwwBlockTree& node, const NodeTest* parent) {
   if (parent != nullptr && !parent->shown) return {};
-  if ((node.att.nPenStyle & kOwnLayerBit) != 0) return {true, -1};
-  const bool inherits = parent != nullptr && parent->insertLayer >= 0;
-  const int layer = inherits ? parent->insertLayer : LayerIndex(node.att);
-  if (!LayerPasses(w, layer)) return {};
+  const int layer = BlockChainLayer(node, parent != nullptr ? parent->insertLayer : -1);
+  if (layer >= 0 && !LayerPasses(w, layer)) return {};
   return {true, layer};
 }
 
