@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <utility>
 
 #include "common/UnitVal.h"
 #include "graphics/GraUnit1.h"
@@ -69,9 +70,16 @@ TEST_F(QPainterCanvasTest, ThinLineThickLineAndEvenOddFill) {
   EXPECT_EQ(graph->GLSolid(), kDrawn);
   PolyW.clear();
   PolyWN = 0;
-  // A one-pixel dot is one pixel.
+  // A one-pixel dot is one pixel; an empty line of a 9-pixel pen is a round dot around its pixel.
   graph->GTen(5, 5);
+  canvas->SetPen(0xFF0000u, 9, PenStyle::Solid);
+  canvas->MoveTo(185, 8);
+  canvas->LineTo(185, 8);
   Finish();
+  for (const auto& [x, y] : {std::pair{181, 8}, {189, 8}, {185, 4}, {185, 12}, {182, 5}})
+    EXPECT_EQ(At(x, y), 0x0000FFu) << x << "," << y;
+  for (const auto& [x, y] : {std::pair{180, 8}, {190, 8}, {185, 3}, {185, 13}, {181, 4}, {189, 12}})
+    EXPECT_EQ(At(x, y), 0xFFFFFFu) << x << "," << y;
 
   EXPECT_EQ(At(70, 20), 0xFF0000u);
   EXPECT_EQ(At(70, 19), 0xFFFFFFu);
