@@ -9,6 +9,7 @@ packages=(
   zlib1g-dev nlohmann-json3-dev
   qt6-base-dev qt6-image-formats-plugins
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
+  fonts-noto-cjk fonts-ipamj-mincho
   clang clang-format libclang-rt-14-dev
   xvfb xauth
   cups printer-driver-cups-pdf
