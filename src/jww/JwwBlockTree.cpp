@@ -64,9 +64,10 @@ int64_t NodeWork(const TEntJwwBlockTree& node, const std::vector<TEntJwwBlockDef
 // inserts, within its node count.
 class TTreeBudget {
  public:
+  explicit TTreeBudget(int64_t maxWork) : max_(maxWork) {}
   bool Admit(const TEntJwwBlockTree& node, int64_t work, size_t nodes) {
     const bool full = node.level > 0 && nodes >= static_cast<size_t>(kBlockTreeMaxNodes);
-    if (full || work > kBlockTreeMaxWork - used_) {
+    if (full || work > max_ - used_) {
       cut_ = true;
       return false;
     }
@@ -76,6 +77,7 @@ class TTreeBudget {
   bool Cut() const { return cut_; }
 
  private:
+  int64_t max_;
   int64_t used_ = 0;
   bool cut_ = false;
 };
@@ -108,7 +110,7 @@ void TJwwData::MakeBlockTree() {
   if (EntBlockN == 0) return;
 
   const TDefinitionIndex index = IndexDefinitions(EntBlockDef);
-  TTreeBudget budget;
+  TTreeBudget budget(BlockTreeMaxWork);
   EntBlockTree.reserve(EntBlock.size());
   for (const TEntJwwBlock& insert : EntBlock) {
     TEntJwwBlockTree node;

@@ -158,8 +158,9 @@ class TJwwData {
   int32_t EntBlockDefN = 0;
   std::vector<TEntJwwBlockTree> EntBlockTree;
   int32_t EntBlockTreeN = 0;
-  int32_t EntBlockNum = 0;          // definitions reached by some insert
-  bool BlockTreeTruncated = false;  // MakeBlockTree stopped at one of its limits
+  int32_t EntBlockNum = 0;                       // definitions reached by some insert
+  bool BlockTreeTruncated = false;               // MakeBlockTree stopped at one of its limits
+  int64_t BlockTreeMaxWork = kBlockTreeMaxWork;  // set by the owner; kept by DataInit
 
   // --- stored images
   std::filesystem::path BindImageFolder;  // set by the owner
