@@ -1,0 +1,43 @@
+// The print run onto a printer that Qt hands over, as the print preview does: every document
+// of the run becomes further pages of the one preview (or of the job printed from it).
+#pragma once
+
+#include <QPainter>
+#include <memory>
+
+#include "app/UnitPrint.h"
+
+class QPrinter;
+
+namespace tavolex {
+
+class QPainterCanvas;
+
+class PreviewPrinter : public TPrinter {
+ public:
+  explicit PreviewPrinter(QPrinter* printer);
+  ~PreviewPrinter() override;
+
+  std::u16string PrnName() const override;
+  int PrnDpiX() const override;
+  int PrnDpiY() const override;
+  int PaperWidthPx() const override;
+  int PaperHeightPx() const override;
+  int PageWidthPx() const override;
+  int PageHeightPx() const override;
+  bool PrnTitle(const std::u16string& title) override;
+  bool PrnNewPage() override;
+  bool PrnEndDoc() override;
+  Canvas* PageCanvas() override;
+
+  // Ends the painting; false when the printer refused it.
+  bool Finish();
+
+ private:
+  QPrinter* printer_;
+  std::unique_ptr<QPainter> painter_;
+  std::unique_ptr<QPainterCanvas> canvas_;
+  bool documentOpen_ = false;
+};
+
+}  // namespace tavolex
