@@ -1,6 +1,8 @@
 // window_shot OUTDIR [DRAWING.jww ...]: opens the main window without a display, lists the
-// drawings (the examples when none are given) and writes one PNG of the window per tab.
+// drawings (the examples when none are given) and writes one PNG of the window per tab and one
+// of the print preview.
 #include <QApplication>
+#include <QPrintPreviewDialog>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -44,5 +46,14 @@ int main(int argc, char** argv) {
     }
     std::printf("%s\n", file.toLocal8Bit().constData());
   }
+
+  // The print preview of the listed drawings, as "印刷プレビュー(&V)" opens it.
+  QPrintPreviewDialog* preview = form.PreviewDialog();
+  preview->show();
+  QApplication::processEvents();
+  const QString file = QStringLiteral("%1/window-preview.png").arg(out);
+  if (!preview->grab().save(file)) return 1;
+  std::printf("%s\n", file.toLocal8Bit().constData());
+  preview->close();
   return 0;
 }

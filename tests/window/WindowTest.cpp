@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <fstream>
 #include <memory>
@@ -211,6 +213,22 @@ class WindowTest : public QObject {
     printer.escAfterFirst = false;
     form_->Button12->click();
     QCOMPARE(form_->StatusText(), Q(kPrinterFailedStatus));
+  }
+
+  void withoutPrinterTheRunAsksForThePdfFile() {
+    if (!SystemPrinterNames().isEmpty()) QSKIP("a system printer is installed");
+    form_->AddFiles({Q(test::SourceDir() / "examples" / "floor-plan.jww")});
+    const QString pdf = Q(*dir_ / "out" / "plans");
+    std::filesystem::create_directories(*dir_ / "out");
+    QTimer::singleShot(0, [&pdf] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      QVERIFY(dialog != nullptr);
+      dialog->selectFile(pdf);
+      QMetaObject::invokeMethod(dialog, "accept");
+    });
+    form_->Button12->click();
+    QCOMPARE(form_->StatusText(), QStringLiteral("印刷終了しました。"));
+    QVERIFY(std::filesystem::file_size((pdf + ".pdf").toStdString()) > 1000);
   }
 
   void settingsRoundTripThroughFormFileAndReset() {

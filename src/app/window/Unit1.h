@@ -26,6 +26,7 @@ class QLineEdit;
 class QListWidget;
 class QMimeData;
 class QPrinter;
+class QPrintPreviewDialog;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -65,6 +66,8 @@ class TForm1 : public QMainWindow {
   void PrintRun();
   // Pages of the listed drawings with the current settings onto a printer Qt hands over.
   void PaintPreview(QPrinter* printer);
+  // The preview of the listed drawings on the selected printer, not yet shown.
+  QPrintPreviewDialog* PreviewDialog();
 
   void FormToSettings();
   void SettingsToForm();
@@ -185,6 +188,7 @@ class TForm1 : public QMainWindow {
 
   std::unique_ptr<SystemPrinter> systemPrinter_;
   TPaperOptions pdfPaper_;
+  std::unique_ptr<QPrinter> previewLayout_;  // the PDF printer's layout for the preview
   bool loadAutomatic_;
   std::filesystem::path programFile_;
   bool running_ = false;

@@ -172,16 +172,29 @@ void TForm1::Button20Click() {
     SetStatus(kEmptyListMessage);
     return;
   }
+  PreviewDialog()->open();
+}
+
+QPrintPreviewDialog* TForm1::PreviewDialog() {
   FormToSettings();
-  QPrinter pdfLayout(QPrinter::HighResolution);
-  QPrinter* printer = HasSystemPrinter() ? systemPrinter_->Printer() : &pdfLayout;
-  if (!HasSystemPrinter()) LayOutAsPdf(pdfLayout, pdfPaper_);
-  QPrintPreviewDialog dialog(printer, this);
-  dialog.setWindowTitle(QStringLiteral("印刷プレビュー"));
-  connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+  QPrinter* printer = nullptr;
+  if (HasSystemPrinter()) {
+    printer = systemPrinter_->Printer();
+  } else {
+    previewLayout_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    LayOutAsPdf(*previewLayout_, pdfPaper_);
+    printer = previewLayout_.get();
+  }
+  auto* dialog = new QPrintPreviewDialog(printer, this);
+  dialog->setObjectName(QStringLiteral("PreviewDialog1"));
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->setWindowTitle(QStringLiteral("印刷プレビュー"));
+  dialog->resize(900, 700);
+  connect(dialog, &QPrintPreviewDialog::paintRequested, this,
           [this](QPrinter* target) { PaintPreview(target); });
-  dialog.exec();
-  ShowPrinterInfo();
+  // Paper and orientation chosen in the preview are the printer's from then on.
+  connect(dialog, &QDialog::finished, this, [this] { ShowPrinterInfo(); });
+  return dialog;
 }
 
 void TForm1::PaintPreview(QPrinter* printer) {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 
