@@ -4,12 +4,21 @@
 
 namespace tavolex {
 
+namespace {
+
+int CountSelected(const std::vector<bool>& selected) {
+  int n = 0;
+  for (bool s : selected)
+    n += s ? 1 : 0;
+  return n;
+}
+
+}  // namespace
+
 int MoveSelectedUp(std::vector<std::u16string>& list, std::vector<bool>& selected) {
   selected.resize(list.size(), false);
   const std::vector<bool> was = selected;
-  int n = 0;
-  for (bool s : was)
-    n += s ? 1 : 0;
+  const int n = CountSelected(was);
   if (list.size() < 2) return n;
   for (std::size_t i = 1; i < list.size(); ++i) {
     if (was[i]) std::swap(list[i - 1], list[i]);
@@ -24,9 +33,7 @@ int MoveSelectedUp(std::vector<std::u16string>& list, std::vector<bool>& selecte
 int MoveSelectedDown(std::vector<std::u16string>& list, std::vector<bool>& selected) {
   selected.resize(list.size(), false);
   const std::vector<bool> was = selected;
-  int n = 0;
-  for (bool s : was)
-    n += s ? 1 : 0;
+  const int n = CountSelected(was);
   if (list.size() < 2) return n;
   for (std::size_t i = list.size() - 1; i-- > 0;) {
     if (was[i]) std::swap(list[i], list[i + 1]);

@@ -6,7 +6,9 @@
 
 namespace tavolex {
 
-PreviewPrinter::PreviewPrinter(QPrinter* printer) : printer_(printer) {}
+PreviewPrinter::PreviewPrinter(QPrinter* printer) : printer_(printer) {
+  device_ = printer;
+}
 
 PreviewPrinter::~PreviewPrinter() {
   Finish();
@@ -15,25 +17,6 @@ PreviewPrinter::~PreviewPrinter() {
 std::u16string PreviewPrinter::PrnName() const {
   const QString name = printer_->printerName();
   return name.isEmpty() ? std::u16string(kDefaultPrinterName) : name.toStdU16String();
-}
-
-int PreviewPrinter::PrnDpiX() const {
-  return printer_->logicalDpiX();
-}
-int PreviewPrinter::PrnDpiY() const {
-  return printer_->logicalDpiY();
-}
-int PreviewPrinter::PaperWidthPx() const {
-  return static_cast<int>(printer_->paperRect(QPrinter::DevicePixel).width());
-}
-int PreviewPrinter::PaperHeightPx() const {
-  return static_cast<int>(printer_->paperRect(QPrinter::DevicePixel).height());
-}
-int PreviewPrinter::PageWidthPx() const {
-  return static_cast<int>(printer_->pageRect(QPrinter::DevicePixel).width());
-}
-int PreviewPrinter::PageHeightPx() const {
-  return static_cast<int>(printer_->pageRect(QPrinter::DevicePixel).height());
 }
 
 bool PreviewPrinter::PrnTitle(const std::u16string& title) {

@@ -5,26 +5,16 @@
 #include <QPainter>
 #include <memory>
 
-#include "app/UnitPrint.h"
-
-class QPrinter;
+#include "platform/QtPrinters.h"
 
 namespace tavolex {
 
-class QPainterCanvas;
-
-class PreviewPrinter : public TPrinter {
+class PreviewPrinter : public QPrinterDevice {
  public:
   explicit PreviewPrinter(QPrinter* printer);
   ~PreviewPrinter() override;
 
   std::u16string PrnName() const override;
-  int PrnDpiX() const override;
-  int PrnDpiY() const override;
-  int PaperWidthPx() const override;
-  int PaperHeightPx() const override;
-  int PageWidthPx() const override;
-  int PageHeightPx() const override;
   bool PrnTitle(const std::u16string& title) override;
   bool PrnNewPage() override;
   bool PrnEndDoc() override;

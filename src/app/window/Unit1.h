@@ -170,6 +170,9 @@ class TForm1 : public QMainWindow {
   void Button16Click();
   void Button20Click();
 
+  void MoveSelection(bool up);
+  // The settings-file dialog in FFolder3; the chosen path, empty when cancelled.
+  QString ChooseSettingsFile(int acceptMode, const QString& filter);
   std::filesystem::path FindJwwExe() const;
   void SetStatus(const std::u16string& text);
   bool Question(const QString& text);

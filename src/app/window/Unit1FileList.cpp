@@ -118,24 +118,22 @@ void TForm1::Button2Click() {
   SetStatus(DeletedStatus(n));
 }
 
-void TForm1::Button17Click() {
+void TForm1::MoveSelection(bool up) {
   if (ListBox1->count() < 2) return;
   std::vector<std::u16string> list = ToStrings(ListEntries());
   std::vector<bool> selected = ListSelection();
-  const int n = MoveSelectedUp(list, selected);
+  const int n = up ? MoveSelectedUp(list, selected) : MoveSelectedDown(list, selected);
   SetListEntries(FromStrings(list));
   SetListSelection(selected);
-  SetStatus(MovedUpStatus(n));
+  SetStatus(up ? MovedUpStatus(n) : MovedDownStatus(n));
+}
+
+void TForm1::Button17Click() {
+  MoveSelection(true);
 }
 
 void TForm1::Button18Click() {
-  if (ListBox1->count() < 2) return;
-  std::vector<std::u16string> list = ToStrings(ListEntries());
-  std::vector<bool> selected = ListSelection();
-  const int n = MoveSelectedDown(list, selected);
-  SetListEntries(FromStrings(list));
-  SetListSelection(selected);
-  SetStatus(MovedDownStatus(n));
+  MoveSelection(false);
 }
 
 void TForm1::Button19Click() {

@@ -124,16 +124,23 @@ void TForm1::Button4Click() {
   if (chosen.isValid()) ColorLabel(LabelA2, chosen);
 }
 
-void TForm1::Button14Click() {
+QString TForm1::ChooseSettingsFile(int acceptMode, const QString& filter) {
   QFileDialog dialog(this);
-  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setAcceptMode(static_cast<QFileDialog::AcceptMode>(acceptMode));
+  if (acceptMode == QFileDialog::AcceptOpen) dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setDirectory(QString::fromStdU16String(App.Settings.FFolder3));
   dialog.setDefaultSuffix(QStringLiteral("dat"));
-  dialog.setNameFilter(QStringLiteral("Orvane設定ファイル(*.dat)"));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  dialog.setNameFilter(filter);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   const QString path = dialog.selectedFiles().constFirst();
   App.Settings.FFolder3 = FolderOfChoice(path);
-  SettingsSaveTo(path);
+  return path;
+}
+
+void TForm1::Button14Click() {
+  const QString path =
+      ChooseSettingsFile(QFileDialog::AcceptSave, QStringLiteral("Orvane設定ファイル(*.dat)"));
+  if (!path.isEmpty()) SettingsSaveTo(path);
 }
 
 void TForm1::SettingsSaveTo(const QString& path) {
@@ -151,16 +158,9 @@ void TForm1::SettingsSaveTo(const QString& path) {
 }
 
 void TForm1::Button15Click() {
-  QFileDialog dialog(this);
-  dialog.setAcceptMode(QFileDialog::AcceptOpen);
-  dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setDirectory(QString::fromStdU16String(App.Settings.FFolder3));
-  dialog.setDefaultSuffix(QStringLiteral("dat"));
-  dialog.setNameFilter(QStringLiteral("Tavolex設定ファイル(*.dat)"));
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  const QString path = dialog.selectedFiles().constFirst();
-  App.Settings.FFolder3 = FolderOfChoice(path);
-  SettingsOpenFrom(path);
+  const QString path =
+      ChooseSettingsFile(QFileDialog::AcceptOpen, QStringLiteral("Tavolex設定ファイル(*.dat)"));
+  if (!path.isEmpty()) SettingsOpenFrom(path);
 }
 
 void TForm1::SettingsOpenFrom(const QString& path) {
