@@ -29,7 +29,7 @@ class TableTabsTest : public QObject {
   TTableTabServices Services() {
     TTableTabServices sv;
     sv.settings = &s_;
-    sv.JWW = &jww_;
+    sv.JWW = [this] { return &jww_; };
     sv.OpenFile = [this](const QString&, const QString&, const QString&) {
       ++dialogs_;
       return chosen_;

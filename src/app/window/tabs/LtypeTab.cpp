@@ -89,12 +89,13 @@ void TLtypeTab::ShowImport(const TTableImport& r) {
 }
 
 void TLtypeTab::Button10Click() {
-  if (!services_.settings || !services_.JWW) return;
+  TJwwData* JW = services_.JWW ? services_.JWW() : nullptr;
+  if (!services_.settings || JW == nullptr) return;
   const QString file =
       ChooseImportFile(services_, services_.settings->FFolder1,
                        QStringLiteral("Jw_cad図面ファイル(*.jww)"), QStringLiteral(".jww"));
   if (file.isEmpty()) return;
-  ShowImport(ImportJwwLtypes(*services_.settings, *services_.JWW, PathFromStr(UStr(file)),
+  ShowImport(ImportJwwLtypes(*services_.settings, *JW, PathFromStr(UStr(file)),
                              StrToFloatZ(UStr(Edit10->text()))));
 }
 

@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
@@ -46,11 +47,15 @@ QPushButton* MakeButton(const QString& name, const QString& text, QWidget* paren
 
 TPenTab::TPenTab(TTableTabServices services, QWidget* parent)
     : QWidget(parent), services_(std::move(services)) {
-  auto* layout = new QHBoxLayout(this);
-  auto* left = new QVBoxLayout;
-  left->addWidget(MakeRadioGroup(
+  // The choice and the bulk input above the grid, the imports below it, so the five columns
+  // fit the window's width.
+  auto* layout = new QVBoxLayout(this);
+  auto* top = new QHBoxLayout;
+  top->addWidget(MakeRadioGroup(
       QStringLiteral("RadioGroup3"), QString(),
       {QStringLiteral("図面データから取得"), QStringLiteral("下記で手動設定")}, RadioGroup3, this));
+  top->addWidget(MakeBulkInput(), 1);
+  layout->addLayout(top);
   SG01 = new QTableWidget(this);
   SG01->setObjectName(QStringLiteral("SG01"));
   SetUpGrid(SG01, kSG01RowCount, kSG01ColCount, SG01FixedText, SG01ColWidth);
@@ -69,20 +74,23 @@ TPenTab::TPenTab(TTableTabServices services, QWidget* parent)
   });
   connect(SG01, &QTableWidget::cellDoubleClicked, this,
           [this](int row, int col) { SG01DblClick(row + 1, col); });
-  left->addWidget(SG01, 1);
-  layout->addLayout(left, 1);
+  // All five columns in view.
+  int width = 2 * SG01->frameWidth() + SG01->verticalScrollBar()->sizeHint().width();
+  for (int c = 0; c < kSG01ColCount; ++c)
+    width += SG01ColWidth(c);
+  SG01->setMinimumWidth(width);
+  layout->addWidget(SG01, 1);
 
-  auto* right = new QVBoxLayout;
-  right->addWidget(MakeBulkInput());
+  auto* bottom = new QHBoxLayout;
   Button8 =
       MakeButton(QStringLiteral("Button8"), QStringLiteral("JWW形式ファイル設定内容を流用"), this);
   Button9 = MakeButton(QStringLiteral("Button9"),
                        QStringLiteral("JWF環境設定ファイル設定内容を流用"), this);
-  right->addWidget(Button8);
-  right->addWidget(Button9);
-  right->addWidget(new QLabel(QStringLiteral("※線幅・点半径は mm値指定"), this));
-  right->addStretch(1);
-  layout->addLayout(right);
+  bottom->addWidget(Button8);
+  bottom->addWidget(Button9);
+  bottom->addWidget(new QLabel(QStringLiteral("※線幅・点半径は mm値指定"), this));
+  bottom->addStretch(1);
+  layout->addLayout(bottom);
   connect(Button8, &QPushButton::clicked, this, &TPenTab::Button8Click);
   connect(Button9, &QPushButton::clicked, this, &TPenTab::Button9Click);
 }
@@ -219,12 +227,13 @@ void TPenTab::ShowImport(const TTableImport& r) {
 }
 
 void TPenTab::Button8Click() {
-  if (!services_.settings || !services_.JWW) return;
+  TJwwData* JW = services_.JWW ? services_.JWW() : nullptr;
+  if (!services_.settings || JW == nullptr) return;
   const QString file =
       ChooseImportFile(services_, services_.settings->FFolder1,
                        QStringLiteral("Jw_cad図面ファイル(*.jww)"), QStringLiteral(".jww"));
   if (file.isEmpty()) return;
-  ShowImport(ImportJwwPens(*services_.settings, *services_.JWW, PathFromStr(UStr(file))));
+  ShowImport(ImportJwwPens(*services_.settings, *JW, PathFromStr(UStr(file))));
 }
 
 void TPenTab::Button9Click() {

@@ -104,19 +104,20 @@ void PaintSwatch(QWidget* label, uint32_t colour) {
   label->setPalette(p);
 }
 
-TTableTabServices DefaultTableTabServices(TPrintSettings& settings, TJwwData& JWW) {
+TTableTabServices DefaultTableTabServices(TPrintSettings& settings, std::function<TJwwData*()> JWW,
+                                          QWidget* parent) {
   TTableTabServices s;
   s.settings = &settings;
-  s.JWW = &JWW;
-  s.OpenFile = [](const QString& folder, const QString& filter, const QString& defaultExt) {
-    QFileDialog dialog(nullptr, QString(), folder, filter);
+  s.JWW = std::move(JWW);
+  s.OpenFile = [parent](const QString& folder, const QString& filter, const QString& defaultExt) {
+    QFileDialog dialog(parent, QString(), folder, filter);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(defaultExt.mid(1));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return QString();
     return dialog.selectedFiles().first();
   };
-  s.PickColor = [](const QColor& start) -> std::optional<QColor> {
-    const QColor c = QColorDialog::getColor(start);
+  s.PickColor = [parent](const QColor& start) -> std::optional<QColor> {
+    const QColor c = QColorDialog::getColor(start, parent);
     if (!c.isValid()) return std::nullopt;
     return c;
   };

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QWidget>
 #include <functional>
 #include <optional>
 
@@ -14,7 +15,8 @@ struct TPrintSettings;
 
 struct TTableTabServices {
   TPrintSettings* settings = nullptr;
-  TJwwData* JWW = nullptr;
+  // The window's document, which exists only once the program has started.
+  std::function<TJwwData*()> JWW;
   // An open dialog in folder with a filter ("名前(*.ext)") and a default extension (".ext");
   // empty when cancelled.
   std::function<QString(const QString& folder, const QString& filter, const QString& defaultExt)>
@@ -26,7 +28,8 @@ struct TTableTabServices {
   std::function<void(int colour)> DisplayOnlyColourChanged;
 };
 
-// The services with the Qt dialogs and no status bar.
-TTableTabServices DefaultTableTabServices(TPrintSettings& settings, TJwwData& JWW);
+// The services with the Qt dialogs (over parent) and no status bar.
+TTableTabServices DefaultTableTabServices(TPrintSettings& settings, std::function<TJwwData*()> JWW,
+                                          QWidget* parent);
 
 }  // namespace tavolex
