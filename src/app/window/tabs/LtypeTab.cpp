@@ -91,22 +91,16 @@ void TLtypeTab::ShowImport(const TTableImport& r) {
 void TLtypeTab::Button10Click() {
   TJwwData* JW = services_.JWW ? services_.JWW() : nullptr;
   if (!services_.settings || JW == nullptr) return;
-  const QString file =
-      ChooseImportFile(services_, services_.settings->FFolder1,
-                       QStringLiteral("Jw_cad図面ファイル(*.jww)"), QStringLiteral(".jww"));
-  if (file.isEmpty()) return;
-  ShowImport(ImportJwwLtypes(*services_.settings, *JW, PathFromStr(UStr(file)),
-                             StrToFloatZ(UStr(Edit10->text()))));
+  const std::filesystem::path file = ChooseDrawingFile(services_);
+  if (file.empty()) return;
+  ShowImport(ImportJwwLtypes(*services_.settings, *JW, file, StrToFloatZ(UStr(Edit10->text()))));
 }
 
 void TLtypeTab::Button11Click() {
   if (!services_.settings) return;
-  const QString file =
-      ChooseImportFile(services_, services_.settings->FFolder2,
-                       QStringLiteral("Jw_cad環境設定ファイル(*.jwf)"), QStringLiteral(".jwf"));
-  if (file.isEmpty()) return;
-  ShowImport(ReadJwfLtypes(*services_.settings, PathFromStr(UStr(file)),
-                           StrToFloatZ(UStr(Edit10->text()))));
+  const std::filesystem::path file = ChooseEnvironmentFile(services_);
+  if (file.empty()) return;
+  ShowImport(ReadJwfLtypes(*services_.settings, file, StrToFloatZ(UStr(Edit10->text()))));
 }
 
 }  // namespace tavolex

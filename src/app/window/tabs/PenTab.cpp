@@ -229,20 +229,14 @@ void TPenTab::ShowImport(const TTableImport& r) {
 void TPenTab::Button8Click() {
   TJwwData* JW = services_.JWW ? services_.JWW() : nullptr;
   if (!services_.settings || JW == nullptr) return;
-  const QString file =
-      ChooseImportFile(services_, services_.settings->FFolder1,
-                       QStringLiteral("Jw_cad図面ファイル(*.jww)"), QStringLiteral(".jww"));
-  if (file.isEmpty()) return;
-  ShowImport(ImportJwwPens(*services_.settings, *JW, PathFromStr(UStr(file))));
+  const std::filesystem::path file = ChooseDrawingFile(services_);
+  if (!file.empty()) ShowImport(ImportJwwPens(*services_.settings, *JW, file));
 }
 
 void TPenTab::Button9Click() {
   if (!services_.settings) return;
-  const QString file =
-      ChooseImportFile(services_, services_.settings->FFolder2,
-                       QStringLiteral("Jw_cad環境設定ファイル(*.jwf)"), QStringLiteral(".jwf"));
-  if (file.isEmpty()) return;
-  ShowImport(ReadJwfPens(*services_.settings, PathFromStr(UStr(file))));
+  const std::filesystem::path file = ChooseEnvironmentFile(services_);
+  if (!file.empty()) ShowImport(ReadJwfPens(*services_.settings, file));
 }
 
 }  // namespace tavolex

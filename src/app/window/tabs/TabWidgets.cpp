@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/PrintSettings.h"
 #include "app/window/tabs/TableTabServices.h"
 #include "common/Func_2.h"
 
@@ -89,12 +90,27 @@ void SetUpGrid(QTableWidget* grid, int rows, int cols,
   }
 }
 
-QString ChooseImportFile(const TTableTabServices& services, std::u16string& folder,
-                         const QString& filter, const QString& defaultExt) {
+namespace {
+
+std::filesystem::path ChooseImportFile(const TTableTabServices& services, std::u16string& folder,
+                                       const QString& filter, const QString& defaultExt) {
   if (!services.OpenFile) return {};
   const QString file = services.OpenFile(QStr(folder), filter, defaultExt);
-  if (!file.isEmpty()) folder = FolderOf(UStr(file));
-  return file;
+  if (file.isEmpty()) return {};
+  folder = FolderOf(UStr(file));
+  return PathFromStr(UStr(file));
+}
+
+}  // namespace
+
+std::filesystem::path ChooseDrawingFile(const TTableTabServices& services) {
+  return ChooseImportFile(services, services.settings->FFolder1,
+                          QStringLiteral("Jw_cad図面ファイル(*.jww)"), QStringLiteral(".jww"));
+}
+
+std::filesystem::path ChooseEnvironmentFile(const TTableTabServices& services) {
+  return ChooseImportFile(services, services.settings->FFolder2,
+                          QStringLiteral("Jw_cad環境設定ファイル(*.jwf)"), QStringLiteral(".jwf"));
 }
 
 void PaintSwatch(QWidget* label, uint32_t colour) {

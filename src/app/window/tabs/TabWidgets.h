@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTableWidget>
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 namespace tavolex {
@@ -36,9 +37,10 @@ void SetGridText(QTableWidget* grid, int row, int col, const std::u16string& tex
 void SetUpGrid(QTableWidget* grid, int rows, int cols,
                std::u16string (*fixedText)(int row, int col), int (*colWidth)(int col));
 
-// The chosen file of an import dialog, its folder kept in folder; empty when cancelled.
-QString ChooseImportFile(const TTableTabServices& services, std::u16string& folder,
-                         const QString& filter, const QString& defaultExt);
+// The import dialogs: drawings in FFolder1, environment files in FFolder2. The chosen file, its
+// folder kept; empty when cancelled.
+std::filesystem::path ChooseDrawingFile(const TTableTabServices& services);
+std::filesystem::path ChooseEnvironmentFile(const TTableTabServices& services);
 
 // A label coloured as a swatch.
 void PaintSwatch(QWidget* label, uint32_t colour);
