@@ -181,6 +181,20 @@ TEST_F(PenTablesTest, RefusedAndDamagedFilesChangeNothingAndEndPromptly) {
   EXPECT_EQ(entries[0].fields.size(), kJwfMaxFields);
   EXPECT_TRUE(ReadJwfPens(s_, dir_ / "big.jwf").done);
   EXPECT_EQ(s_.PrnCol[2].color, 0x00FF00u);
+
+  // A byte-order mark decides the encoding: UTF-16 in either byte order, UTF-8.
+  const std::u16string line = u"# 線色\r\nPCOLLOR_3 = 0 0 255\r\n";
+  std::string le = "\xFF\xFE", be = "\xFE\xFF";
+  for (const char16_t c : line) {
+    le += {static_cast<char>(c & 0xFF), static_cast<char>(c >> 8)};
+    be += {static_cast<char>(c >> 8), static_cast<char>(c & 0xFF)};
+  }
+  for (const std::string& bom : {le, be, "\xEF\xBB\xBF" + StrToUtf8(line)}) {
+    s_.PrnCol[2].color = 0;
+    std::ofstream(dir_ / "bom.jwf", std::ios::binary) << bom;
+    ASSERT_TRUE(ReadJwfPens(s_, dir_ / "bom.jwf").done);
+    EXPECT_EQ(s_.PrnCol[2].color, 0xFF0000u);
+  }
 }
 
 TEST_F(PenTablesTest, DrawingPensAndLineTypesWithTheirUnits) {

@@ -64,6 +64,10 @@ class TableTabsTest : public QObject {
     tab.SG01DblClick(2, 2);  // the colour dialog on the swatch of pen 2
     QCOMPARE(Cell(tab.SG01, 2, 1), QStringLiteral("16711680"));
 
+    tab.Edit7DblClick();  // the colour dialog for the bulk colour, with its swatch
+    QCOMPARE(tab.Edit7->text(), QStringLiteral("16711680"));
+    QCOMPARE(tab.LabelA3->palette().color(QPalette::Window), QColor(0, 0, 255));
+
     tab.SG01->setRangeSelected(QTableWidgetSelectionRange(1, 1, 3, 4), true);  // rows 2 .. 4
     tab.Edit8->setText(QStringLiteral("-1"));
     tab.Button6->click();
