@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -115,6 +116,8 @@ class WindowTest : public QObject {
     QVERIFY(form_->findChild<QLineEdit*>(QStringLiteral("Edit4")) != nullptr);
     QCOMPARE(form_->UpDown1->maximum(), 255);
     QVERIFY(form_->LabelA1->text().startsWith(QStringLiteral("プリンタ名：")));
+    SetWindowFont();
+    QVERIFY(QFontInfo(QApplication::font()).family().startsWith(QStringLiteral("IPA")));
   }
 
   void dropAddsOnlyNewDrawingsThatExist() {
