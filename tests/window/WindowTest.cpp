@@ -5,21 +5,26 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <memory>
 
 #include "app/FileListRules.h"
+#include "app/JwwPrintDocument.h"
 #include "app/window/Unit1.h"
 #include "support/RecordingPrinter.h"
 #include "support/ScopedTempDir.h"
@@ -115,6 +120,8 @@ class WindowTest : public QObject {
     QVERIFY(form_->findChild<QLineEdit*>(QStringLiteral("Edit4")) != nullptr);
     QCOMPARE(form_->UpDown1->maximum(), 255);
     QVERIFY(form_->LabelA1->text().startsWith(QStringLiteral("プリンタ名：")));
+    SetWindowFont();
+    QVERIFY(QFontInfo(QApplication::font()).family().startsWith(QStringLiteral("IPA")));
   }
 
   void dropAddsOnlyNewDrawingsThatExist() {
@@ -229,6 +236,32 @@ class WindowTest : public QObject {
     form_->Button12->click();
     QCOMPARE(form_->StatusText(), QStringLiteral("印刷終了しました。"));
     QVERIFY(std::filesystem::file_size((pdf + ".pdf").toStdString()) > 1000);
+  }
+
+  void previewDrawsEveryPageIntoOneJob() {
+    const std::filesystem::path examples = test::SourceDir() / "examples";
+    form_->AddFiles({Q(examples / "floor-plan.jww"), Q(examples / "layer-groups.jww")});
+    form_->CheckBox4->setChecked(true);  // one page per layer group
+    form_->FormToSettings();
+    test::RecordingPrinter expected;
+    JwwPrintDocument document(*form_->App.JWW);
+    TPrintDriver(form_->App.Settings, document, expected)
+        .Run({form_->ListEntries()[0].toStdU16String(), form_->ListEntries()[1].toStdU16String()});
+    const auto pages = std::count(expected.events.begin(), expected.events.end(), "end");
+    QVERIFY(pages > 2);
+
+    const std::filesystem::path pdf = *dir_ / "preview.pdf";
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(Q(pdf));
+    form_->PaintPreview(&printer);
+    std::ifstream in(pdf, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    long found = 0;
+    for (std::size_t at = bytes.find("/Type /Page\n"); at != std::string::npos;
+         at = bytes.find("/Type /Page\n", at + 1))
+      ++found;
+    QCOMPARE(found, static_cast<long>(pages));
   }
 
   void settingsRoundTripThroughFormFileAndReset() {

@@ -9,6 +9,7 @@ trap 'rm -rf "$dir"' EXIT
 # A program folder of its own, so the settings file is written there.
 cp "$exe" "$dir/tavolex"
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+  set -e
   "$0" "$@" &
   pid=$!
   sleep 4

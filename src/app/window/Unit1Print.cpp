@@ -38,6 +38,23 @@ void LayOutAsPdf(QPrinter& printer, const TPaperOptions& paper) {
       QPageLayout(QPageSize(paper.paper), paper.orientation, QMarginsF(0, 0, 0, 0)));
 }
 
+// "Print to file" chosen in the printer dialog.
+bool PrintsToFile(const QPrinter& printer) {
+  return printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+}
+
+// The file of "print to file" as the PDF printer, so that the documents of a run follow one
+// another in it instead of each one writing over the last.
+std::unique_ptr<PdfPrinter> FilePrinterOf(const QPrinter& printer) {
+  TPaperOptions paper;
+  const QPageSize::PageSizeId id = printer.pageLayout().pageSize().id();
+  if (id != QPageSize::Custom) paper.paper = id;
+  paper.orientation = printer.pageLayout().orientation();
+  paper.dpi = printer.resolution();
+  const std::filesystem::path file(printer.outputFileName().toStdU16String());
+  return std::make_unique<PdfPrinter>(file, false, paper);
+}
+
 }  // namespace
 
 void TForm1::ShowPrinterInfo() {
@@ -62,8 +79,9 @@ void TForm1::Button3Click() {
     LayOutAsPdf(printer, pdfPaper_);
     QPageSetupDialog dialog(&printer, this);
     accepted = dialog.exec() == QDialog::Accepted;
-    if (accepted) {
-      pdfPaper_.paper = printer.pageLayout().pageSize().id();
+    const QPageSize::PageSizeId id = printer.pageLayout().pageSize().id();
+    if (accepted && id != QPageSize::Custom) {
+      pdfPaper_.paper = id;
       pdfPaper_.orientation = printer.pageLayout().orientation();
     }
   }
@@ -141,6 +159,9 @@ void TForm1::PrintRun() {
   TPrinter* printer = nullptr;
   if (RunPrinterOverride) {
     printer = RunPrinterOverride();
+  } else if (HasSystemPrinter() && PrintsToFile(*systemPrinter_->Printer())) {
+    pdf = FilePrinterOf(*systemPrinter_->Printer());
+    printer = pdf.get();
   } else if (HasSystemPrinter()) {
     printer = systemPrinter_.get();
   } else {

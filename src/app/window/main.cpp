@@ -31,7 +31,15 @@ int main(int argc, char** argv) {
   std::signal(SIGINT, OnTerminate);
   QTimer watch;
   QObject::connect(&watch, &QTimer::timeout, &form, [&form] {
-    if (gTerminate.exchange(false)) form.close();
+    if (!gTerminate) return;
+    // An open question or dialog is answered "No" first, so nothing goes on after the window's
+    // objects are released.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      modal->close();
+      return;
+    }
+    gTerminate = false;
+    form.close();
   });
   watch.start(200);
   return QApplication::exec();
