@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -35,6 +36,10 @@ std::u16string BindImageLeafName(const std::u16string& stored);
 // without own layers, the layer of the outermost insert of its chain of such inserts (its own at
 // the top, or when its parent keeps own layers: parentChain -1); -1 for an insert with own layers.
 int BlockChainLayer(const TEntJwwBlockTree& node, int parentChain);
+
+// The millimetres per dot of line-type pitches that the header states (by its printer
+// resolution); none when the drawing leaves them to LtypeUnit.
+std::optional<double> DrawingLineTypeUnit(const TEntJwwHeader& h);
 
 class TJwwData {
  public:
