@@ -42,12 +42,13 @@ void DrawEveryWay(TJwwData& doc, TgraAttribute& att, Canvas& canvas) {
   TGraph1 graph(&canvas);
   GGraph = &graph;
   graph.G_Start();
-  for (const bool display : {true, false}) {
-    att.SetDisplayMode(display);
-    for (int order = 0; order <= 2; ++order)
-      doc.GLDrawALL3(order, -1, -1, true, true, false, 0.0);
-    doc.GLDrawALL3(0, -1, -1, false, false, true, 0.7);
-  }
+  // Every order once in display mode (layer orders walk 256 times); outlines and a turn in the
+  // stored order.
+  att.SetDisplayMode(true);
+  for (int order = 0; order <= 2; ++order)
+    doc.GLDrawALL3(order, -1, -1, true, true, false, 0.0);
+  att.SetDisplayMode(false);
+  doc.GLDrawALL3(0, -1, -1, false, false, true, 0.7);
   att.SetDisplayMode(true);
   for (int group = 0; group < 16; ++group) {
     doc.GLDrawALL3(0, group, -1, true, true, false, 0.0);
