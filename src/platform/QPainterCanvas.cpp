@@ -9,6 +9,8 @@
 #include <numbers>
 #include <vector>
 
+#include "platform/MetafilePicture.h"
+
 namespace tavolex {
 
 namespace {
@@ -154,9 +156,13 @@ const QImage* QPainterCanvas::Picture(const std::filesystem::path& file) {
   if (!ec) key.modified = std::filesystem::last_write_time(file, ec);
   if (ec) return nullptr;
   if (!(key == pictureKey_) || picture_.isNull()) {
-    QImageReader reader(key.path);
-    reader.setAutoTransform(false);
-    picture_ = reader.read();
+    if (IsEnhancedMetafile(key.path)) {
+      picture_ = DecodeEnhancedMetafile(key.path);
+    } else {
+      QImageReader reader(key.path);
+      reader.setAutoTransform(false);
+      picture_ = reader.read();
+    }
     pictureKey_ = key;
   }
   return picture_.isNull() ? nullptr : &picture_;
