@@ -106,7 +106,7 @@ void QPainterCanvas::LineTo(int x, int y) {
     painter_->setPen(pen_);
     if (to == pos_) {
       // GDI draws nothing for an empty line; a round wide pen leaves a round dot of its width
-      // centred on the pixel.
+      // centred on the point.
       if (pen_.width() > 1) DrawDot(to, pen_.width());
     } else {
       painter_->drawLine(pos_, to);
@@ -119,7 +119,10 @@ void QPainterCanvas::DrawDot(const QPoint& at, int width) {
   // A fine polygon: the unsmoothed ellipse of the painter comes out lopsided by a pixel.
   constexpr int kSides = 64;
   const double radius = width / 2.0;
-  const QPointF centre(at.x() + 0.5, at.y() + 0.5);
+  // Centred where the painter centres wide lines through the point: on the pixel for an odd
+  // width, on its top-left corner for an even one.
+  const double shift = width % 2 == 1 ? 0.5 : 0.0;
+  const QPointF centre(at.x() + shift, at.y() + shift);
   QPolygonF circle;
   circle.reserve(kSides);
   for (int i = 0; i < kSides; ++i) {

@@ -72,12 +72,20 @@ TEST_F(QPainterCanvasTest, ThinLineThickLineAndEvenOddFill) {
   EXPECT_EQ(graph->GLSolid(), kDrawn);
   PolyW.clear();
   PolyWN = 0;
-  // A one-pixel dot is one pixel; an empty line of a 9-pixel pen is a round dot around its pixel.
+  // A one-pixel dot is one pixel; an empty line of a wide pen is a round dot of its width where
+  // the painter centres lines of that width.
   graph->GTen(5, 5);
   canvas->SetPen(0xFF0000u, 9, PenStyle::Solid);
   canvas->MoveTo(185, 8);
   canvas->LineTo(185, 8);
+  canvas->SetPen(0xFF0000u, 2, PenStyle::Solid);  // an even width: around the pixel's corner
+  canvas->MoveTo(170, 8);
+  canvas->LineTo(170, 8);
   Finish();
+  for (const auto& [x, y] : {std::pair{169, 7}, {170, 7}, {169, 8}, {170, 8}})
+    EXPECT_EQ(At(x, y), 0x0000FFu) << x << "," << y;
+  for (const auto& [x, y] : {std::pair{168, 8}, {171, 8}, {170, 6}, {170, 9}})
+    EXPECT_EQ(At(x, y), 0xFFFFFFu) << x << "," << y;
   for (const auto& [x, y] : {std::pair{181, 8}, {189, 8}, {185, 4}, {185, 12}, {182, 5}})
     EXPECT_EQ(At(x, y), 0x0000FFu) << x << "," << y;
   for (const auto& [x, y] : {std::pair{180, 8}, {190, 8}, {185, 3}, {185, 13}, {181, 4}, {189, 12}})
