@@ -10,26 +10,18 @@
 #include "graphics/GraUnit1.h"
 #include "graphics/UnitGraAtt.h"
 #include "jww/JwwUnit.h"
+#include "support/NullCanvas.h"
 
 namespace {
 
 using namespace tavolex;
 
-class DiscardingCanvas : public Canvas {
+// Pretends every picture exists, so that the crop arithmetic of pictures runs too.
+class DiscardingCanvas : public NullCanvas {
  public:
-  void SetPen(uint32_t, int, PenStyle) override {}
-  void SetBrush(uint32_t, BrushStyle) override {}
-  void MoveTo(int, int) override {}
-  void LineTo(int, int) override {}
-  void FillPolygon(const TPointF*, int, uint32_t) override {}
-  void DrawChar(int, int, const std::u16string&, const CanvasFont&, uint32_t) override {}
   bool PictureSize(const std::filesystem::path&, int& width, int& height) override {
-    width = 64;  // pretend every picture exists, so the crop arithmetic runs
+    width = 64;
     height = 48;
-    return true;
-  }
-  bool DrawPicture(const std::filesystem::path&, const RectF&, const RectF&, double, double,
-                   double) override {
     return true;
   }
 };
