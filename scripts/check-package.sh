@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# Builds the Debian package, installs it with apt-get (which brings its dependencies), checks the
+# installed programs as root and as an ordinary user, and removes it again together with what
+# its installation brought. Needs root; CI runs it.
+#   ./scripts/check-package.sh [preset]   (default: release, the build the tests used)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root="$PWD"
+preset="${1:-release}"
+export DEBIAN_FRONTEND=noninteractive
+
+deb="$root/$(./scripts/build-package.sh "$preset" | tail -n 1)"
+version="$(dpkg-deb -f "$deb" Version)"
+
+passed=0
+failed=0
+check() {
+  local what="$1"
+  shift
+  if "$@"; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "package check FAILED: $what" >&2
+  fi
+}
+
+installed_packages() {
+  dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' | awk '$1 == "ii" {print $2}' | sort
+}
+work="$(mktemp -d /tmp/tavolex-package.XXXXXX)"
+brought=""
+cleanup() {
+  apt-get purge -y -qq tavolex >/dev/null 2>&1 || true
+  # Only what the package's installation brought in goes again.
+  if [ -n "$brought" ]; then
+    # shellcheck disable=SC2086
+    apt-get purge -y -qq $brought >/dev/null 2>&1 || true
+  fi
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+installed_packages >"$work/before"
+apt-get update -qq
+apt-get install -y -qq "$deb" >/dev/null
+brought="$(installed_packages | comm -13 "$work/before" - | grep -vx tavolex || true)"
+echo "package $(basename "$deb") installed${brought:+, with $(echo $brought)}"
+
+# An ordinary user with a home of its own.
+user_home="$work/home"
+mkdir -p "$user_home" "$work/in"
+cp examples/*.jww "$work/in/"
+samples="$root/../shared/jww-samples"
+sample="$(find "$samples" -maxdepth 1 -name '*.jww' 2>/dev/null | sort | head -n 1 || true)"
+[ -n "$sample" ] || sample="$root/examples/floor-plan.jww"
+cp "$sample" "$work/in/sample.jww"
+cp "$sample" "$work/in/no-extension"
+head -c 60 "$sample" >"$work/in/damaged.jww"
+chown -R nobody:nogroup "$work"
+chmod 755 "$work"
+as_user() {
+  setpriv --reuid=nobody --regid=nogroup --clear-groups env -i PATH=/usr/bin:/bin HOME="$user_home" "$@"
+}
+png_size() { file -b "$1" | grep -o '[0-9]* x [0-9]*'; }
+exit_code_is() {
+  local want="$1" rc=0
+  shift
+  "$@" 2>/dev/null || rc=$?
+  [ "$rc" -eq "$want" ]
+}
+# Every option that --help names is in the manual page the package carries.
+man_lists_every_option() {
+  local page option
+  page="$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/man/man1/tavolex-print.1.gz | gzip -dc |
+    sed 's/\\-/-/g')"
+  for option in $(tavolex-print --help | grep -o -- '--[a-z][a-z-]*' | sort -u); do
+    grep -q -- "$option" <<<"$page" || { echo "manual page lacks $option" >&2; return 1; }
+  done
+  grep -q "Exit code" <<<"$page"
+}
+
+check "installed version" test "$(tavolex-print --version)" = "tavolex-print $version"
+check "PDF of the examples as root" tavolex-print --quiet --pdf "$work/root.pdf" "$work/in"
+check "root run wrote nothing into /usr/bin" test ! -e /usr/bin/tavolex.dat -a ! -e /usr/bin/TEMP
+check "PDF of the examples as a user" as_user tavolex-print --quiet --pdf "$work/user.pdf" "$work/in"
+check "user PDF has a page per drawing" test "$(pdfinfo "$work/user.pdf" | awk '/^Pages:/ {print $2}')" -ge 3
+check "file type by name" test "$(as_user xdg-mime query filetype "$work/in/sample.jww")" = application/x-jww
+check "file type by contents" test "$(as_user xdg-mime query filetype "$work/in/no-extension")" = application/x-jww
+check "menu entry is valid" desktop-file-validate /usr/share/applications/tavolex.desktop
+check "manual page lists every option and exit code" man_lists_every_option
+
+# The thumbnailer as a file manager runs it: %s size, %i input, %o output.
+thumbnail() {
+  local exec
+  exec="$(sed -n 's/^Exec=//p' /usr/share/thumbnailers/tavolex.thumbnailer)"
+  exec="${exec//%s/$1}"
+  exec="${exec//%i/$2}"
+  exec="${exec//%o/$3}"
+  # shellcheck disable=SC2086
+  as_user timeout 10 $exec
+}
+start=$(date +%s%N)
+check "thumbnail of a sample" thumbnail 256 "$work/in/sample.jww" "$work/sample.png"
+echo "thumbnail of $(basename "$sample"): $(((($(date +%s%N) - start)) / 1000000)) ms"
+check "thumbnail is 256 x 256" test "$(png_size "$work/sample.png")" = "256 x 256"
+start=$(date +%s%N)
+check "damaged drawing fails with exit code 1" exit_code_is 1 thumbnail 256 "$work/in/damaged.jww" "$work/damaged.png"
+echo "damaged drawing refused in $(((($(date +%s%N) - start)) / 1000000)) ms"
+check "damaged drawing leaves no thumbnail" test ! -e "$work/damaged.png"
+
+apt-get purge -y -qq tavolex >/dev/null
+check "package removed" test ! -e /usr/bin/tavolex-print -a ! -e /usr/share/thumbnailers/tavolex.thumbnailer
+
+echo "package: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
