@@ -8,6 +8,8 @@ cd "$(dirname "$0")/.."
 root="$PWD"
 preset="${1:-release}"
 export DEBIAN_FRONTEND=noninteractive
+# Waits for another apt or dpkg run on the machine instead of failing.
+apt_get() { apt-get -o DPkg::Lock::Timeout=300 -y -qq "$@" >/dev/null; }
 
 deb="$root/$(./scripts/build-package.sh "$preset" | tail -n 1)"
 version="$(dpkg-deb -f "$deb" Version)"
@@ -25,26 +27,25 @@ check() {
   fi
 }
 
-installed_packages() {
-  dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' | awk '$1 == "ii" {print $2}' | sort
-}
 work="$(mktemp -d /tmp/tavolex-package.XXXXXX)"
 brought=""
 cleanup() {
-  apt-get purge -y -qq tavolex >/dev/null 2>&1 || true
-  # Only what the package's installation brought in goes again.
+  if dpkg-query -W -f='${Status}' tavolex 2>/dev/null | grep -q "ok installed"; then
+    apt_get purge tavolex || true
+  fi
+  # What the package's installation brought in goes again, nothing else.
   if [ -n "$brought" ]; then
     # shellcheck disable=SC2086
-    apt-get purge -y -qq $brought >/dev/null 2>&1 || true
+    apt_get purge $brought || echo "could not remove $brought" >&2
   fi
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-installed_packages >"$work/before"
-apt-get update -qq
-apt-get install -y -qq "$deb" >/dev/null
-brought="$(installed_packages | comm -13 "$work/before" - | grep -vx tavolex || true)"
+apt_get update
+apt-get -o DPkg::Lock::Timeout=300 -y install "$deb" >"$work/install.log"
+brought="$(sed -n '/^The following NEW packages will be installed:/,/^[^ ]/{/^ /p}' "$work/install.log" |
+  tr ' ' '\n' | grep -v -x -e '' -e tavolex || true)"
 echo "package $(basename "$deb") installed${brought:+, with $(echo $brought)}"
 
 # An ordinary user with a home of its own.
@@ -109,7 +110,7 @@ check "damaged drawing fails with exit code 1" exit_code_is 1 thumbnail 256 "$wo
 echo "damaged drawing refused in $(((($(date +%s%N) - start)) / 1000000)) ms"
 check "damaged drawing leaves no thumbnail" test ! -e "$work/damaged.png"
 
-apt-get purge -y -qq tavolex >/dev/null
+apt_get purge tavolex
 check "package removed" test ! -e /usr/bin/tavolex-print -a ! -e /usr/share/thumbnailers/tavolex.thumbnailer
 
 echo "package: $passed passed, $failed failed"
