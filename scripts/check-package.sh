@@ -82,8 +82,7 @@ man_lists_every_option() {
 }
 
 check "installed version" test "$(tavolex-print --version)" = "tavolex-print $version"
-check "PDF of the examples as root" tavolex-print --quiet --pdf "$work/root.pdf" "$work/in"
-check "root run wrote nothing into /usr/bin" test ! -e /usr/bin/tavolex.dat -a ! -e /usr/bin/TEMP
+check "PDF of the examples as root" env HOME="$work/root-home" tavolex-print --quiet --pdf "$work/root.pdf" "$work/in"
 check "PDF of the examples as a user" as_user tavolex-print --quiet --pdf "$work/user.pdf" "$work/in"
 check "user PDF has a page per drawing" test "$(pdfinfo "$work/user.pdf" | awk '/^Pages:/ {print $2}')" -ge 3
 check "file type by name" test "$(as_user xdg-mime query filetype "$work/in/sample.jww")" = application/x-jww
@@ -109,6 +108,24 @@ start=$(date +%s%N)
 check "damaged drawing fails with exit code 1" exit_code_is 1 thumbnail 256 "$work/in/damaged.jww" "$work/damaged.png"
 echo "damaged drawing refused in $(((($(date +%s%N) - start)) / 1000000)) ms"
 check "damaged drawing leaves no thumbnail" test ! -e "$work/damaged.png"
+
+# The window as the menu starts it (Exec, %F the drawings) on an X server of its own; a session
+# end closes it, and it keeps its settings in the user's folder.
+window_from_menu() {
+  local exec
+  exec="$(sed -n 's/^Exec=//p' /usr/share/applications/tavolex.desktop)"
+  exec="${exec//%F/$work/in/sample.jww}"
+  as_user xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+    $0 &
+    pid=$!
+    sleep 4
+    kill -0 "$pid" && kill -TERM "$pid" && wait "$pid"' "$exec"
+}
+if [ -x /usr/bin/tavolex ]; then
+  check "window starts from the menu entry as a user" window_from_menu
+  check "window kept its settings in the user's folder" test -s "$user_home/.config/tavolex/tavolex.dat"
+fi
+check "nothing written beside the programs" test ! -e /usr/bin/tavolex.dat -a ! -e /usr/bin/TEMP
 
 apt_get purge tavolex
 check "package removed" test ! -e /usr/bin/tavolex-print -a ! -e /usr/share/thumbnailers/tavolex.thumbnailer
