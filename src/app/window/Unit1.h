@@ -35,6 +35,10 @@ class QTabWidget;
 
 namespace tavolex {
 
+class TPenTab;
+class TLtypeTab;
+struct TTableTabServices;
+
 class TForm1 : public QMainWindow {
   Q_OBJECT
 
@@ -125,6 +129,9 @@ class TForm1 : public QMainWindow {
   QButtonGroup* RadioGroup2Items = nullptr;
   QLabel* LabelA2 = nullptr;
   QPushButton* Button4 = nullptr;
+  // Tabs "線色・線幅" (SG01, Button5 .. Button9) and "線　種" (SG02, Edit10, Button10, Button11).
+  TPenTab* PenTab = nullptr;
+  TLtypeTab* LtypeTab = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -144,6 +151,8 @@ class TForm1 : public QMainWindow {
   QWidget* BuildDisplayOnlyGroup();
   QWidget* BuildPenTab();
   QWidget* BuildLtypeTab();
+  // The dialogs, status bar and shared objects the two table tabs use.
+  TTableTabServices TableTabServices();
   void ConnectHandlers();
 
   // Settings of each tab to and from the fields.

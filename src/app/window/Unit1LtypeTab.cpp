@@ -1,18 +1,20 @@
-// Tab "線　種": the line-type table. The page is built here and its values move through the two
-// functions below; the grid is added to this file.
-#include <QWidget>
-
+// Tab "線　種": the line-type table (TLtypeTab).
 #include "app/window/Unit1.h"
+#include "app/window/tabs/LtypeTab.h"
 
 namespace tavolex {
 
 QWidget* TForm1::BuildLtypeTab() {
-  return new QWidget;
+  LtypeTab = new TLtypeTab(TableTabServices());
+  return LtypeTab;
 }
 
-// The line-type table keeps the values loaded or reset until the grid edits them.
-void TForm1::LtypeTabToSettings() {}
+void TForm1::LtypeTabToSettings() {
+  LtypeTab->FormToSettings(App.Settings);
+}
 
-void TForm1::SettingsToLtypeTab() {}
+void TForm1::SettingsToLtypeTab() {
+  LtypeTab->SettingsToForm(App.Settings);
+}
 
 }  // namespace tavolex
