@@ -1,6 +1,5 @@
 // tavolex-print run as a program: the real drawings to one PDF, exit codes and messages.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -15,6 +14,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include "platform/CliRun.h"
 #include "support/JwwWriter.h"
 #include "support/TestPaths.h"
 
@@ -23,33 +23,11 @@
 namespace tavolex {
 namespace {
 
-struct Outcome {
-  int exitCode = -1;
-  std::string output;  // stdout and stderr together
-};
+using Outcome = test::CliOutcome;
+using test::Quote;
 
 Outcome RunPrint(const std::string& args) {
-  std::string cmd = "'";
-  cmd += TAVOLEX_PRINT_EXE;
-  cmd += "' ";
-  cmd += args;
-  cmd += " 2>&1";
-  Outcome o;
-  FILE* p = popen(cmd.c_str(), "r");
-  if (p == nullptr) return o;
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0)
-    o.output.append(buf, n);
-  const int status = pclose(p);
-  o.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return o;
-}
-
-std::string Quote(const std::filesystem::path& p) {
-  std::ostringstream q;
-  q << '\'' << p.native() << '\'';
-  return q.str();
+  return test::RunCli(TAVOLEX_PRINT_EXE, args);
 }
 
 class PrintCommandTest : public ::testing::Test {
@@ -115,19 +93,6 @@ TEST_F(PrintCommandTest, SampleDrawingsPrintToOnePdfWithOneInkedPagePerDrawing) 
   EXPECT_EQ(pages, drawings);
 }
 
-// Output of a command, "" when it cannot run.
-std::string CommandOutput(const std::string& cmd) {
-  std::string out;
-  FILE* p = popen(cmd.c_str(), "r");
-  if (p == nullptr) return out;
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0)
-    out.append(buf, n);
-  pclose(p);
-  return out;
-}
-
 // A line-art PNG: thin white lines on one colour.
 std::vector<uint8_t> LineArtPng(QColor colour) {
   QImage image(64, 64, QImage::Format_RGB32);
@@ -180,7 +145,7 @@ TEST_F(PrintCommandTest, SameNamedPicturesOfTwoDrawingsInOnePdf) {
                              Quote(dir_ / "a.jww") + " " + Quote(dir_ / "b.jww"));
   ASSERT_EQ(o.exitCode, 0) << o.output;
 
-  const std::string list = CommandOutput("pdfimages -list " + Quote(pdf));
+  const std::string list = test::RunCli("pdfimages", "-list " + Quote(pdf)).output;
   EXPECT_EQ(list.find("jpeg"), std::string::npos) << list;
   EXPECT_EQ(list.find("dct"), std::string::npos) << list;
   EXPECT_NE(list.find("image"), std::string::npos) << list;
