@@ -15,7 +15,8 @@ void JwwPrintDocument::JwwDataFree() {
 }
 
 void JwwPrintDocument::FileIn(const std::filesystem::path& FName) {
-  jww_.FileIn(FName);
+  loadComplete_ = jww_.FileIn(FName);
+  if (jww_.BlockTreeTruncated && OnBlockTreeCut) OnBlockTreeCut(StrFromPath(FName));
 }
 
 void JwwPrintDocument::BindImageExplode() {

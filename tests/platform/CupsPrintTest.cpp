@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "platform/CliRun.h"
+#include "platform/PageInk.h"
 #include "support/JwwWriter.h"
 #include "support/ScopedTempDir.h"
 
@@ -25,6 +26,15 @@ namespace tavolex {
 namespace {
 
 namespace t = test;
+using Outcome = test::CliOutcome;
+using test::Ink;
+using test::InkOf;
+using test::Pages;
+using test::Quote;
+
+Outcome RunPrint(const std::string& args, bool dropStderr = false) {
+  return test::RunCli(TAVOLEX_PRINT_EXE, args, dropStderr);
+}
 
 constexpr char kQueue[] = "tavolex-test";
 constexpr char kCupsd[] = "/usr/sbin/cupsd";

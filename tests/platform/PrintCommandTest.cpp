@@ -1,21 +1,34 @@
 // tavolex-print run as a program: the real drawings to one PDF, exit codes and messages.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <vector>
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
 
 #include "platform/CliRun.h"
+#include "support/JwwWriter.h"
 #include "support/TestPaths.h"
 
 #ifdef TAVOLEX_PRINT_EXE
 
 namespace tavolex {
 namespace {
+
+using Outcome = test::CliOutcome;
+using test::Quote;
+
+Outcome RunPrint(const std::string& args) {
+  return test::RunCli(TAVOLEX_PRINT_EXE, args);
+}
 
 class PrintCommandTest : public ::testing::Test {
  protected:
@@ -41,6 +54,22 @@ int CountDrawings(const std::filesystem::path& folder) {
   return n;
 }
 
+// Share of pixels of a greyscale page image (PGM) darker than mid-grey.
+double InkShare(const std::filesystem::path& pgm) {
+  std::ifstream in(pgm, std::ios::binary);
+  std::string magic;
+  int w = 0, h = 0, maxv = 0;
+  in >> magic >> w >> h >> maxv;
+  in.get();
+  const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (magic != "P5" || w <= 0 || h <= 0 || data.size() < static_cast<size_t>(w) * h) return 0;
+  size_t dark = 0;
+  for (size_t i = 0; i < static_cast<size_t>(w) * h; ++i) {
+    if (static_cast<unsigned char>(data[i]) < 200) ++dark;
+  }
+  return static_cast<double>(dark) / (static_cast<double>(w) * h);
+}
+
 TEST_F(PrintCommandTest, SampleDrawingsPrintToOnePdfWithOneInkedPagePerDrawing) {
   TAVOLEX_REQUIRE_SAMPLES();
   const std::filesystem::path pdf = dir_ / "samples.pdf";
@@ -62,6 +91,74 @@ TEST_F(PrintCommandTest, SampleDrawingsPrintToOnePdfWithOneInkedPagePerDrawing) 
     EXPECT_GT(InkShare(e.path()), 0.001) << e.path() << " is blank";
   }
   EXPECT_EQ(pages, drawings);
+}
+
+// A line-art PNG: thin white lines on one colour.
+std::vector<uint8_t> LineArtPng(QColor colour) {
+  QImage image(64, 64, QImage::Format_RGB32);
+  image.fill(colour);
+  QPainter painter(&image);
+  painter.setPen(Qt::white);
+  for (int x = 0; x < 64; x += 8)
+    painter.drawLine(x, 0, x, 63);
+  painter.end();
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return {bytes.begin(), bytes.end()};
+}
+
+// A drawing that stores logo.png and shows it 100 × 100 at the origin.
+test::WDrawing DrawingWithLogo(QColor colour) {
+  test::WDrawing d;
+  d.header.jwVer = 700;
+  d.entities.push_back(test::WLine{.end_x = 100, .end_y = 100});
+  d.entities.push_back(test::WMoji{.end_x = 100, .str = u"^@BM%temp%logo.png,100,100"});
+  d.images.push_back({u"logo.png.gz", test::GzipBytes(LineArtPng(colour))});
+  return d;
+}
+
+// Whether most coloured pixels of a page (PPM) are red (1) or blue (2); 0 when neither.
+int PageColour(const std::filesystem::path& ppm) {
+  const QImage page(QString::fromStdString(ppm.string()));
+  int red = 0, blue = 0;
+  for (int y = 0; y < page.height(); ++y) {
+    for (int x = 0; x < page.width(); ++x) {
+      const QColor c = page.pixelColor(x, y);
+      if (c.red() > 180 && c.green() < 90 && c.blue() < 90) ++red;
+      if (c.blue() > 180 && c.green() < 90 && c.red() < 90) ++blue;
+    }
+  }
+  if (red > 10 * (blue + 1)) return 1;
+  if (blue > 10 * (red + 1)) return 2;
+  return 0;
+}
+
+// Two drawings store different pictures under one name; printed into one PDF each page shows
+// its own, and both keep a lossless encoding.
+TEST_F(PrintCommandTest, SameNamedPicturesOfTwoDrawingsInOnePdf) {
+  ASSERT_TRUE(test::SaveJww(dir_ / "a.jww", DrawingWithLogo(Qt::red)));
+  ASSERT_TRUE(test::SaveJww(dir_ / "b.jww", DrawingWithLogo(Qt::blue)));
+  const std::filesystem::path pdf = dir_ / "logos.pdf";
+  const Outcome o = RunPrint("--quiet --style fit --dpi 150 --pdf " + Quote(pdf) + " " +
+                             Quote(dir_ / "a.jww") + " " + Quote(dir_ / "b.jww"));
+  ASSERT_EQ(o.exitCode, 0) << o.output;
+
+  const std::string list = test::RunCli("pdfimages", "-list " + Quote(pdf)).output;
+  EXPECT_EQ(list.find("jpeg"), std::string::npos) << list;
+  EXPECT_EQ(list.find("dct"), std::string::npos) << list;
+  EXPECT_NE(list.find("image"), std::string::npos) << list;
+
+  ASSERT_EQ(std::system(("pdftoppm -r 20 " + Quote(pdf) + " " + Quote(dir_ / "page")).c_str()), 0);
+  std::vector<std::filesystem::path> pages;
+  for (const auto& e : std::filesystem::directory_iterator(dir_)) {
+    if (e.path().extension() == ".ppm") pages.push_back(e.path());
+  }
+  std::sort(pages.begin(), pages.end());
+  ASSERT_EQ(pages.size(), 2u);
+  EXPECT_EQ(PageColour(pages[0]), 1);
+  EXPECT_EQ(PageColour(pages[1]), 2);
 }
 
 TEST_F(PrintCommandTest, MissingFileIsNamedAndGivesExitCodeOne) {
@@ -87,6 +184,63 @@ TEST_F(PrintCommandTest, UsageErrorsGiveExitCodeTwo) {
   EXPECT_EQ(o.exitCode, 2);
   EXPECT_NE(o.output.find("このファイルは Tavolex設定ファイルではありません"), std::string::npos);
   EXPECT_EQ(RunPrint("--help").exitCode, 0);
+}
+
+std::string FileBytes(const std::filesystem::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST_F(PrintCommandTest, PensImportedFromASamplePrintAsItsOwnPens) {
+  TAVOLEX_REQUIRE_SAMPLES();
+  for (const char* name : {"Test1.jww", "木造平面例.jww"}) {
+    const std::filesystem::path drawing = test::SamplesDir() / name;
+    const std::string common = "--quiet --style fit --dpi 72 " + Quote(drawing) + " --png ";
+    ASSERT_EQ(RunPrint(common + Quote(dir_ / "own") + " --pens drawing").exitCode, 0);
+    const Outcome o = RunPrint(common + Quote(dir_ / "imported") + " --import-pens " +
+                               Quote(drawing) + " --import-line-types " + Quote(drawing));
+    ASSERT_EQ(o.exitCode, 0) << o.output;
+    const std::string page = "Tavolex_" + std::string(name) + "-001.png";
+    const std::string own = FileBytes(dir_ / "own" / page);
+    ASSERT_FALSE(own.empty()) << page;
+    EXPECT_TRUE(own == FileBytes(dir_ / "imported" / page)) << name;
+  }
+}
+
+TEST_F(PrintCommandTest, ImportedTablesSaveAsSettingsThatLoadAgain) {
+  std::ofstream(dir_ / "jw_win.jwf", std::ios::binary)
+      << "# \x90\xFC\x90\x46\r\nS_COMM_2 = 0 -50\r\nPCOLLOR_3 = 255 0 0 5 0.5\r\n"
+         "LTYPE_02 = FF00FF00 1 4 1\r\n";
+  const std::filesystem::path first = dir_ / "first.dat";
+  const std::filesystem::path second = dir_ / "second.dat";
+  const Outcome saved = RunPrint("--ltype-unit 0.05 --import-pens " + Quote(dir_ / "jw_win.jwf") +
+                                 " --import-line-types " + Quote(dir_ / "jw_win.jwf") +
+                                 " --save-settings " + Quote(first) + " " + Quote(dir_ / "a.jww"));
+  ASSERT_EQ(saved.exitCode, 0) << saved.output;
+  EXPECT_NE(saved.output.find("から線色・線幅設定を読み取りました。"), std::string::npos);
+  const std::string bytes = FileBytes(first);
+  // Pens and line types from the tables, pen 3 red at 5 × 1/50 mm, the drawing in the list.
+  EXPECT_NE(bytes.find("\r\n1\r\n0\r\n0\r\n0.1\r\n1\r\n0.05\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("\r\n255\r\n0.1\r\n0.5\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("\r\n2\r\n0\r\n0.4\r\n-0.4\r\n0.8\r\n"), std::string::npos);
+  const Outcome again =
+      RunPrint("--settings " + Quote(first) + " --save-settings " + Quote(second));
+  ASSERT_EQ(again.exitCode, 0) << again.output;
+  EXPECT_EQ(FileBytes(second), bytes);
+
+  EXPECT_EQ(
+      RunPrint("--import-pens " + Quote(dir_ / "missing.jwf") + " --save-settings " + Quote(second))
+          .exitCode,
+      2);
+  EXPECT_EQ(RunPrint("--import-line-types " + Quote(dir_ / "first.dat") + " --save-settings " +
+                     Quote(second))
+                .exitCode,
+            2);
+  EXPECT_EQ(RunPrint("--import-pens " + Quote(dir_ / "jw_win.jwf") + " --save-settings " +
+                     Quote(dir_ / "x.txt"))
+                .exitCode,
+            2);
+  EXPECT_EQ(FileBytes(second), bytes);  // nothing saved by a refused run
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "app/PrintDriver.h"
 #include "app/cli/CliCommands.h"
 #include "app/cli/PrintOptions.h"
+#include "app/cli/TableOptions.h"
 #include "common/Func_2.h"
 #include "common/UnitVal.h"
 #include "platform/QtPrinters.h"
@@ -111,7 +112,7 @@ int RunPrintCommand(const std::vector<std::string>& args, const char* argv0, std
     return 2;
   }
   if (o.listPrinters) return ListPrinters(out, err);
-  if (o.output == OutputKind::None) {
+  if (o.output == OutputKind::None && !o.saveSettings) {
     err << "tavolex-print: say where to print: --pdf FILE, --pdf-dir FOLDER, --png FOLDER or "
            "--printer NAME\n";
     return 2;
@@ -136,7 +137,10 @@ int RunPrintCommand(const std::vector<std::string>& args, const char* argv0, std
       list.push_back(PathFromStr(name));
   }
   for (const std::string& change : o.settingChanges) {
-    if (!ApplySettingOption(change, app.Settings, err)) {
+    const bool applied = IsTableImportOption(change)
+                             ? ApplyTableImport(change, app, o.quiet, err)
+                             : ApplySettingOption(change, app.Settings, err);
+    if (!applied) {
       app.Close(false);
       return 2;
     }
@@ -145,6 +149,16 @@ int RunPrintCommand(const std::vector<std::string>& args, const char* argv0, std
   LtypeUnit = app.Settings.LtypeUnit;
   const std::vector<std::filesystem::path> named = CollectDrawings(o.files);
   list.insert(list.end(), named.begin(), named.end());
+  if (o.saveSettings) {
+    std::vector<std::u16string> names;  // the settings file keeps texts
+    for (const auto& p : list)
+      names.push_back(StrFromPath(p));
+    const int saved = SaveSettingsOption(*o.saveSettings, app, names, err);
+    if (saved != 0 || o.output == OutputKind::None) {
+      app.Close(false);
+      return saved;
+    }
+  }
   if (list.empty()) {
     err << "tavolex-print: no drawing files given\n";
     PrintUsage(err);
@@ -159,6 +173,7 @@ int RunPrintCommand(const std::vector<std::string>& args, const char* argv0, std
   }
 
   JwwPrintDocument document(*app.JWW);
+  document.OnBlockTreeCut = [&err](const std::u16string& name) { ReportBlockTreeCut(err, name); };
   TPrintDriver driver(app.Settings, document, *printer);
   driver.AppFolder = app.Folders.AppFolder;
   driver.DrawingPaper = o.drawingPaper;
