@@ -26,14 +26,10 @@ namespace tavolex {
 namespace {
 
 namespace t = test;
-using Outcome = test::CliOutcome;
-using test::Ink;
-using test::InkOf;
-using test::Pages;
 using test::Quote;
 
-Outcome RunPrint(const std::string& args, bool dropStderr = false) {
-  return test::RunCli(TAVOLEX_PRINT_EXE, args, dropStderr);
+test::CliOutcome RunPrint(const std::string& args) {
+  return test::RunCli(TAVOLEX_PRINT_EXE, args);
 }
 
 constexpr char kQueue[] = "tavolex-test";
@@ -199,7 +195,7 @@ std::string PdfInfo(const std::filesystem::path& pdf) {
   return Output("pdfinfo " + Quote(pdf));
 }
 TEST_F(CupsPrintTest, TwoDrawingsReachTheQueueOnA3Landscape) {
-  const Outcome o =
+  const test::CliOutcome o =
       RunPrint(std::string("--printer ") + kQueue + " --paper A3 --landscape --style fit " +
                Quote(Drawing("a")) + " " + Quote(Drawing("b")));
   ASSERT_EQ(o.exitCode, 0) << o.output;
@@ -214,7 +210,7 @@ TEST_F(CupsPrintTest, TwoDrawingsReachTheQueueOnA3Landscape) {
     const std::string png = (dir_ / pdf.stem()).string();
     ASSERT_EQ(Shell("pdftoppm -r 20 -png -singlefile " + Quote(pdf) + " " + Quote(png)), 0);
     const QImage page(QString::fromStdString(png + ".png"));
-    const Ink ink = InkOf(page);
+    const test::Ink ink = test::InkOf(page);
     EXPECT_GT(ink.share, 0.05) << pdf << " is blank";
     // The sheet comes out of the queue upright; a landscape job lies across it, so the wide
     // block stands tall on it.
@@ -225,7 +221,7 @@ TEST_F(CupsPrintTest, TwoDrawingsReachTheQueueOnA3Landscape) {
 TEST_F(CupsPrintTest, AQueueThatWillNotPrintFailsTheRun) {
   const std::string run = std::string("--quiet --printer ") + kQueue + " " + Quote(Drawing("r"));
   ASSERT_EQ(Shell(std::string("cupsreject ") + kQueue), 0);
-  Outcome o = RunPrint(run);
+  test::CliOutcome o = RunPrint(run);
   Shell(std::string("cupsaccept ") + kQueue);
   EXPECT_EQ(o.exitCode, 1) << o.output;
   EXPECT_NE(o.output.find("does not accept jobs"), std::string::npos) << o.output;
