@@ -156,13 +156,10 @@ TPrintRunResult TPrintDriver::Run(std::vector<std::filesystem::path> list) {
   result_ = &result;
   CopyTablesToAttributes();
   RefFileOpen(AppFolder);
-  if (s_.PrnRen2 == 1) {
-    if (printer_.PrnTitle(u"Tavolex 印刷")) {
-      pageOpen_ = true;
-    } else {
-      result.printerFailed = true;
-    }
-  }
+  // With the drawings' own sheets the one document begins at its first page, once the first
+  // drawing has chosen the sheet: a begun page keeps the sheet it was begun on.
+  runDocumentPending_ = s_.PrnRen2 == 1 && DrawingPaper;
+  if (s_.PrnRen2 == 1 && !runDocumentPending_) BeginRunDocument();
   bool printed = false;
   const int count = static_cast<int>(list.size());
   for (int i = 0; i < count; ++i) {
@@ -311,6 +308,12 @@ void TPrintDriver::PrintGroupPages(bool& Printed, double rot) {
   }
 }
 
+bool TPrintDriver::BeginRunDocument() {
+  pageOpen_ = printer_.PrnTitle(u"Tavolex 印刷");
+  if (!pageOpen_ && result_ != nullptr) result_->printerFailed = true;
+  return pageOpen_;
+}
+
 bool TPrintDriver::BeginPage(const std::u16string& title, bool Printed) {
   if (s_.PrnRen2 == 0) {
     if (!printer_.PrnTitle(title)) {
@@ -319,6 +322,10 @@ bool TPrintDriver::BeginPage(const std::u16string& title, bool Printed) {
     }
     pageOpen_ = true;
     return true;
+  }
+  if (runDocumentPending_) {
+    runDocumentPending_ = false;
+    return BeginRunDocument();
   }
   if (!pageOpen_) return false;
   if (Printed && !printer_.PrnNewPage()) {

@@ -135,6 +135,7 @@ class TPrintDriver {
   void PrintSinglePage(bool& Printed, double rot);
   void PrintGroupPages(bool& Printed, double rot);
   long long GroupElements(int g) const;
+  bool BeginRunDocument();
   bool BeginPage(const std::u16string& title, bool Printed);
   void DrawOnPage(int lay1, double rot);
   void EndPage(bool& Printed);
@@ -145,6 +146,7 @@ class TPrintDriver {
   std::u16string title_;
   TPrintRunResult* result_ = nullptr;
   bool pageOpen_ = false;
+  bool runDocumentPending_ = false;
 };
 
 }  // namespace tavolex

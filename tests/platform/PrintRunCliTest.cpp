@@ -161,23 +161,27 @@ TEST_F(PrintRunCliTest, DrawingPaperGivesEveryPageTheSheetItsDrawingStores) {
     d.header.nZumen = code;
     files += " " + Quote(Save("z" + std::to_string(code) + ".jww", d));
   }
-  const std::filesystem::path pdf = dir_ / "sheets.pdf";
-  const Outcome o = RunPrint("--quiet --dpi 72 --paper drawing,A4 --pdf " + Quote(pdf) + files);
-  ASSERT_EQ(o.exitCode, 0) << o.output;
-  EXPECT_TRUE(Contains(o.output, "1 drawing stores no paper of A0 to A4 and printed on A4"))
-      << o.output;
-  FILE* p = popen(("pdfinfo -f 1 -l 4 " + Quote(pdf) + " 2>/dev/null").c_str(), "r");
-  ASSERT_NE(p, nullptr);
-  std::string text;
-  char buf[512];
-  while (fgets(buf, sizeof buf, p) != nullptr)
-    text += buf;
-  pclose(p);
-  // Landscape A1, A3, A4 and the fallback A4, in points.
-  EXPECT_TRUE(Contains(text, "Page    1 size:  2384 x 1684 pts (A1)")) << text;
-  EXPECT_TRUE(Contains(text, "Page    2 size:  1191 x 842 pts (A3)")) << text;
-  EXPECT_TRUE(Contains(text, "Page    3 size:  842 x 595 pts (A4)")) << text;
-  EXPECT_TRUE(Contains(text, "Page    4 size:  842 x 595 pts (A4)")) << text;
+  // Pages of one run document take their sheets too, the first one included.
+  for (const std::string mode : {"", " --one-document"}) {
+    const std::filesystem::path pdf = dir_ / "sheets.pdf";
+    const Outcome o =
+        RunPrint("--quiet --dpi 72 --paper drawing,A4" + mode + " --pdf " + Quote(pdf) + files);
+    ASSERT_EQ(o.exitCode, 0) << o.output;
+    EXPECT_TRUE(Contains(o.output, "1 drawing stores no paper of A0 to A4 and printed on A4"))
+        << o.output;
+    FILE* p = popen(("pdfinfo -f 1 -l 4 " + Quote(pdf) + " 2>/dev/null").c_str(), "r");
+    ASSERT_NE(p, nullptr);
+    std::string text;
+    char buf[512];
+    while (fgets(buf, sizeof buf, p) != nullptr)
+      text += buf;
+    pclose(p);
+    // Landscape A1, A3, A4 and the fallback A4, in points.
+    EXPECT_TRUE(Contains(text, "Page    1 size:  2384 x 1684 pts (A1)")) << mode << text;
+    EXPECT_TRUE(Contains(text, "Page    2 size:  1191 x 842 pts (A3)")) << mode << text;
+    EXPECT_TRUE(Contains(text, "Page    3 size:  842 x 595 pts (A4)")) << mode << text;
+    EXPECT_TRUE(Contains(text, "Page    4 size:  842 x 595 pts (A4)")) << mode << text;
+  }
 }
 
 TEST_F(PrintRunCliTest, FitOfATurnedDrawingStaysOnTheSheetAndFillsIt) {
