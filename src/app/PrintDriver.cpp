@@ -174,20 +174,25 @@ TPrintRunResult TPrintDriver::Run(std::vector<std::filesystem::path> list) {
     }
     if (OnFileStart) OnFileStart(i, u"印刷中：" + StrFromPath(path) + u"　[ESC:中断]");
     const int pagesBefore = result.pagesPrinted;
-    const bool printerFailedBefore = result.printerFailed;
+    fileRefused_ = false;
     PrintFile(path, printed);
     // A drawing counts only when it reached paper; a damaged one may have been read too little.
     // When the printer refused it, the printer is to blame, not the drawing.
     if (result.pagesPrinted > pagesBefore) {
       ++result.filesPrinted;
-    } else if (result.printerFailed == printerFailedBefore) {
+    } else if (!fileRefused_) {
       result.nothingToPrint.push_back(path);
     }
     if (OnFileEnd) OnFileEnd(i);
   }
   if (s_.PrnRen2 == 1 && pageOpen_) {
-    if (!printer_.PrnEndDoc()) result.printerFailed = true;
     pageOpen_ = false;
+    // The run's one document was refused: none of its pages reached paper.
+    if (!printer_.PrnEndDoc()) {
+      result.printerFailed = true;
+      result.pagesPrinted = 0;
+      result.filesPrinted = 0;
+    }
   }
   doc_.JwwDataFree();
   result.status =
@@ -308,16 +313,21 @@ void TPrintDriver::PrintGroupPages(bool& Printed, double rot) {
   }
 }
 
+void TPrintDriver::PrinterFailed() {
+  fileRefused_ = true;
+  if (result_ != nullptr) result_->printerFailed = true;
+}
+
 bool TPrintDriver::BeginRunDocument() {
   pageOpen_ = printer_.PrnTitle(u"Tavolex 印刷");
-  if (!pageOpen_ && result_ != nullptr) result_->printerFailed = true;
+  if (!pageOpen_) PrinterFailed();
   return pageOpen_;
 }
 
 bool TPrintDriver::BeginPage(const std::u16string& title, bool Printed) {
   if (s_.PrnRen2 == 0) {
     if (!printer_.PrnTitle(title)) {
-      if (result_ != nullptr) result_->printerFailed = true;
+      PrinterFailed();
       return false;
     }
     pageOpen_ = true;
@@ -327,9 +337,12 @@ bool TPrintDriver::BeginPage(const std::u16string& title, bool Printed) {
     runDocumentPending_ = false;
     return BeginRunDocument();
   }
-  if (!pageOpen_) return false;
+  if (!pageOpen_) {  // the run's document could not be begun
+    PrinterFailed();
+    return false;
+  }
   if (Printed && !printer_.PrnNewPage()) {
-    if (result_ != nullptr) result_->printerFailed = true;
+    PrinterFailed();
     return false;
   }
   return true;
@@ -342,11 +355,15 @@ void TPrintDriver::DrawOnPage(int lay1, double rot) {
 }
 
 void TPrintDriver::EndPage(bool& Printed) {
-  if (s_.PrnRen2 == 0) {
-    if (!printer_.PrnEndDoc() && result_ != nullptr) result_->printerFailed = true;
-    pageOpen_ = false;
-  }
   Printed = true;
+  if (s_.PrnRen2 == 0) {
+    pageOpen_ = false;
+    // A page whose document the printer did not take never reached paper.
+    if (!printer_.PrnEndDoc()) {
+      PrinterFailed();
+      return;
+    }
+  }
   if (result_ != nullptr) ++result_->pagesPrinted;
 }
 

@@ -135,6 +135,8 @@ class TPrintDriver {
   void PrintSinglePage(bool& Printed, double rot);
   void PrintGroupPages(bool& Printed, double rot);
   long long GroupElements(int g) const;
+  // Notes that the printer refused a document or page of the drawing being printed.
+  void PrinterFailed();
   bool BeginRunDocument();
   bool BeginPage(const std::u16string& title, bool Printed);
   void DrawOnPage(int lay1, double rot);
@@ -147,6 +149,7 @@ class TPrintDriver {
   TPrintRunResult* result_ = nullptr;
   bool pageOpen_ = false;
   bool runDocumentPending_ = false;
+  bool fileRefused_ = false;  // the printer refused something of the current drawing
 };
 
 }  // namespace tavolex

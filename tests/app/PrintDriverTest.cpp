@@ -356,6 +356,20 @@ TEST_F(PrintDriverTest, RefusedDocumentIsReportedAndTheRunGoesOn) {
   const TPrintRunResult r = Run({a});
   EXPECT_TRUE(r.printerFailed);
   EXPECT_EQ(r.pagesPrinted, 0);
+
+  // Drawn, but the print system did not take the job: no page, no printed drawing, and the
+  // drawing is not to blame.
+  printer_.refuseDocuments = false;
+  printer_.refuseJobs = true;
+  for (int oneDocument : {0, 1}) {
+    settings_.PrnRen2 = oneDocument;
+    const TPrintRunResult j = Run({a, a});
+    EXPECT_TRUE(j.printerFailed);
+    EXPECT_EQ(j.pagesPrinted, 0);
+    EXPECT_EQ(j.filesPrinted, 0);
+    EXPECT_TRUE(j.nothingToPrint.empty());
+    EXPECT_FALSE(RunComplete(j, 2));
+  }
 }
 
 // ---- page placement ----

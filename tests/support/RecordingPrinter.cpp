@@ -20,7 +20,7 @@ bool RecordingPrinter::PrnEndDoc() {
   events.push_back("end");
   const bool wasOpen = documentOpen;
   documentOpen = false;
-  return wasOpen;
+  return wasOpen && !refuseJobs;
 }
 
 Canvas* RecordingPrinter::PageCanvas() {

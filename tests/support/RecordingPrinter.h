@@ -19,6 +19,8 @@ class RecordingPrinter : public TPrinter {
   int pageH = 4961;
   // Set to make beginning a document fail.
   bool refuseDocuments = false;
+  // Set to make the print system refuse documents when they are handed over at their end.
+  bool refuseJobs = false;
   // The canvas handed out for pages; a canvas that draws nothing when left empty.
   Canvas* canvas = nullptr;
 
