@@ -103,6 +103,9 @@ class TPrintDriver {
   // GAtt must exist. The caller has applied the limits of the settings.
   TPrintRunResult Run(std::vector<std::u16string> list);
 
+  // Pages printed so far in the run in progress.
+  int PagesPrinted() const { return result_ != nullptr ? result_->pagesPrinted : 0; }
+
   // Prints one drawing; Printed is the run's page flag.
   void PrintFile(const std::u16string& FName, bool& Printed);
 

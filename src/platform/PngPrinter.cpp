@@ -40,10 +40,9 @@ bool PngPrinter::SavePage() {
   if (!painter_) return false;
   painter_->end();
   painter_.reset();
-  QString base = QStringLiteral("%1-%2").arg(docName_).arg(pageNo_, 3, 10, QChar(u'0'));
-  const int n = ++usedNames_[base];
-  if (n > 1) base += QStringLiteral(" (%1)").arg(n);
-  const std::filesystem::path file = folder_ / PathFromStr((base + ".png").toStdU16String());
+  const QString key = QStringLiteral("%1-%2").arg(docName_).arg(pageNo_, 3, 10, QChar(u'0'));
+  const QString name = UniqueFileName(usedNames_, key, QStringLiteral(".png"));
+  const std::filesystem::path file = folder_ / PathFromStr(name.toStdU16String());
   PngPage page;
   page.pixels = reinterpret_cast<const uint32_t*>(image_.constBits());
   page.width = image_.width();
@@ -52,6 +51,7 @@ bool PngPrinter::SavePage() {
   page.dotsPerMeter = image_.dotsPerMeterX();
   if (!WritePng(file, page)) return false;
   files_.push_back(file);
+  keys_.push_back(key);
   return true;
 }
 

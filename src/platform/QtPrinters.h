@@ -37,6 +37,9 @@ bool ParsePaperName(const std::string& name, QPageSize::PageSizeId& id);
 // refuse become "_"; never empty, never "." or "..".
 QString FileNameFromTitle(const std::u16string& title);
 
+// A file name not given out before in this run: "base.ext", then "base (2).ext", ...
+QString UniqueFileName(std::map<QString, int>& used, const QString& base, const QString& ext);
+
 // Sizes in pixels of a whole sheet at the options' resolution.
 QSize SheetPixels(const TPaperOptions& options);
 
@@ -62,8 +65,9 @@ class PdfPrinter : public TPrinter {
 
   // Closes the one file of the run; false when it could not be written.
   bool Finish();
-  // The files written so far.
+  // The files written so far, and for each the name it was made unique from.
   const std::vector<std::filesystem::path>& Files() const { return files_; }
+  const std::vector<QString>& FileKeys() const { return keys_; }
 
  private:
   bool OpenWriter(const std::filesystem::path& file, const std::u16string& title);
@@ -80,6 +84,7 @@ class PdfPrinter : public TPrinter {
   bool pageUsed_ = false;  // the one file already holds a page
   std::map<QString, int> usedNames_;
   std::vector<std::filesystem::path> files_;
+  std::vector<QString> keys_;
 };
 
 // PNG: every page becomes an image "<title>-<page>.png" in the folder, white paper.
@@ -101,6 +106,7 @@ class PngPrinter : public TPrinter {
   Canvas* PageCanvas() override;
 
   const std::vector<std::filesystem::path>& Files() const { return files_; }
+  const std::vector<QString>& FileKeys() const { return keys_; }
 
  private:
   bool StartPage();
@@ -117,6 +123,7 @@ class PngPrinter : public TPrinter {
   bool documentOpen_ = false;
   std::map<QString, int> usedNames_;
   std::vector<std::filesystem::path> files_;
+  std::vector<QString> keys_;
 };
 
 // A printer of the system's print system; with no name the default printer, with no printer at

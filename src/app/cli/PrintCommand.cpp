@@ -9,7 +9,9 @@
 #include "app/PrintApp.h"
 #include "app/PrintDriver.h"
 #include "app/cli/CliCommands.h"
+#include "app/cli/ParallelPrint.h"
 #include "app/cli/PrintOptions.h"
+#include "app/cli/ProgressLine.h"
 #include "common/Func_2.h"
 #include "common/UnitVal.h"
 #include "platform/QtPrinters.h"
@@ -127,13 +129,21 @@ int RunPrintCommand(const std::vector<std::string>& args, const char* argv0, std
   std::signal(SIGINT, OnInterrupt);
   driver.EscPressed = [] { return gInterrupted.load(); };
   const int total = static_cast<int>(list.size());
+  ProgressLine progress(err, o.quiet, ProgressLine::IsTerminal(err), total);
   driver.OnFileStart = [&](int index, const std::u16string&) {
-    if (!o.quiet) err << "[" << index + 1 << "/" << total << "] " << Utf8(list[index]) << "\n";
+    progress.Record(index, Utf8(list[index]));
+    progress.Show(index, Utf8(list[index]), driver.PagesPrinted());
   };
-  const TPrintRunResult result = driver.Run(list);
+  bool outputOk = true;
+  const int workers = WorkerCount(o, app.Settings, total, err);
+  const TPrintRunResult result =
+      workers > 1
+          ? PrintInWorkers({o, app, list, progress, driver.EscPressed, err}, workers, outputOk)
+          : driver.Run(list);
   std::signal(SIGINT, SIG_DFL);
+  progress.Close();
 
-  bool outputOk = !result.printerFailed;
+  outputOk = outputOk && !result.printerFailed;
   if (auto* pdf = dynamic_cast<PdfPrinter*>(printer.get())) outputOk = pdf->Finish() && outputOk;
   printer.reset();
   app.Close(false);

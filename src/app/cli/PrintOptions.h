@@ -25,6 +25,7 @@ struct PrintOptions {
   TPaperOptions paper;
   bool listPrinters = false;
   bool quiet = false;
+  int jobs = 0;  // worker processes for --png and --pdf-dir; 0: one per usable core
 };
 
 // Reads the arguments after the program name. False with a message on err for a usage error.

@@ -18,6 +18,8 @@ Output (one of):
   --paper A3|A4|...|B4|Letter  sheet of PDF and PNG (default A3)
   --portrait, --landscape  orientation of PDF and PNG (default landscape)
   --dpi N                  resolution of PDF and PNG (default 600)
+  --jobs N                 drawings printed at once by N processes for --png and --pdf-dir
+                           (default: one per core, fewer when memory is short)
 
 Settings (start from the defaults, or from a saved settings file):
   --settings FILE.dat      load a settings file saved by the window; its file list is printed
@@ -40,7 +42,8 @@ Settings (start from the defaults, or from a saved settings file):
   --line-types drawing|settings           line types likewise
   --quiet                  no progress lines
 
-Progress goes to stderr, one line per drawing, then a summary. Ctrl-C stops after the drawing
+Progress goes to stderr, one line per drawing (on a terminal one line that keeps changing), then
+a summary. Ctrl-C stops after the drawing
 being printed. Exit code: 0 every drawing printed, 1 some passed over or output failed,
 2 usage error.
   --info FILE...           describe each drawing as one JSON object per line
