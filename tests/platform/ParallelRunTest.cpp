@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "support/ScopedTempDir.h"
 #include "support/TestPaths.h"
 
 #ifdef TAVOLEX_PRINT_EXE
@@ -24,18 +25,6 @@ namespace {
 
 class ParallelRunTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("tavolex-jobs-" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override {
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
-  }
-
   // Runs the program with its stderr in a pipe; `whileRunning` sees each chunk of stderr.
   struct Run {
     int exitCode = -1;
@@ -84,7 +73,7 @@ class ParallelRunTest : public ::testing::Test {
     return files;
   }
 
-  std::filesystem::path dir_;
+  test::ScopedTempDir dir_;
 };
 
 TEST_F(ParallelRunTest, TwoWorkersWriteTheFilesOfOneProcess) {

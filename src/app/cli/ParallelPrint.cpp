@@ -243,7 +243,9 @@ TPrintRunResult PrintInWorkers(const ParallelRun& run, int workers, bool& output
     std::filesystem::remove_all(WorkerImageFolder(run.app), e);
   };
   hooks.work = [&](int index) { return PrintOneDrawing(run, *printer, index); };
+  int lastStarted = 0;
   hooks.started = [&](int index) {
+    lastStarted = index;
     run.progress.Show(index, StrToUtf8(run.list[index]), total.pagesPrinted);
   };
   hooks.finished = [&](int index, const std::optional<std::string>& bytes) {
@@ -257,6 +259,7 @@ TPrintRunResult PrintInWorkers(const ParallelRun& run, int workers, bool& output
     if (report.result.filesPrinted > 0) run.progress.Record(index, file);
     if (!PlaceFiles(report.files, output, usedNames)) outputOk = false;
     AddResult(total, report.result);
+    run.progress.Show(lastStarted, StrToUtf8(run.list[lastStarted]), total.pagesPrinted);
   };
   hooks.stop = run.escPressed;
 

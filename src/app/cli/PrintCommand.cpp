@@ -134,6 +134,9 @@ int RunPrintCommand(const std::vector<std::string>& args, const char* argv0, std
     progress.Record(index, Utf8(list[index]));
     progress.Show(index, Utf8(list[index]), driver.PagesPrinted());
   };
+  driver.OnFileEnd = [&](int index) {
+    progress.Show(index, Utf8(list[index]), driver.PagesPrinted());
+  };
   bool outputOk = true;
   const int workers = WorkerCount(o, app.Settings, total, err);
   const TPrintRunResult result =
