@@ -203,7 +203,12 @@ bool PlaceFiles(const std::vector<StagedFile>& files, const std::filesystem::pat
 
 int WorkerCount(const PrintOptions& o, const TPrintSettings& s, int drawings, std::ostream& err) {
   const bool filePerDocument = o.output == OutputKind::Png || o.output == OutputKind::PdfFolder;
-  if (!filePerDocument || s.PrnRen2 == 1) return 1;
+  if (!filePerDocument || s.PrnRen2 == 1) {
+    if (o.jobs > 1)
+      err << "tavolex-print: --jobs is for --png and --pdf-dir with a document per page; this "
+             "run prints in one process\n";
+    return 1;
+  }
   int workers = o.jobs > 0 ? o.jobs : UsableCores();
   workers = std::min(workers, std::max(drawings, 1));
   const uint64_t available = AvailableMemory();
@@ -264,6 +269,7 @@ TPrintRunResult PrintInWorkers(const ParallelRun& run, int workers, bool& output
   hooks.stop = run.escPressed;
 
   const int handedOut = RunWorkerPool(workers, count, hooks);
+  if (handedOut < 0) run.err << "tavolex-print: no worker process could be started\n";
   total.aborted = handedOut < count && run.escPressed && run.escPressed();
   if (handedOut < count && !total.aborted) outputOk = false;
   std::filesystem::remove_all(stage, ec);

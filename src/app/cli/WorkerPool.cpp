@@ -136,6 +136,10 @@ int RunWorkerPool(int workers, int count, const WorkerPoolHooks& hooks) {
     if (!StartWorker(w, pool, hooks)) break;
     pool.push_back(w);
   }
+  if (pool.empty() && count > 0) {
+    std::signal(SIGPIPE, oldPipe);
+    return -1;
+  }
   int next = 0;
   int committed = 0;
   std::map<int, std::optional<std::string>> done;

@@ -23,7 +23,7 @@ struct WorkerPoolHooks {
 };
 
 // Runs tasks 0..count-1 in `workers` forked processes. Workers ignore Ctrl-C, so the tasks in
-// progress finish; returns the number of tasks handed out.
+// progress finish; returns the number of tasks handed out, -1 when no worker could be started.
 int RunWorkerPool(int workers, int count, const WorkerPoolHooks& hooks);
 
 }  // namespace tavolex::cli
