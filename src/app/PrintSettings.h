@@ -103,6 +103,11 @@ double LimitLtypeElement(double value);
 int LimitChoice(int value, int lastIndex);
 void LimitLtype(TPrnLtype& lt);
 
+// Entry n of the attribute tables as a table entry of the program, within the limits above
+// (colour converted to a Windows value, pit recomputed from the elements kept).
+TPrnColor PenFromAttribute(const TgraAttribute& att, int n);
+TPrnLtype LtypeFromAttribute(const TgraAttribute& att, int n);
+
 enum class SettingsForm { Automatic, Full };
 
 struct SettingsLoadResult {

@@ -93,6 +93,9 @@ class TgraAttribute {
   void SetAttrTypamp_(int n, double am);
   void SetAttrTyppa1_(int n, int pn, double pa);  // only for 0 <= pn < seg
   void SetAttrTypPit_(int n);
+  // The elements of a line type's 32-bit dash pattern (LtypeBitsToPattern) with the given
+  // pitch, then its pit.
+  void SetAttrTypBits_(int n, std::uint32_t bits, double pitch);
   int GetAttrTypseg(int jn) const;
   int GetAttrTypseg_(int n) const;
   double GetAttrTypamp(int jn) const;

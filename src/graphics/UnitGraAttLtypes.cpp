@@ -1,7 +1,9 @@
 // Attribute tables: the line-type table.
 #include <algorithm>
+#include <array>
 #include <cmath>
 
+#include "common/Func_2.h"
 #include "graphics/UnitGraAtt.h"
 
 namespace tavolex {
@@ -31,6 +33,15 @@ void TgraAttribute::SetAttrTypPit_(int n) {
   for (int i = 0; i < t.seg; ++i)
     sum += std::fabs(t.pa[static_cast<std::size_t>(i)]);
   t.pit = sum;
+}
+
+void TgraAttribute::SetAttrTypBits_(int n, std::uint32_t bits, double pitch) {
+  std::array<double, 32> values{};
+  const int count = LtypeBitsToPattern(bits, values, pitch);
+  SetAttrTypseg_(n, count);
+  for (int p = 0; p < count; ++p)
+    SetAttrTyppa1_(n, p, values[static_cast<std::size_t>(p)]);
+  SetAttrTypPit_(n);
 }
 
 int TgraAttribute::GetAttrTypseg(int jn) const {

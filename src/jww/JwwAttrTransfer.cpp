@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 
 #include "common/Func_2.h"
 #include "common/UnitVal.h"
@@ -25,10 +26,7 @@ double PenWidthUnit(const TEntJwwHeader& h) {
 
 // Millimetres per dot of the drawing's line-type pitches.
 double LineTypeUnit(const TEntJwwHeader& h) {
-  if (h.nMaxDrawWid >= 0 && h.jwVer > kDpiSelectingVersion && h.nPrtDpi > 0) {
-    return h.nPrtDpi == 1 ? kUnitHighDpi : kUnitLowDpi;
-  }
-  return LtypeUnit;
+  return DrawingLineTypeUnit(h).value_or(LtypeUnit);
 }
 
 struct TRgbChannels {
@@ -38,15 +36,6 @@ struct TRgbChannels {
 TRgbChannels Channels(int32_t colour) {
   const auto c = static_cast<uint32_t>(colour);
   return {c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF};
-}
-
-void SetPattern(TgraAttribute& att, int t, int32_t bits, double pitch) {
-  std::array<double, 32> values{};
-  const int n = LtypeBitsToPattern(static_cast<uint32_t>(bits), values, pitch);
-  att.SetAttrTypseg_(t, n);
-  for (int p = 0; p < n; ++p)
-    att.SetAttrTyppa1_(t, p, values[static_cast<size_t>(p)]);
-  att.SetAttrTypPit_(t);
 }
 
 // Table index of the first line type of each group.
@@ -70,6 +59,13 @@ int LayerState(int32_t groupState, int32_t layerState) {
 }
 
 }  // namespace
+
+std::optional<double> DrawingLineTypeUnit(const TEntJwwHeader& h) {
+  if (h.nMaxDrawWid >= 0 && h.jwVer > kDpiSelectingVersion && h.nPrtDpi > 0) {
+    return h.nPrtDpi == 1 ? kUnitHighDpi : kUnitLowDpi;
+  }
+  return std::nullopt;
+}
 
 void TJwwData::FileColorSet() {
   if (GAtt == nullptr || EntCol.size() < 9) return;
@@ -105,17 +101,17 @@ void TJwwData::FileLtypeSet() {
   for (int t = kStandardTypes; t < kRandomTypes; ++t) {
     const TEntJwwLineTypeNo& lt = EntLtp1[static_cast<size_t>(t - kStandardTypes)];
     att.SetAttrTypamp_(t, 0.0);
-    SetPattern(att, t, lt.alLType, q * lt.anPrtTokushuSenPich);
+    att.SetAttrTypBits_(t, static_cast<uint32_t>(lt.alLType), q * lt.anPrtTokushuSenPich);
   }
   for (int t = kRandomTypes; t < kDoubleTypes; ++t) {
     const TEntJwwRandomLineNo& lt = EntLtp2[static_cast<size_t>(t - kRandomTypes)];
     att.SetAttrTypamp_(t, q * lt.anPrtRandSenWide);
-    SetPattern(att, t, lt.alLType, q * lt.anPrtTokushuSenPich);
+    att.SetAttrTypBits_(t, static_cast<uint32_t>(lt.alLType), q * lt.anPrtTokushuSenPich);
   }
   for (int t = kDoubleTypes; t < kSxfTypes; ++t) {
     const TEntJwwLineTypeNo& lt = EntLtp3[static_cast<size_t>(t - kDoubleTypes)];
     att.SetAttrTypamp_(t, 0.0);
-    SetPattern(att, t, lt.alLType, q * lt.anPrtTokushuSenPich);
+    att.SetAttrTypBits_(t, static_cast<uint32_t>(lt.alLType), q * lt.anPrtTokushuSenPich);
   }
   for (int t = kSxfTypes; t < kSxfTypes + 32; ++t) {
     const size_t e = static_cast<size_t>(t - kSxfTypes + 1);

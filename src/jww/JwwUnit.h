@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -27,6 +28,10 @@ constexpr uint64_t kBindImageMaxUnpacked = uint64_t{256} * 1024 * 1024;
 // is "." or ".." or holds control characters. Stored images are only ever written, unpacked and
 // deleted under this name inside BindImageFolder.
 std::u16string BindImageLeafName(const std::u16string& stored);
+
+// The millimetres per dot of line-type pitches that the header states (by its printer
+// resolution); none when the drawing leaves them to LtypeUnit.
+std::optional<double> DrawingLineTypeUnit(const TEntJwwHeader& h);
 
 class TJwwData {
  public:

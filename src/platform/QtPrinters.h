@@ -126,9 +126,23 @@ class PngPrinter : public TPrinter {
   std::vector<QString> keys_;
 };
 
+// Resolution and sizes of a Qt printer device, for the printers that draw on one.
+class QPrinterDevice : public TPrinter {
+ public:
+  int PrnDpiX() const override;
+  int PrnDpiY() const override;
+  int PaperWidthPx() const override;
+  int PaperHeightPx() const override;
+  int PageWidthPx() const override;
+  int PageHeightPx() const override;
+
+ protected:
+  QPrinter* device_ = nullptr;
+};
+
 // A printer of the system's print system; with no name the default printer, with no printer at
 // all the name "<標準プリンタ>".
-class SystemPrinter : public TPrinter {
+class SystemPrinter : public QPrinterDevice {
  public:
   explicit SystemPrinter(const QString& name = QString());
   ~SystemPrinter() override;
@@ -139,12 +153,6 @@ class SystemPrinter : public TPrinter {
   QPrinter* Printer() { return printer_.get(); }
 
   std::u16string PrnName() const override;
-  int PrnDpiX() const override;
-  int PrnDpiY() const override;
-  int PaperWidthPx() const override;
-  int PaperHeightPx() const override;
-  int PageWidthPx() const override;
-  int PageHeightPx() const override;
   bool PrnTitle(const std::u16string& title) override;
   bool PrnNewPage() override;
   bool PrnEndDoc() override;

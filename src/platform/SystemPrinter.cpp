@@ -16,6 +16,7 @@ SystemPrinter::SystemPrinter(const QString& name) {
   valid_ = !info.isNull();
   printer_ = valid_ ? std::make_unique<QPrinter>(info, QPrinter::HighResolution)
                     : std::make_unique<QPrinter>(QPrinter::HighResolution);
+  device_ = printer_.get();
 }
 
 SystemPrinter::~SystemPrinter() {
@@ -28,24 +29,24 @@ std::u16string SystemPrinter::PrnName() const {
   return printer_->printerName().toStdU16String();
 }
 
-int SystemPrinter::PrnDpiX() const {
-  return printer_->logicalDpiX();
+int QPrinterDevice::PrnDpiX() const {
+  return device_->logicalDpiX();
 }
-int SystemPrinter::PrnDpiY() const {
-  return printer_->logicalDpiY();
+int QPrinterDevice::PrnDpiY() const {
+  return device_->logicalDpiY();
 }
 
-int SystemPrinter::PaperWidthPx() const {
-  return static_cast<int>(printer_->paperRect(QPrinter::DevicePixel).width());
+int QPrinterDevice::PaperWidthPx() const {
+  return static_cast<int>(device_->paperRect(QPrinter::DevicePixel).width());
 }
-int SystemPrinter::PaperHeightPx() const {
-  return static_cast<int>(printer_->paperRect(QPrinter::DevicePixel).height());
+int QPrinterDevice::PaperHeightPx() const {
+  return static_cast<int>(device_->paperRect(QPrinter::DevicePixel).height());
 }
-int SystemPrinter::PageWidthPx() const {
-  return static_cast<int>(printer_->pageRect(QPrinter::DevicePixel).width());
+int QPrinterDevice::PageWidthPx() const {
+  return static_cast<int>(device_->pageRect(QPrinter::DevicePixel).width());
 }
-int SystemPrinter::PageHeightPx() const {
-  return static_cast<int>(printer_->pageRect(QPrinter::DevicePixel).height());
+int QPrinterDevice::PageHeightPx() const {
+  return static_cast<int>(device_->pageRect(QPrinter::DevicePixel).height());
 }
 
 bool SystemPrinter::PrnTitle(const std::u16string& title) {

@@ -12,6 +12,7 @@
 #include "app/cli/ParallelPrint.h"
 #include "app/cli/PrintOptions.h"
 #include "app/cli/ProgressLine.h"
+#include "app/cli/TableOptions.h"
 #include "common/Func_2.h"
 #include "common/UnitVal.h"
 #include "platform/QtPrinters.h"
@@ -79,7 +80,7 @@ int RunPrintCommand(const std::vector<std::string>& args, const char* argv0, std
     return 2;
   }
   if (o.listPrinters) return ListPrinters(out);
-  if (o.output == OutputKind::None) {
+  if (o.output == OutputKind::None && !o.saveSettings) {
     err << "tavolex-print: say where to print: --pdf FILE, --pdf-dir FOLDER, --png FOLDER or "
            "--printer NAME\n";
     return 2;
@@ -100,7 +101,10 @@ int RunPrintCommand(const std::vector<std::string>& args, const char* argv0, std
     list = app.Settings.FileList;
   }
   for (const std::string& change : o.settingChanges) {
-    if (!ApplySettingOption(change, app.Settings, err)) {
+    const bool applied = IsTableImportOption(change)
+                             ? ApplyTableImport(change, app, o.quiet, err)
+                             : ApplySettingOption(change, app.Settings, err);
+    if (!applied) {
       app.Close(false);
       return 2;
     }
@@ -109,6 +113,13 @@ int RunPrintCommand(const std::vector<std::string>& args, const char* argv0, std
   LtypeUnit = app.Settings.LtypeUnit;
   const std::vector<std::u16string> named = CollectDrawings(o.files);
   list.insert(list.end(), named.begin(), named.end());
+  if (o.saveSettings) {
+    const int saved = SaveSettingsOption(*o.saveSettings, app, list, err);
+    if (saved != 0 || o.output == OutputKind::None) {
+      app.Close(false);
+      return saved;
+    }
+  }
   if (list.empty()) {
     err << "tavolex-print: no drawing files given\n";
     PrintUsage(err);

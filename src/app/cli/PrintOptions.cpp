@@ -60,7 +60,10 @@ const std::map<std::string, bool> kSettingOptions = {
     {"--no-aux-lines", false},
     {"--order", true},
     {"--pens", true},
-    {"--line-types", true}};
+    {"--line-types", true},
+    {"--ltype-unit", true},
+    {"--import-pens", true},
+    {"--import-line-types", true}};
 
 }  // namespace
 
@@ -125,6 +128,8 @@ bool ApplySettingOption(const std::string& option, TPrintSettings& s, std::ostre
     s.PrnHojo = name == "--aux-lines" ? 1 : 0;
   } else if (name == "--order") {
     if (!Choice(value, {{"stored", 0}, {"layer", 1}, {"reverse", 2}}, s.PrnOrder)) return bad();
+  } else if (name == "--ltype-unit") {
+    if (!ReadDouble(value, s.LtypeUnit) || s.LtypeUnit <= 0) return bad();
   } else if (name == "--pens" || name == "--line-types") {
     int& which = name == "--pens" ? s.PrnColor : s.PrnLtype;
     if (!Choice(value, {{"drawing", 0}, {"settings", 1}}, which)) return bad();
@@ -166,6 +171,9 @@ bool ParsePrintOptions(const std::vector<std::string>& args, PrintOptions& o, st
     } else if (name == "--settings") {
       if (!takeValue()) return false;
       o.settingsFile = PathArg(value);
+    } else if (name == "--save-settings") {
+      if (!takeValue()) return false;
+      o.saveSettings = PathArg(value);
     } else if (name == "--pdf" || name == "--pdf-dir" || name == "--png" || name == "--printer") {
       if (!takeValue()) return false;
       if (o.output != OutputKind::None) {

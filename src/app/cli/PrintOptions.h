@@ -16,6 +16,8 @@ enum class OutputKind { None, Pdf, PdfFolder, Png, Printer };
 
 struct PrintOptions {
   std::optional<std::filesystem::path> settingsFile;
+  // Where the resulting settings are saved as a full settings file.
+  std::optional<std::filesystem::path> saveSettings;
   // Each applies its change to the settings after the settings file is loaded.
   std::vector<std::string> settingChanges;  // "--name=value" as given, applied in order
   std::vector<std::string> files;           // drawings and folders

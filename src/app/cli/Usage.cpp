@@ -40,6 +40,13 @@ Settings (start from the defaults, or from a saved settings file):
   --order stored|layer|reverse            drawing order
   --pens drawing|settings  pen colours and widths from each drawing or the settings file
   --line-types drawing|settings           line types likewise
+  --import-pens FILE       fill the pen table from a .jww drawing or a .jwf environment file
+                           and print with it (sets --pens settings); may be repeated
+  --import-line-types FILE fill the line-type table likewise (sets --line-types settings)
+  --ltype-unit MM          mm per dot of line-type pitches a drawing does not state (default
+                           0.035), for the imports after it
+  --save-settings FILE.dat save the resulting settings with the drawings as their file list, for
+                           the window or --settings; prints only when an output is also given
   --quiet                  no progress lines
 
 Progress goes to stderr, one line per drawing (on a terminal one line that keeps changing), then

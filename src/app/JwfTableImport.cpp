@@ -1,0 +1,165 @@
+// The pens and the line types of a Jw_cad environment file into the program's tables.
+#include <array>
+
+#include "app/JwfFile.h"
+#include "app/PenTableImport.h"
+#include "common/Func_2.h"
+#include "common/UnitVal.h"
+#include "graphics/UnitGraAtt.h"
+
+namespace tavolex {
+
+namespace {
+
+constexpr int kAuxiliaryPen = 8;  // entry of the auxiliary pen, row 9
+
+bool IsEnvironmentFile(const std::filesystem::path& FName) {
+  return ExtLower(StrFromPath(FName)) == u".jwf";
+}
+
+// R, G and B from the first three fields; a channel outside 0..255 reads 0.
+uint32_t FieldColour(const TJwfEntry& e) {
+  const auto channel = [&](size_t f) {
+    const int v = JwfInt(e, f);
+    return (v < 0 || v > 255) ? 0 : v;
+  };
+  return LimitColor(MakeRgb(channel(0), channel(1), channel(2)));
+}
+
+void SetPenColour(TPrintSettings& s, TTableImport& r, int entry, uint32_t colour) {
+  s.PrnCol[entry].color = colour;
+  r.penCells.emplace_back(entry + 1, 1);
+}
+
+// "PCOLLOR_1" .. "PCOLLOR_8": a pen with optional width (in the file's unit) and point radius.
+void ReadPenLine(TPrintSettings& s, TTableImport& r, const TJwfEntry& e, double u) {
+  const char16_t c = e.key[8];
+  const uint32_t colour = FieldColour(e);
+  if (c == u'G') {
+    s.PrnDOLCol = static_cast<int>(colour);
+    r.displayOnlyColour = true;
+    return;
+  }
+  if (c < u'1' || c > u'8') return;
+  const int entry = c - u'1';
+  SetPenColour(s, r, entry, colour);
+  if (e.fields.size() > 3) {
+    s.PrnCol[entry].width = LimitPenWidth(JwfReal(e, 3) * u);
+    r.penCells.emplace_back(entry + 1, 3);
+  }
+  if (e.fields.size() >= 5) {
+    s.PrnCol[entry].ten_r = LimitPointRadius(JwfReal(e, 4));
+    r.penCells.emplace_back(entry + 1, 4);
+  }
+}
+
+// The line-type records of an environment file, all 0 until a line sets them.
+struct TJwfLtype {
+  uint32_t bits = 0;
+  double width = 0.0;  // random lines only
+  double unitDots = 0.0;
+  double pitch = 0.0;
+  double printWidth = 0.0;  // random lines only
+  double printPitch = 0.0;
+};
+
+struct TJwfLtypes {
+  std::array<TJwfLtype, 8> standard;  // line types 2 .. 9
+  std::array<TJwfLtype, 5> random;    // random lines 1 .. 5
+  std::array<TJwfLtype, 4> doubled;   // double-length types 1 .. 4
+};
+
+// Fields 2 .. 4 of a standard or double-length type: unit dots, pitch, print pitch.
+void ReadPlainLtype(const TJwfEntry& e, TJwfLtype& t) {
+  t.bits = JwfHex(e, 0);
+  double* next[] = {&t.unitDots, &t.pitch, &t.printPitch};
+  for (size_t f = 1; f < 4 && f < e.fields.size(); ++f)
+    *next[f - 1] = JwfReal(e, f);
+}
+
+// Fields 2 .. 5 of a random line: width, pitch, print width, print pitch.
+void ReadRandomLtype(const TJwfEntry& e, TJwfLtype& t) {
+  t.bits = JwfHex(e, 0);
+  double* next[] = {&t.width, &t.pitch, &t.printWidth, &t.printPitch};
+  for (size_t f = 1; f < 5 && f < e.fields.size(); ++f)
+    *next[f - 1] = JwfReal(e, f);
+}
+
+void ReadLtypeLine(TJwfLtypes& w, const TJwfEntry& e) {
+  if (e.key.size() < 8) return;
+  const std::u16string head = e.key.substr(0, 7);
+  const char16_t c = e.key[7];
+  if (head == u"LTYPE_0" && c >= u'2' && c <= u'9') {
+    TJwfLtype& t = w.standard[static_cast<size_t>(c - u'2')];
+    ReadPlainLtype(e, t);
+    if (c == u'9') t.printPitch = 10;
+  } else if (head == u"LTYPE_R" && c >= u'1' && c <= u'5') {
+    ReadRandomLtype(e, w.random[static_cast<size_t>(c - u'1')]);
+  } else if (head == u"LTYPE_L" && c >= u'1' && c <= u'4') {
+    ReadPlainLtype(e, w.doubled[static_cast<size_t>(c - u'1')]);
+  }
+}
+
+void SetLtypeEntry(TgraAttribute& att, int n, double amp, const TJwfLtype& t, double q) {
+  att.SetAttrTypamp_(n, amp);
+  att.SetAttrTypBits_(n, t.bits, t.printPitch * q);
+}
+
+// Entries 0 .. 17 of GAtt from the records: solid, standard, random, double-length.
+void BuildLtypes(TgraAttribute& att, const TJwfLtypes& w, double q) {
+  att.SetAttrTypamp_(0, 0.0);
+  att.SetAttrTypseg_(0, 0);
+  att.SetAttrTypPit_(0);
+  int n = 1;
+  for (const TJwfLtype& t : w.standard)
+    SetLtypeEntry(att, n++, 0.0, t, q);
+  for (const TJwfLtype& t : w.random)
+    SetLtypeEntry(att, n++, t.printWidth * q, t, q);
+  for (const TJwfLtype& t : w.doubled)
+    SetLtypeEntry(att, n++, 0.0, t, q);
+}
+
+}  // namespace
+
+TTableImport ReadJwfPens(TPrintSettings& s, const std::filesystem::path& FName) {
+  TTableImport r;
+  std::vector<TJwfEntry> entries;
+  if (!IsEnvironmentFile(FName) || !ReadJwfEntries(FName, entries)) return r;
+  const double u = JwfUnit(false, entries);
+  s.PrnCol.resize(kPrnColCount);
+  for (const TJwfEntry& e : entries) {
+    if (e.fields.size() < 3) continue;
+    if (e.key.starts_with(u"LCOLLOR_H")) {
+      SetPenColour(s, r, kAuxiliaryPen, FieldColour(e));
+    } else if (e.key.starts_with(u"PCOLLOR_") && e.key.size() >= 9) {
+      ReadPenLine(s, r, e, u);
+    }
+  }
+  r.done = true;
+  r.status = PenImportStatus(StrFromPath(FName));
+  return r;
+}
+
+TTableImport ReadJwfLtypes(TPrintSettings& s, const std::filesystem::path& FName,
+                           double ltypeUnitField) {
+  TTableImport r;
+  std::vector<TJwfEntry> entries;
+  if (GAtt == nullptr || !IsEnvironmentFile(FName) || !ReadJwfEntries(FName, entries)) return r;
+  LtypeUnit = LimitLtypeUnit(ltypeUnitField);
+  const double q = JwfUnit(true, entries);
+  r.ltypeUnit = q;
+  TJwfLtypes work;
+  for (const TJwfEntry& e : entries)
+    ReadLtypeLine(work, e);
+  BuildLtypes(*GAtt, work, q);
+  s.PrnTyp.resize(kPrnTypCount);
+  for (int i = 0; i <= 17; ++i) {
+    s.PrnTyp[i] = LtypeFromAttribute(*GAtt, i);
+    r.ltypeRows.push_back(i + 1);
+  }
+  r.done = true;
+  r.status = LtypeImportStatus(StrFromPath(FName));
+  return r;
+}
+
+}  // namespace tavolex

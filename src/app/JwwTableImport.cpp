@@ -1,0 +1,76 @@
+// The pens and the line types of a JWW drawing into the program's tables.
+#include "app/JwwPrintDocument.h"
+#include "app/PenTableImport.h"
+#include "common/Func_2.h"
+#include "common/UnitVal.h"
+#include "graphics/UnitGraAtt.h"
+#include "jww/JwwUnit.h"
+
+namespace tavolex {
+
+namespace {
+
+// The settings part of a drawing is in its header and first objects.
+constexpr int kPreviewTags = 100;
+
+bool IsDrawingFile(const std::filesystem::path& FName) {
+  return ExtLower(StrFromPath(FName)) == u".jww" && TJwwData::FileCheck(FName);
+}
+
+// Reads the drawing's settings into GAtt; the document keeps the header until JwwDataFree.
+void TakeOverDrawing(TJwwData& JW, const std::filesystem::path& FName) {
+  JwwDataFree(JW);
+  JW.FilePrevIn(FName, kPreviewTags);
+  JW.FileColorSet();
+  JW.FileLtypeSet();
+  JW.SetGAttLayer();
+  JW.GetMinMaxZahyo();
+}
+
+}  // namespace
+
+std::u16string PenImportStatus(const std::u16string& path) {
+  return u"ファイル " + path + u" から線色・線幅設定を読み取りました。";
+}
+
+std::u16string LtypeImportStatus(const std::u16string& path) {
+  return u"ファイル " + path + u" から線種設定を読み取りました。";
+}
+
+TTableImport ImportJwwPens(TPrintSettings& s, TJwwData& JW, const std::filesystem::path& FName) {
+  TTableImport r;
+  if (GAtt == nullptr || !IsDrawingFile(FName)) return r;
+  TakeOverDrawing(JW, FName);
+  s.PrnCol.resize(kPrnColCount);
+  for (int i = 0; i < kPrnColCount; ++i) {
+    s.PrnCol[i] = PenFromAttribute(*GAtt, i);
+    for (const int col : {1, 3, 4})
+      r.penCells.emplace_back(i + 1, col);
+  }
+  JwwDataFree(JW);
+  r.done = true;
+  r.status = PenImportStatus(StrFromPath(FName));
+  return r;
+}
+
+TTableImport ImportJwwLtypes(TPrintSettings& s, TJwwData& JW, const std::filesystem::path& FName,
+                             double ltypeUnitField) {
+  TTableImport r;
+  if (GAtt == nullptr || !IsDrawingFile(FName)) return r;
+  LtypeUnit = LimitLtypeUnit(ltypeUnitField);
+  TakeOverDrawing(JW, FName);
+  // The field shows the drawing's own unit for what follows; the line types just taken used the
+  // earlier one where the drawing states none.
+  r.ltypeUnit = DrawingLineTypeUnit(JW.Enthd);
+  s.PrnTyp.resize(kPrnTypCount);
+  for (int i = 0; i < kPrnTypCount; ++i) {
+    s.PrnTyp[i] = LtypeFromAttribute(*GAtt, i);
+    r.ltypeRows.push_back(i + 1);
+  }
+  JwwDataFree(JW);
+  r.done = true;
+  r.status = LtypeImportStatus(StrFromPath(FName));
+  return r;
+}
+
+}  // namespace tavolex

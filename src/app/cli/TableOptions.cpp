@@ -1,0 +1,77 @@
+#include "app/cli/TableOptions.h"
+
+#include "app/PenTableImport.h"
+#include "app/PrintApp.h"
+#include "common/Func_2.h"
+#include "common/UnitVal.h"
+
+namespace tavolex::cli {
+
+namespace {
+
+constexpr const char* kImportPens = "--import-pens";
+constexpr const char* kImportLineTypes = "--import-line-types";
+
+std::filesystem::path PathArg(const std::string& s) {
+  return std::filesystem::path(std::u8string(s.begin(), s.end()));
+}
+
+TTableImport Import(bool pens, TPrintApp& app, const std::filesystem::path& file) {
+  TPrintSettings& s = app.Settings;
+  const bool environment = ExtLower(StrFromPath(file)) == u".jwf";
+  if (pens) return environment ? ReadJwfPens(s, file) : ImportJwwPens(s, *app.JWW, file);
+  return environment ? ReadJwfLtypes(s, file, s.LtypeUnit)
+                     : ImportJwwLtypes(s, *app.JWW, file, s.LtypeUnit);
+}
+
+std::string WhyRefused(const std::filesystem::path& file) {
+  const std::u16string ext = ExtLower(StrFromPath(file));
+  std::error_code ec;
+  if (ext != u".jww" && ext != u".jwf") return "takes a .jww drawing or a .jwf environment file";
+  if (!std::filesystem::is_regular_file(file, ec)) return "no such file";
+  if (ext == u".jww") return "not a Jw_cad drawing";
+  return "cannot be read";
+}
+
+}  // namespace
+
+bool IsTableImportOption(const std::string& option) {
+  const std::string name = option.substr(0, option.find('='));
+  return name == kImportPens || name == kImportLineTypes;
+}
+
+bool ApplyTableImport(const std::string& option, TPrintApp& app, bool quiet, std::ostream& err) {
+  const size_t eq = option.find('=');
+  const std::string name = option.substr(0, eq);
+  const std::filesystem::path file = PathArg(eq == std::string::npos ? "" : option.substr(eq + 1));
+  const bool pens = name == kImportPens;
+  const TTableImport r = Import(pens, app, file);
+  if (!r.done) {
+    err << "tavolex-print: " << name << " " << file.string() << ": " << WhyRefused(file) << "\n";
+    return false;
+  }
+  TPrintSettings& s = app.Settings;
+  if (r.ltypeUnit) s.LtypeUnit = *r.ltypeUnit;
+  LtypeUnit = LimitLtypeUnit(s.LtypeUnit);
+  (pens ? s.PrnColor : s.PrnLtype) = 1;
+  if (!quiet) err << StrToUtf8(r.status) << "\n";
+  return true;
+}
+
+int SaveSettingsOption(const std::filesystem::path& file, TPrintApp& app,
+                       const std::vector<std::u16string>& list, std::ostream& err) {
+  const std::u16string refused = CheckSaveName(file, app.Folders.SettingsFile);
+  if (!refused.empty()) {
+    err << "tavolex-print: --save-settings " << file.string() << ": " << StrToUtf8(refused) << "\n";
+    return 2;
+  }
+  app.Settings.FileList = list;
+  const SettingsSaveResult r = SaveSettings(app.Settings, SettingsForm::Full, file);
+  if (!r.saved) {
+    err << "tavolex-print: " << file.string() << ": " << StrToUtf8(r.status) << "\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace tavolex::cli

@@ -1,0 +1,183 @@
+// The drawing list: adding from the dialog, a drop or the command line, deleting, moving,
+// sorting, and opening an entry in Jw_cad.
+#include <QCollator>
+#include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QListWidget>
+#include <QMimeData>
+#include <QProcess>
+#include <QSettings>
+#include <QUrl>
+#include <algorithm>
+
+#include "app/AppFolders.h"
+#include "app/FileListRules.h"
+#include "app/window/Unit1.h"
+#include "common/Func_2.h"
+
+namespace tavolex {
+
+namespace {
+
+std::vector<std::u16string> ToStrings(const QStringList& names) {
+  std::vector<std::u16string> out;
+  out.reserve(static_cast<std::size_t>(names.size()));
+  for (const QString& name : names)
+    out.push_back(name.toStdU16String());
+  return out;
+}
+
+QStringList FromStrings(const std::vector<std::u16string>& names) {
+  QStringList out;
+  for (const std::u16string& name : names)
+    out << QString::fromStdU16String(name);
+  return out;
+}
+
+}  // namespace
+
+QStringList TForm1::ListEntries() const {
+  QStringList entries;
+  for (int i = 0; i < ListBox1->count(); ++i)
+    entries << ListBox1->item(i)->text();
+  return entries;
+}
+
+void TForm1::SetListEntries(const QStringList& entries) {
+  ListBox1->clear();
+  ListBox1->addItems(entries);
+}
+
+std::vector<bool> TForm1::ListSelection() const {
+  std::vector<bool> selected(static_cast<std::size_t>(ListBox1->count()), false);
+  for (int i = 0; i < ListBox1->count(); ++i)
+    selected[static_cast<std::size_t>(i)] = ListBox1->item(i)->isSelected();
+  return selected;
+}
+
+void TForm1::SetListSelection(const std::vector<bool>& selected) {
+  ListBox1->clearSelection();
+  for (int i = 0; i < ListBox1->count() && i < static_cast<int>(selected.size()); ++i)
+    ListBox1->item(i)->setSelected(selected[static_cast<std::size_t>(i)]);
+}
+
+int TForm1::AddFiles(const QStringList& names) {
+  std::vector<std::u16string> list = ToStrings(ListEntries());
+  const std::size_t before = list.size();
+  const int added = AddDrawingFiles(list, ToStrings(names));
+  for (std::size_t i = before; i < list.size(); ++i)
+    ListBox1->addItem(QString::fromStdU16String(list[i]));
+  return added;
+}
+
+void TForm1::Button1Click() {
+  QFileDialog dialog(this);
+  dialog.setAcceptMode(QFileDialog::AcceptOpen);
+  dialog.setFileMode(QFileDialog::ExistingFiles);
+  dialog.setDirectory(QString::fromStdU16String(App.Settings.FFolder));
+  dialog.setDefaultSuffix(QStringLiteral("jww"));
+  dialog.setNameFilter(QStringLiteral("Jw_cad図面ファイル(*.jww)"));
+  if (dialog.exec() != QDialog::Accepted) return;
+  const QStringList chosen = dialog.selectedFiles();
+  if (!chosen.isEmpty()) {
+    App.Settings.FFolder =
+        FolderOf(StrFromPath(std::filesystem::path(chosen.constFirst().toStdU16String())));
+  }
+  SetStatus(AddedStatus(AddFiles(chosen)));
+}
+
+bool TForm1::DropMime(const QMimeData* mime) {
+  if (mime == nullptr || !mime->hasUrls() || running_) return false;
+  QStringList names;
+  for (const QUrl& url : mime->urls()) {
+    if (url.isLocalFile()) names << url.toLocalFile();
+  }
+  const QStringList taken = FromStrings(DroppedNames(ToStrings(names)));
+  SetStatus(AddedStatus(AddFiles(taken)));
+  return true;
+}
+
+void TForm1::dragEnterEvent(QDragEnterEvent* event) {
+  if (!running_ && event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void TForm1::dropEvent(QDropEvent* event) {
+  if (DropMime(event->mimeData())) event->acceptProposedAction();
+}
+
+void TForm1::Button2Click() {
+  const std::vector<bool> selected = ListSelection();
+  const int n = static_cast<int>(std::count(selected.begin(), selected.end(), true));
+  if (ListBox1->count() == 0 || n == 0) return;
+  if (!Question(QString::fromStdU16String(DeleteQuestion(n)))) return;
+  for (int i = ListBox1->count() - 1; i >= 0; --i) {
+    if (selected[static_cast<std::size_t>(i)]) delete ListBox1->takeItem(i);
+  }
+  SetStatus(DeletedStatus(n));
+}
+
+void TForm1::MoveSelection(bool up) {
+  if (ListBox1->count() < 2) return;
+  std::vector<std::u16string> list = ToStrings(ListEntries());
+  std::vector<bool> selected = ListSelection();
+  const int n = up ? MoveSelectedUp(list, selected) : MoveSelectedDown(list, selected);
+  SetListEntries(FromStrings(list));
+  SetListSelection(selected);
+  SetStatus(up ? MovedUpStatus(n) : MovedDownStatus(n));
+}
+
+void TForm1::Button17Click() {
+  MoveSelection(true);
+}
+
+void TForm1::Button18Click() {
+  MoveSelection(false);
+}
+
+void TForm1::Button19Click() {
+  if (ListBox1->count() < 2) return;
+  // The order of the user's locale, letter case ignored, through the hidden list.
+  QStringList entries = ListEntries();
+  QCollator collator;
+  collator.setCaseSensitivity(Qt::CaseInsensitive);
+  std::stable_sort(entries.begin(), entries.end(),
+                   [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
+  ListBox2->addItems(entries);
+  ListBox1->clear();
+  for (int i = 0; i < ListBox2->count(); ++i)
+    ListBox1->addItem(ListBox2->item(i)->text());
+  ListBox2->clear();
+  SetStatus(SortedStatus(ListBox1->count()));
+}
+
+void TForm1::ListBox1DblClick() {
+  QListWidgetItem* focused = ListBox1->currentItem();
+  if (focused == nullptr) return;
+  const QString path = focused->text();
+  if (!FileExistsQ(path.toStdU16String())) return;
+#ifdef _WIN32
+  const QString boot = QString::fromStdU16String(StrFromPath(App.BootJww));
+  QProcess::startDetached(boot, {path}, QString::fromStdU16String(FolderOf(boot.toStdU16String())));
+#else
+  // Jw_cad under Wine, or whatever the desktop opens drawings with.
+  QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+#endif
+}
+
+std::filesystem::path TForm1::FindJwwExe() const {
+#ifdef _WIN32
+  const QSettings root(QStringLiteral("HKEY_CLASSES_ROOT"), QSettings::NativeFormat);
+  const QString type = root.value(QStringLiteral(".JWW/."), QString()).toString();
+  if (type.isEmpty()) return {};
+  const QString command =
+      root.value(type + QStringLiteral("/shell/open/command/."), QString()).toString();
+  if (command.isEmpty()) return {};
+  return std::filesystem::path(JwwExeFromCommand(command.toStdU16String()));
+#else
+  return {};
+#endif
+}
+
+}  // namespace tavolex

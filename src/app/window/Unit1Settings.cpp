@@ -1,0 +1,197 @@
+// Settings between the controls and the fields, and the settings-file buttons.
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include "app/FileListRules.h"
+#include "app/window/Unit1.h"
+#include "common/Func_2.h"
+#include "common/UnitVal.h"
+
+namespace tavolex {
+
+namespace {
+
+std::u16string Text(const QLineEdit* edit) {
+  return edit->text().toStdU16String();
+}
+
+QString Shown(double value) {
+  return QString::fromStdU16String(FloatStr(value));
+}
+
+int Checked(const QCheckBox* box) {
+  return box->isChecked() ? 1 : 0;
+}
+
+void CheckItem(QButtonGroup* group, int index) {
+  if (QAbstractButton* item = group->button(index)) item->setChecked(true);
+}
+
+// The folder of a chosen file with its trailing separator, as the folders are kept.
+std::u16string FolderOfChoice(const QString& path) {
+  return FolderOf(StrFromPath(std::filesystem::path(path.toStdU16String())));
+}
+
+}  // namespace
+
+QColor ColorFromRgb(int value) {
+  return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}
+
+int RgbFromColor(const QColor& color) {
+  return color.red() | (color.green() << 8) | (color.blue() << 16);
+}
+
+void ColorLabel(QLabel* label, const QColor& color) {
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::Window, color);
+  label->setPalette(palette);
+}
+
+QColor LabelColor(const QLabel* label) {
+  return label->palette().color(QPalette::Window);
+}
+
+void TForm1::FormToSettings() {
+  PrintTabToSettings();
+  PenTabToSettings();
+  LtypeTabToSettings();
+  App.Settings.ApplyLimits();
+  LtypeUnit = App.Settings.LtypeUnit;
+}
+
+void TForm1::SettingsToForm() {
+  SettingsToPrintTab();
+  SettingsToPenTab();
+  SettingsToLtypeTab();
+}
+
+void TForm1::PrintTabToSettings() {
+  TPrintSettings& s = App.Settings;
+  s.PrnStyle = RadioButton2->isChecked() ? 1 : (RadioButton3->isChecked() ? 2 : 0);
+  s.PrnScale = StrToFloatZ(Text(Edit1));
+  s.PrnOfstX = StrToFloatZ(Text(Edit2));
+  s.PrnOfstY = StrToFloatZ(Text(Edit3));
+  s.PrnAngle = StrToFloatZ(Text(Edit11));
+  s.PrnMono = Checked(CheckBox1);
+  s.PrnSikii0 = UpDown1->value();
+  s.PrnWhite1 = Checked(CheckBox2);
+  s.PrnSikii1 = UpDown2->value();
+  s.PrnWhite2 = Checked(CheckBox3);
+  s.PrnSikii2 = UpDown3->value();
+  s.PrnRen1 = Checked(CheckBox4);
+  s.PrnRen2 = Checked(CheckBox5);
+  s.PrnRenLG = ComboBox1->currentIndex();
+  s.PrnHojo = Checked(CheckBox6);
+  s.PrnDOLay = RadioGroup1Items->checkedId();
+  s.PrnDOLCol = RgbFromColor(LabelColor(LabelA2));
+  s.PrnOrder = RadioGroup2Items->checkedId();
+}
+
+void TForm1::SettingsToPrintTab() {
+  const TPrintSettings& s = App.Settings;
+  (s.PrnStyle == 0 ? RadioButton1 : (s.PrnStyle == 1 ? RadioButton2 : RadioButton3))
+      ->setChecked(true);
+  Edit1->setText(Shown(s.PrnScale));
+  Edit2->setText(Shown(s.PrnOfstX));
+  Edit3->setText(Shown(s.PrnOfstY));
+  Edit11->setText(Shown(s.PrnAngle));
+  CheckBox1->setChecked(s.PrnMono == 1);
+  UpDown1->setValue(s.PrnSikii0);
+  CheckBox2->setChecked(s.PrnWhite1 == 1);
+  UpDown2->setValue(s.PrnSikii1);
+  CheckBox3->setChecked(s.PrnWhite2 == 1);
+  UpDown3->setValue(s.PrnSikii2);
+  CheckBox4->setChecked(s.PrnRen1 == 1);
+  CheckBox5->setChecked(s.PrnRen2 == 1);
+  ComboBox1->setCurrentIndex(LimitChoice(s.PrnRenLG, kPrnRenLGMax));
+  CheckBox6->setChecked(s.PrnHojo == 1);
+  CheckItem(RadioGroup1Items, LimitChoice(s.PrnDOLay, kPrnDOLayMax));
+  ColorLabel(LabelA2, ColorFromRgb(static_cast<int>(LimitColor(s.PrnDOLCol))));
+  CheckItem(RadioGroup2Items, LimitChoice(s.PrnOrder, kPrnOrderMax));
+}
+
+void TForm1::Button4Click() {
+  const QColor chosen = QColorDialog::getColor(LabelColor(LabelA2), this);
+  if (chosen.isValid()) ColorLabel(LabelA2, chosen);
+}
+
+QString TForm1::ChooseSettingsFile(int acceptMode, const QString& filter) {
+  QFileDialog dialog(this);
+  dialog.setAcceptMode(static_cast<QFileDialog::AcceptMode>(acceptMode));
+  if (acceptMode == QFileDialog::AcceptOpen) dialog.setFileMode(QFileDialog::ExistingFile);
+  dialog.setDirectory(QString::fromStdU16String(App.Settings.FFolder3));
+  dialog.setDefaultSuffix(QStringLiteral("dat"));
+  dialog.setNameFilter(filter);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  const QString path = dialog.selectedFiles().constFirst();
+  App.Settings.FFolder3 = FolderOfChoice(path);
+  return path;
+}
+
+void TForm1::Button14Click() {
+  const QString path =
+      ChooseSettingsFile(QFileDialog::AcceptSave, QStringLiteral("Orvane設定ファイル(*.dat)"));
+  if (!path.isEmpty()) SettingsSaveTo(path);
+}
+
+void TForm1::SettingsSaveTo(const QString& path) {
+  const std::filesystem::path file(path.toStdU16String());
+  const std::u16string refused = CheckSaveName(file, App.Folders.SettingsFile);
+  if (!refused.empty()) {
+    SetStatus(refused);
+    return;
+  }
+  FormToSettings();
+  App.Settings.FileList.clear();
+  for (const QString& entry : ListEntries())
+    App.Settings.FileList.push_back(entry.toStdU16String());
+  SetStatus(SaveSettings(App.Settings, SettingsForm::Full, file).status);
+}
+
+void TForm1::Button15Click() {
+  const QString path =
+      ChooseSettingsFile(QFileDialog::AcceptOpen, QStringLiteral("Tavolex設定ファイル(*.dat)"));
+  if (!path.isEmpty()) SettingsOpenFrom(path);
+}
+
+void TForm1::SettingsOpenFrom(const QString& path) {
+  const std::filesystem::path file(path.toStdU16String());
+  const std::u16string refused = CheckOpenName(file, App.Folders.SettingsFile);
+  if (!refused.empty()) {
+    SetStatus(refused);
+    return;
+  }
+  const SettingsLoadResult r = LoadSettings(App.Settings, SettingsForm::Full, file);
+  if (!r.refused) {
+    QStringList entries;
+    for (const std::u16string& entry : App.Settings.FileList)
+      entries << QString::fromStdU16String(entry);
+    SetListEntries(entries);
+  }
+  LtypeUnit = App.Settings.LtypeUnit;
+  SetStatus(r.status);
+  ShowPrinterInfo();
+  SettingsToForm();
+}
+
+void TForm1::Button16Click() {
+  if (Question(QString::fromStdU16String(kResetQuestion))) ResetSettings();
+}
+
+void TForm1::ResetSettings() {
+  ListBox1->clear();
+  App.ResetAttributes();
+  ShowPrinterInfo();
+  SettingsToForm();
+}
+
+}  // namespace tavolex

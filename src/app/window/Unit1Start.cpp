@@ -1,0 +1,142 @@
+// The window's start and exit, its questions and its status line.
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFont>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/FileListRules.h"
+#include "app/window/Unit1.h"
+#include "graphics/UnitGraAtt.h"
+
+namespace tavolex {
+
+void SetWindowFont() {
+  QFont font;
+  font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
+  font.setPointSize(9);
+  QApplication::setFont(font);
+}
+
+TForm1::TForm1(const std::filesystem::path& programFile, bool loadAutomatic, QWidget* parent)
+    : QMainWindow(parent), loadAutomatic_(loadAutomatic), programFile_(programFile) {
+  BuildForm();
+  ConnectHandlers();
+  if (!SystemPrinterNames().isEmpty()) {
+    systemPrinter_ = std::make_unique<SystemPrinter>();
+    // No default printer: the first one of the list.
+    if (!systemPrinter_->Valid())
+      systemPrinter_ = std::make_unique<SystemPrinter>(SystemPrinterNames().constFirst());
+  }
+  qApp->installEventFilter(this);
+}
+
+TForm1::~TForm1() {
+  qApp->removeEventFilter(this);
+  FormClose();
+}
+
+void TForm1::ConnectHandlers() {
+  connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+  connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+  connect(Button17, &QPushButton::clicked, this, &TForm1::Button17Click);
+  connect(Button18, &QPushButton::clicked, this, &TForm1::Button18Click);
+  connect(Button19, &QPushButton::clicked, this, &TForm1::Button19Click);
+  connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TForm1::ListBox1DblClick);
+  connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+  connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+  connect(Button12, &QPushButton::clicked, this, &TForm1::Button12Click);
+  connect(Button13, &QPushButton::clicked, this, &TForm1::Button13Click);
+  connect(Button14, &QPushButton::clicked, this, &TForm1::Button14Click);
+  connect(Button15, &QPushButton::clicked, this, &TForm1::Button15Click);
+  connect(Button16, &QPushButton::clicked, this, &TForm1::Button16Click);
+  connect(Button20, &QPushButton::clicked, this, &TForm1::Button20Click);
+}
+
+void TForm1::FormShow(const QStringList& arguments) {
+  std::filesystem::path boot = FindJwwExe();
+#ifdef _WIN32
+  if (boot.empty()) boot = std::filesystem::path(u"C:\\JWW\\JW_WIN.EXE");
+#endif
+  App.Start(programFile_, boot, loadAutomatic_);
+  ApplyWindowGeometry();
+  ShowPrinterInfo();
+  SettingsToForm();
+  const TPrintSettings& s = App.Settings;
+  GAtt->SetPrintMode(true, s.PrnMono == 1 ? s.PrnSikii0 : -1, s.PrnWhite1 == 1 ? s.PrnSikii1 : -1,
+                     s.PrnWhite2 == 1 ? s.PrnSikii2 : -1);
+  // Names are kept as given: file systems that tell letter case apart would lose the file
+  // when it was lowered.
+  AddFiles(arguments);
+}
+
+void TForm1::FormClose() {
+  if (closed_ || GAtt == nullptr) return;
+  closed_ = true;
+  FormToSettings();
+  StoreWindowGeometry();
+  App.Close(true);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (running_) {
+    // The file being printed is finished first; the window closes when the run has stopped.
+    escPressed_ = true;
+    closeAfterRun_ = true;
+    event->ignore();
+    return;
+  }
+  FormClose();
+  event->accept();
+}
+
+void TForm1::Button13Click() {
+  if (Question(QString::fromStdU16String(kExitQuestion))) close();
+}
+
+void TForm1::ApplyWindowGeometry() {
+  const TWindowGeometry& g = App.Settings.Window;
+  if (g.width <= 0 || g.height <= 0) return;
+  // A position kept from a screen that is gone would put the window out of reach.
+  const QRect kept(g.left, g.top, g.width, g.height);
+  for (const QScreen* screen : QGuiApplication::screens()) {
+    if (screen->availableGeometry().intersects(kept)) {
+      move(g.left, g.top);
+      return;
+    }
+  }
+}
+
+void TForm1::StoreWindowGeometry() {
+  const QRect frame = frameGeometry();
+  App.Settings.Window = {frame.left(), frame.top(), frame.width(), frame.height()};
+}
+
+void TForm1::SetStatus(const std::u16string& text) {
+  StatusBar1->setText(QString::fromStdU16String(text));
+}
+
+QString TForm1::StatusText() const {
+  return StatusBar1->text();
+}
+
+bool TForm1::Question(const QString& text) {
+  if (Ask) return Ask(text);
+  return QMessageBox::question(this, windowTitle(), text, QMessageBox::Yes | QMessageBox::No) ==
+         QMessageBox::Yes;
+}
+
+void TForm1::Notice(const QString& text) {
+  if (Notify) {
+    Notify(text);
+    return;
+  }
+  QMessageBox box(QMessageBox::Question, windowTitle(), text, QMessageBox::Ok, this);
+  box.exec();
+}
+
+}  // namespace tavolex
