@@ -63,12 +63,17 @@ bool BlockIs(const uint32_t* p, uint32_t raw) {
   return differ == 0;
 }
 
-// The palette index of every pixel of a row; false once the page has more colours than a
-// palette holds.
-bool IndexRow(const uint32_t* row, int width, ColourIndex& index, unsigned char* out) {
-  uint32_t lastRaw = row[0];
+constexpr int kTooManyColours = -2;
+constexpr int kMixedRow = -1;
+
+// The palette index of every pixel of a row. Returns the one index of a row of one colour,
+// kMixedRow for a row of several, kTooManyColours once the page has more than a palette holds.
+int IndexRow(const uint32_t* row, int width, ColourIndex& index, unsigned char* out) {
+  const uint32_t first = row[0];
+  uint32_t lastRaw = first;
   int lastIndex = index.Find(lastRaw & kRgbMask);
-  if (lastIndex < 0) return false;
+  if (lastIndex < 0) return kTooManyColours;
+  bool mixed = false;
   int x = 0;
   while (x < width) {
     if (x + kBlock <= width && BlockIs(row + x, lastRaw)) {
@@ -81,12 +86,35 @@ bool IndexRow(const uint32_t* row, int width, ColourIndex& index, unsigned char*
       if (row[x] != lastRaw) {
         lastRaw = row[x];
         lastIndex = index.Find(lastRaw & kRgbMask);
-        if (lastIndex < 0) return false;
+        if (lastIndex < 0) return kTooManyColours;
+        mixed = true;
       }
       out[x] = static_cast<unsigned char>(lastIndex);
     }
   }
-  return true;
+  return mixed ? kMixedRow : lastIndex;
+}
+
+// The colours of the page and, for each row, its one index or kMixedRow; no colours when there
+// are more than 256.
+struct PageColours {
+  std::vector<uint32_t> colours;
+  std::vector<int> rowIndex;
+};
+
+PageColours ScanColours(const PngPage& page) {
+  PageColours pc;
+  if (page.pixels == nullptr || page.width <= 0 || page.height <= 0) return pc;
+  ColourIndex index;
+  std::vector<unsigned char> indices(static_cast<size_t>(page.width));
+  pc.rowIndex.resize(static_cast<size_t>(page.height));
+  for (int y = 0; y < page.height; ++y) {
+    const int r = IndexRow(Row(page, y), page.width, index, indices.data());
+    if (r == kTooManyColours) return {};
+    pc.rowIndex[static_cast<size_t>(y)] = r;
+  }
+  pc.colours = index.Colours();
+  return pc;
 }
 
 // Packs indices of `bits` bits each into bytes, the first pixel in the high bits; eight equal
@@ -219,12 +247,11 @@ class IdatStream {
   bool ok_ = false;
 };
 
-bool EncodeIndexed(const PngPage& page, const std::vector<uint32_t>& colours,
-                   std::vector<unsigned char>& out) {
-  const int bits = BitsFor(colours.size());
+bool EncodeIndexed(const PngPage& page, const PageColours& pc, std::vector<unsigned char>& out) {
+  const int bits = BitsFor(pc.colours.size());
   PutHeader(out, page, bits, 3);
   std::vector<unsigned char> plte;
-  for (const uint32_t c : colours) {
+  for (const uint32_t c : pc.colours) {
     plte.insert(plte.end(), {static_cast<unsigned char>(c >> 16),
                              static_cast<unsigned char>(c >> 8), static_cast<unsigned char>(c)});
   }
@@ -233,11 +260,23 @@ bool EncodeIndexed(const PngPage& page, const std::vector<uint32_t>& colours,
   std::vector<unsigned char> line(1 + (static_cast<size_t>(page.width) * bits + 7) / 8, 0);
   std::vector<unsigned char> indices(static_cast<size_t>(page.width));
   ColourIndex index;
-  for (const uint32_t c : colours)
+  for (const uint32_t c : pc.colours)
     index.Find(c);
+  int lineOf = kMixedRow;  // the one index the packed line holds, if it is a row of one colour
   for (int y = 0; y < page.height; ++y) {
-    if (!IndexRow(Row(page, y), page.width, index, indices.data())) return false;
-    PackRow(indices, bits, line.data() + 1);
+    // Rows of one colour (the paper around the drawing) are known from the scan: their pixels
+    // need not be read again.
+    const int one = pc.rowIndex[static_cast<size_t>(y)];
+    if (one == kMixedRow || one != lineOf) {
+      if (one == kMixedRow) {
+        if (IndexRow(Row(page, y), page.width, index, indices.data()) == kTooManyColours)
+          return false;
+      } else {
+        std::fill(indices.begin(), indices.end(), static_cast<unsigned char>(one));
+      }
+      PackRow(indices, bits, line.data() + 1);
+      lineOf = one;
+    }
     if (!idat.Add(line)) return false;
   }
   return idat.Finish();
@@ -271,20 +310,14 @@ bool EncodeRgb(const PngPage& page, std::vector<unsigned char>& out) {
 }  // namespace
 
 std::vector<uint32_t> PagePalette(const PngPage& page) {
-  if (page.pixels == nullptr || page.width <= 0) return {};
-  ColourIndex index;
-  std::vector<unsigned char> indices(static_cast<size_t>(page.width));
-  for (int y = 0; y < page.height; ++y) {
-    if (!IndexRow(Row(page, y), page.width, index, indices.data())) return {};
-  }
-  return index.Colours();
+  return ScanColours(page).colours;
 }
 
 std::vector<unsigned char> EncodePng(const PngPage& page) {
   std::vector<unsigned char> out;
   if (page.pixels == nullptr || page.width <= 0 || page.height <= 0) return out;
-  const std::vector<uint32_t> colours = PagePalette(page);
-  const bool ok = colours.empty() ? EncodeRgb(page, out) : EncodeIndexed(page, colours, out);
+  const PageColours pc = ScanColours(page);
+  const bool ok = pc.colours.empty() ? EncodeRgb(page, out) : EncodeIndexed(page, pc, out);
   if (!ok) return {};
   PutChunk(out, "IEND", nullptr, 0);
   return out;
