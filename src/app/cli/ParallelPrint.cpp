@@ -1,17 +1,14 @@
 #include "app/cli/ParallelPrint.h"
 
-#include <sched.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdint>
-#include <cstring>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <system_error>
 
 #include "app/JwwPrintDocument.h"
+#include "app/cli/DrawingReport.h"
 #include "app/cli/WorkerPool.h"
 #include "common/Func_2.h"
 #include "graphics/GraUnit1.h"
@@ -21,131 +18,6 @@
 namespace tavolex::cli {
 
 namespace {
-
-constexpr uint64_t kMiB = 1024u * 1024u;
-// What a worker needs besides its page: the program, fonts, the drawing and the PNG file.
-constexpr uint64_t kWorkerBaseBytes = 100 * kMiB;
-
-int UsableCores() {
-  cpu_set_t set;
-  CPU_ZERO(&set);
-  if (sched_getaffinity(0, sizeof set, &set) == 0) return std::max(1, CPU_COUNT(&set));
-  const long n = sysconf(_SC_NPROCESSORS_ONLN);
-  return n > 0 ? static_cast<int>(n) : 1;
-}
-
-// MemAvailable of /proc/meminfo in bytes; 0 when it cannot be read.
-uint64_t AvailableMemory() {
-  std::ifstream in("/proc/meminfo");
-  std::string name;
-  uint64_t kb = 0;
-  std::string unit;
-  while (in >> name >> kb >> unit) {
-    if (name == "MemAvailable:") return kb * 1024u;
-  }
-  return 0;
-}
-
-uint64_t WorkerBytes(const PrintOptions& o) {
-  if (o.output != OutputKind::Png) return kWorkerBaseBytes;
-  const QSize sheet = SheetPixels(o.paper);
-  return kWorkerBaseBytes + static_cast<uint64_t>(sheet.width()) * sheet.height() * 4u;
-}
-
-// ---- Reports from worker to run -------------------------------------------------------------
-
-void PutInt(std::string& out, int64_t v) {
-  out.append(reinterpret_cast<const char*>(&v), sizeof v);
-}
-
-void PutBytes(std::string& out, const void* data, size_t size) {
-  PutInt(out, static_cast<int64_t>(size));
-  out.append(static_cast<const char*>(data), size);
-}
-
-void PutU16(std::string& out, const std::u16string& s) {
-  PutBytes(out, s.data(), s.size() * sizeof(char16_t));
-}
-
-struct Reader {
-  const std::string& in;
-  size_t pos = 0;
-  bool ok = true;
-
-  int64_t Int() {
-    int64_t v = 0;
-    if (pos + sizeof v > in.size()) {
-      ok = false;
-      return 0;
-    }
-    std::memcpy(&v, in.data() + pos, sizeof v);
-    pos += sizeof v;
-    return v;
-  }
-  std::string Bytes() {
-    const int64_t n = Int();
-    if (!ok || n < 0 || static_cast<uint64_t>(n) > in.size() - pos) {
-      ok = false;
-      return {};
-    }
-    std::string s = in.substr(pos, static_cast<size_t>(n));
-    pos += static_cast<size_t>(n);
-    return s;
-  }
-  std::u16string U16() {
-    const std::string b = Bytes();
-    std::u16string s(b.size() / sizeof(char16_t), u'\0');
-    std::memcpy(s.data(), b.data(), s.size() * sizeof(char16_t));
-    return s;
-  }
-};
-
-// A file a worker wrote: where it is and the name it is made unique from.
-struct StagedFile {
-  std::filesystem::path path;
-  std::u16string key;
-};
-
-struct DrawingReport {
-  TPrintRunResult result;
-  std::vector<StagedFile> files;
-};
-
-// The report of one drawing: its result and the files written from `first` on.
-std::string Encode(const TPrintRunResult& r, const std::vector<std::filesystem::path>& files,
-                   const std::vector<QString>& keys, size_t first) {
-  std::string out;
-  PutInt(out, r.filesPrinted);
-  PutInt(out, r.pagesPrinted);
-  PutInt(out, r.printerFailed ? 1 : 0);
-  PutInt(out, static_cast<int64_t>(r.passedOver.size()));
-  for (const std::u16string& name : r.passedOver)
-    PutU16(out, name);
-  const size_t count = std::min(files.size(), keys.size());
-  PutInt(out, static_cast<int64_t>(count - std::min(first, count)));
-  for (size_t i = first; i < count; ++i) {
-    PutBytes(out, files[i].native().data(), files[i].native().size());
-    PutU16(out, keys[i].toStdU16String());
-  }
-  return out;
-}
-
-bool Decode(const std::string& in, DrawingReport& report) {
-  Reader r{in};
-  TPrintRunResult& res = report.result;
-  res.filesPrinted = static_cast<int>(r.Int());
-  res.pagesPrinted = static_cast<int>(r.Int());
-  res.printerFailed = r.Int() != 0;
-  for (int64_t n = r.Int(); r.ok && n > 0; --n)
-    res.passedOver.push_back(r.U16());
-  for (int64_t n = r.Int(); r.ok && n > 0; --n) {
-    StagedFile f;
-    f.path = std::filesystem::path(r.Bytes());
-    f.key = r.U16();
-    report.files.push_back(std::move(f));
-  }
-  return r.ok;
-}
 
 // ---- The worker's side ----------------------------------------------------------------------
 
@@ -167,8 +39,8 @@ std::string PrintOneDrawing(const ParallelRun& run, TPrinter& printer, int index
   TPrintDriver driver(run.app.Settings, document, printer);
   driver.AppFolder = run.app.Folders.AppFolder;
   const TPrintRunResult result = driver.Run({run.list[index]});
-  if (pdf != nullptr) return Encode(result, pdf->Files(), pdf->FileKeys(), first);
-  return Encode(result, png->Files(), png->FileKeys(), first);
+  if (pdf != nullptr) return EncodeDrawingReport(result, pdf->Files(), pdf->FileKeys(), first);
+  return EncodeDrawingReport(result, png->Files(), png->FileKeys(), first);
 }
 
 // Stored images of each worker are unpacked into a folder of its own.
@@ -200,28 +72,6 @@ bool PlaceFiles(const std::vector<StagedFile>& files, const std::filesystem::pat
 }
 
 }  // namespace
-
-int WorkerCount(const PrintOptions& o, const TPrintSettings& s, int drawings, std::ostream& err) {
-  const bool filePerDocument = o.output == OutputKind::Png || o.output == OutputKind::PdfFolder;
-  if (!filePerDocument || s.PrnRen2 == 1) {
-    if (o.jobs > 1)
-      err << "tavolex-print: --jobs is for --png and --pdf-dir with a document per page; this "
-             "run prints in one process\n";
-    return 1;
-  }
-  int workers = o.jobs > 0 ? o.jobs : UsableCores();
-  workers = std::min(workers, std::max(drawings, 1));
-  const uint64_t available = AvailableMemory();
-  const uint64_t each = WorkerBytes(o);
-  if (available > 0 && workers > 1 && static_cast<uint64_t>(workers) * each > available) {
-    const int fit = static_cast<int>(std::max<uint64_t>(1, available / each));
-    err << "tavolex-print: " << fit << (fit == 1 ? " worker" : " workers") << " instead of "
-        << workers << ": each needs about " << each / kMiB << " MiB and " << available / kMiB
-        << " MiB are free\n";
-    workers = fit;
-  }
-  return std::max(workers, 1);
-}
 
 TPrintRunResult PrintInWorkers(const ParallelRun& run, int workers, bool& outputOk) {
   TPrintRunResult total;
@@ -256,7 +106,7 @@ TPrintRunResult PrintInWorkers(const ParallelRun& run, int workers, bool& output
   hooks.finished = [&](int index, const std::optional<std::string>& bytes) {
     const std::string file = StrToUtf8(run.list[index]);
     DrawingReport report;
-    if (!bytes || !Decode(*bytes, report)) {
+    if (!bytes || !DecodeDrawingReport(*bytes, report)) {
       run.err << "tavolex-print: the worker printing " << file << " ended before it was done\n";
       outputOk = false;
       return;

@@ -13,6 +13,7 @@
 #include "app/cli/PrintOptions.h"
 #include "app/cli/ProgressLine.h"
 #include "app/cli/TableOptions.h"
+#include "app/cli/WorkerCount.h"
 #include "common/Func_2.h"
 #include "common/UnitVal.h"
 #include "platform/QtPrinters.h"
