@@ -43,9 +43,9 @@ std::string PrintOneDrawing(const ParallelRun& run, TPrinter& printer, int index
   return EncodeDrawingReport(result, png->Files(), png->FileKeys(), first);
 }
 
-// Stored images of each worker are unpacked into a folder of its own.
-std::filesystem::path WorkerImageFolder(const TPrintApp& app) {
-  return app.Folders.TempFolder / ("worker-" + std::to_string(getpid())) / "";
+// Stored images of each worker are unpacked into a folder of its own inside the run's.
+std::filesystem::path WorkerImageFolder(const std::filesystem::path& runFolder) {
+  return runFolder / ("worker-" + std::to_string(getpid())) / "";
 }
 
 // ---- The run's side -------------------------------------------------------------------------
@@ -82,11 +82,12 @@ TPrintRunResult PrintInWorkers(const ParallelRun& run, int workers, bool& output
   std::map<QString, int> usedNames;
   const int count = static_cast<int>(run.list.size());
 
+  const std::filesystem::path runImages = run.app.JWW->BindImageFolder;
   std::unique_ptr<TPrinter> printer;  // in a worker
   WorkerPoolHooks hooks;
   hooks.workerStart = [&] {
     printer = MakeWorkerPrinter(run.options, stage / std::to_string(getpid()));
-    const std::filesystem::path images = WorkerImageFolder(run.app);
+    const std::filesystem::path images = WorkerImageFolder(runImages);
     std::error_code e;
     std::filesystem::create_directories(images, e);
     run.app.JWW->BindImageFolder = images;
@@ -95,7 +96,7 @@ TPrintRunResult PrintInWorkers(const ParallelRun& run, int workers, bool& output
   hooks.workerEnd = [&] {
     printer.reset();
     std::error_code e;
-    std::filesystem::remove_all(WorkerImageFolder(run.app), e);
+    std::filesystem::remove_all(WorkerImageFolder(runImages), e);
   };
   hooks.work = [&](int index) { return PrintOneDrawing(run, *printer, index); };
   int lastStarted = 0;
