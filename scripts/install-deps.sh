@@ -13,6 +13,7 @@ packages=(
   xvfb xauth
   cups printer-driver-cups-pdf
   poppler-utils
+  file help2man librsvg2-bin desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 
 if [ "$(id -u)" -ne 0 ]; then

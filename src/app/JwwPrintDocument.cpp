@@ -15,7 +15,7 @@ void JwwPrintDocument::JwwDataFree() {
 }
 
 void JwwPrintDocument::FileIn(const std::u16string& FName) {
-  jww_.FileIn(PathFromStr(FName));
+  loadComplete_ = jww_.FileIn(PathFromStr(FName));
 }
 
 void JwwPrintDocument::BindImageExplode() {

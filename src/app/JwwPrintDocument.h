@@ -26,8 +26,12 @@ class JwwPrintDocument : public TPrintDocument {
   long long CountElements(int group, int layer) const override;
   void DrawPage(Canvas& canvas, int order, int lay1, double rot) override;
 
+  // Whether the last FileIn read the whole file; a damaged drawing holds only what was read.
+  bool LoadComplete() const { return loadComplete_; }
+
  private:
   TJwwData& jww_;
+  bool loadComplete_ = false;
 };
 
 // Releases a loaded drawing: its unpacked image files, then its data.

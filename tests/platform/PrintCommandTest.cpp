@@ -1,6 +1,5 @@
 // tavolex-print run as a program: the real drawings to one PDF, exit codes and messages.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -9,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "platform/CliRun.h"
 #include "support/TestPaths.h"
 
 #ifdef TAVOLEX_PRINT_EXE
@@ -16,33 +16,11 @@
 namespace tavolex {
 namespace {
 
-struct Outcome {
-  int exitCode = -1;
-  std::string output;  // stdout and stderr together
-};
+using Outcome = test::CliOutcome;
+using test::Quote;
 
 Outcome RunPrint(const std::string& args) {
-  std::string cmd = "'";
-  cmd += TAVOLEX_PRINT_EXE;
-  cmd += "' ";
-  cmd += args;
-  cmd += " 2>&1";
-  Outcome o;
-  FILE* p = popen(cmd.c_str(), "r");
-  if (p == nullptr) return o;
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0)
-    o.output.append(buf, n);
-  const int status = pclose(p);
-  o.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return o;
-}
-
-std::string Quote(const std::filesystem::path& p) {
-  std::ostringstream q;
-  q << '\'' << p.native() << '\'';
-  return q.str();
+  return test::RunCli(TAVOLEX_PRINT_EXE, args);
 }
 
 class PrintCommandTest : public ::testing::Test {
