@@ -54,9 +54,8 @@ Settings (start from the defaults, or from a saved settings file):
   --quiet                  no progress lines
 
 Progress goes to stderr, one line per drawing (on a terminal one line that keeps changing), then
-a summary. Ctrl-C stops after the drawing
-being printed. Exit code: 0 every drawing printed, 1 some passed over or output failed,
-2 usage error.
+a summary. Ctrl-C stops after the drawings being printed. Exit code: 0 every drawing printed,
+1 some passed over or output failed, 2 usage error.
   --info FILE...           describe each drawing as one JSON object per line; exit code
                            0 every file read, 1 some not, 2 no file named
 )";
