@@ -16,6 +16,7 @@ void JwwPrintDocument::JwwDataFree() {
 
 void JwwPrintDocument::FileIn(const std::u16string& FName) {
   loadComplete_ = jww_.FileIn(PathFromStr(FName));
+  if (jww_.BlockTreeTruncated && OnBlockTreeCut) OnBlockTreeCut(FName);
 }
 
 void JwwPrintDocument::BindImageExplode() {

@@ -57,8 +57,9 @@ bool PdfPrinter::PrnTitle(const std::u16string& title) {
   } else if (!painter_) {
     if (!OpenWriter(target_, title)) return false;
     keys_.push_back(FileNameFromTitle(title));
-  } else if (pageUsed_ && !writer_->newPage()) {
-    return false;
+  } else if (pageUsed_) {
+    if (!writer_->newPage()) return false;
+    canvas_->ForgetPictures();
   }
   documentOpen_ = true;
   pageUsed_ = true;
@@ -66,7 +67,9 @@ bool PdfPrinter::PrnTitle(const std::u16string& title) {
 }
 
 bool PdfPrinter::PrnNewPage() {
-  return documentOpen_ && writer_ && writer_->newPage();
+  if (!documentOpen_ || !writer_ || !writer_->newPage()) return false;
+  canvas_->ForgetPictures();
+  return true;
 }
 
 bool PdfPrinter::PrnEndDoc() {

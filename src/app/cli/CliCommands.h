@@ -13,6 +13,9 @@ void PrintDesktopUsage(std::ostream& out);
 // "tavolex-print VERSION".
 void PrintVersion(std::ostream& out);
 
+// The stderr line for a drawing whose block tree was cut at its limits.
+void ReportBlockTreeCut(std::ostream& err, const std::u16string& file);
+
 // --info FILE...: one JSON object per file, one per line. Exit code 0 when every file loaded,
 // 1 when some did not, 2 when no file was named.
 int RunInfoCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err);
