@@ -21,6 +21,12 @@ void PutU16(std::string& out, const std::u16string& s) {
   PutBytes(out, s.data(), s.size() * sizeof(char16_t));
 }
 
+void PutList(std::string& out, const std::vector<std::u16string>& list) {
+  PutInt(out, static_cast<int64_t>(list.size()));
+  for (const std::u16string& s : list)
+    PutU16(out, s);
+}
+
 struct Reader {
   const std::string& in;
   size_t pos = 0;
@@ -52,6 +58,12 @@ struct Reader {
     std::memcpy(s.data(), b.data(), s.size() * sizeof(char16_t));
     return s;
   }
+  std::vector<std::u16string> List() {
+    std::vector<std::u16string> list;
+    for (int64_t n = Int(); ok && n > 0; --n)
+      list.push_back(U16());
+    return list;
+  }
 };
 
 }  // namespace
@@ -59,14 +71,14 @@ struct Reader {
 // The report of one drawing: its result and the files written from `first` on.
 std::string EncodeDrawingReport(const TPrintRunResult& r,
                                 const std::vector<std::filesystem::path>& files,
-                                const std::vector<QString>& keys, size_t first) {
+                                const std::vector<QString>& keys, size_t first,
+                                const std::vector<std::u16string>& cutBlockTrees) {
   std::string out;
   PutInt(out, r.filesPrinted);
   PutInt(out, r.pagesPrinted);
   PutInt(out, r.printerFailed ? 1 : 0);
-  PutInt(out, static_cast<int64_t>(r.passedOver.size()));
-  for (const std::u16string& name : r.passedOver)
-    PutU16(out, name);
+  PutList(out, r.passedOver);
+  PutList(out, cutBlockTrees);
   const size_t count = std::min(files.size(), keys.size());
   PutInt(out, static_cast<int64_t>(count - std::min(first, count)));
   for (size_t i = first; i < count; ++i) {
@@ -82,8 +94,8 @@ bool DecodeDrawingReport(const std::string& in, DrawingReport& report) {
   res.filesPrinted = static_cast<int>(r.Int());
   res.pagesPrinted = static_cast<int>(r.Int());
   res.printerFailed = r.Int() != 0;
-  for (int64_t n = r.Int(); r.ok && n > 0; --n)
-    res.passedOver.push_back(r.U16());
+  res.passedOver = r.List();
+  report.cutBlockTrees = r.List();
   for (int64_t n = r.Int(); r.ok && n > 0; --n) {
     StagedFile f;
     f.path = std::filesystem::path(r.Bytes());

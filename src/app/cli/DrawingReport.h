@@ -20,12 +20,14 @@ struct StagedFile {
 struct DrawingReport {
   TPrintRunResult result;
   std::vector<StagedFile> files;
+  std::vector<std::u16string> cutBlockTrees;  // drawings whose block inserts were cut short
 };
 
 // The report of one drawing: its result and the files written from `first` on.
 std::string EncodeDrawingReport(const TPrintRunResult& r,
                                 const std::vector<std::filesystem::path>& files,
-                                const std::vector<QString>& keys, size_t first);
+                                const std::vector<QString>& keys, size_t first,
+                                const std::vector<std::u16string>& cutBlockTrees);
 
 // False when the bytes are not a whole report.
 bool DecodeDrawingReport(const std::string& in, DrawingReport& report);

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "app/JwwPrintDocument.h"
+#include "app/cli/CliCommands.h"
 #include "app/cli/DrawingReport.h"
 #include "app/cli/WorkerPool.h"
 #include "common/Func_2.h"
@@ -36,11 +37,13 @@ std::string PrintOneDrawing(const ParallelRun& run, TPrinter& printer, int index
   auto* png = dynamic_cast<PngPrinter*>(&printer);
   const size_t first = pdf != nullptr ? pdf->Files().size() : png->Files().size();
   JwwPrintDocument document(*run.app.JWW);
+  std::vector<std::u16string> cut;
+  document.OnBlockTreeCut = [&cut](const std::u16string& name) { cut.push_back(name); };
   TPrintDriver driver(run.app.Settings, document, printer);
   driver.AppFolder = run.app.Folders.AppFolder;
   const TPrintRunResult result = driver.Run({run.list[index]});
-  if (pdf != nullptr) return EncodeDrawingReport(result, pdf->Files(), pdf->FileKeys(), first);
-  return EncodeDrawingReport(result, png->Files(), png->FileKeys(), first);
+  if (pdf != nullptr) return EncodeDrawingReport(result, pdf->Files(), pdf->FileKeys(), first, cut);
+  return EncodeDrawingReport(result, png->Files(), png->FileKeys(), first, cut);
 }
 
 // Stored images of each worker are unpacked into a folder of its own inside the run's.
@@ -113,6 +116,8 @@ TPrintRunResult PrintInWorkers(const ParallelRun& run, int workers, bool& output
       return;
     }
     if (report.result.filesPrinted > 0) run.progress.Record(index, file);
+    for (const std::u16string& name : report.cutBlockTrees)
+      ReportBlockTreeCut(run.err, name);
     if (!PlaceFiles(report.files, output, usedNames)) outputOk = false;
     AddResult(total, report.result);
     run.progress.Show(lastStarted, StrToUtf8(run.list[lastStarted]), total.pagesPrinted);
