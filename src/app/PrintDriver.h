@@ -118,6 +118,9 @@ class TPrintDriver {
   // GAtt must exist. The caller has applied the limits of the settings.
   TPrintRunResult Run(std::vector<std::filesystem::path> list);
 
+  // Pages printed so far in the run in progress.
+  int PagesPrinted() const { return result_ != nullptr ? result_->pagesPrinted : 0; }
+
   // Prints one drawing; Printed is the run's page flag. The path is used byte for byte; only the
   // texts (zfile, titles, status) are converted for display.
   void PrintFile(const std::filesystem::path& FName, bool& Printed);

@@ -7,15 +7,10 @@
 
 namespace tavolex {
 
-namespace {
-
-// A name not given out before in this run: "name.pdf", "name (2).pdf", ...
-QString UniqueName(std::map<QString, int>& used, const QString& base, const QString& ext) {
+QString UniqueFileName(std::map<QString, int>& used, const QString& base, const QString& ext) {
   const int n = ++used[base];
   return n == 1 ? base + ext : QStringLiteral("%1 (%2)%3").arg(base).arg(n).arg(ext);
 }
-
-}  // namespace
 
 PdfPrinter::PdfPrinter(const std::filesystem::path& target, bool targetIsFolder,
                        const TPaperOptions& options)
@@ -58,10 +53,13 @@ bool PdfPrinter::CloseWriter() {
 bool PdfPrinter::PrnTitle(const std::u16string& title) {
   if (documentOpen_) return false;
   if (folder_) {
-    const QString name = UniqueName(usedNames_, FileNameFromTitle(title), QStringLiteral(".pdf"));
+    const QString key = FileNameFromTitle(title);
+    const QString name = UniqueFileName(usedNames_, key, QStringLiteral(".pdf"));
     if (!OpenWriter(target_ / PathFromStr(name.toStdU16String()), title)) return false;
+    keys_.push_back(key);
   } else if (!painter_) {
     if (!OpenWriter(target_, title)) return false;
+    keys_.push_back(FileNameFromTitle(title));
   } else if (pageUsed_) {
     if (!(writer_->setPageLayout(PageLayout()) && writer_->newPage())) return false;
     canvas_->ForgetPictures();

@@ -1,4 +1,5 @@
 #include "common/Func_2.h"
+#include "platform/PngWrite.h"
 #include "platform/QPainterCanvas.h"
 #include "platform/QtPrinters.h"
 
@@ -32,6 +33,9 @@ bool PngPrinter::StartPage() {
     painter_.reset();
     return false;
   }
+  // Text is set in whole device pixels, as a printer's own dots are: the page then keeps to the
+  // few pen colours of the drawing and is written as a small indexed image.
+  painter_->setRenderHint(QPainter::TextAntialiasing, false);
   canvas_ = std::make_unique<QPainterCanvas>(painter_.get());
   ++pageNo_;
   return true;
@@ -42,12 +46,18 @@ bool PngPrinter::SavePage() {
   if (!painter_) return false;
   painter_->end();
   painter_.reset();
-  QString base = QStringLiteral("%1-%2").arg(docName_).arg(pageNo_, 3, 10, QChar(u'0'));
-  const int n = ++usedNames_[base];
-  if (n > 1) base += QStringLiteral(" (%1)").arg(n);
-  const std::filesystem::path file = folder_ / PathFromStr((base + ".png").toStdU16String());
-  if (!image_.save(QString::fromStdU16String(StrFromPath(file)), "PNG")) return false;
+  const QString key = QStringLiteral("%1-%2").arg(docName_).arg(pageNo_, 3, 10, QChar(u'0'));
+  const QString name = UniqueFileName(usedNames_, key, QStringLiteral(".png"));
+  const std::filesystem::path file = folder_ / PathFromStr(name.toStdU16String());
+  PngPage page;
+  page.pixels = reinterpret_cast<const uint32_t*>(image_.constBits());
+  page.width = image_.width();
+  page.height = image_.height();
+  page.strideWords = static_cast<size_t>(image_.bytesPerLine()) / sizeof(uint32_t);
+  page.dotsPerMeter = image_.dotsPerMeterX();
+  if (!WritePng(file, page)) return false;
   files_.push_back(file);
+  keys_.push_back(key);
   return true;
 }
 

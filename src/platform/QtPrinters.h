@@ -38,6 +38,9 @@ bool ParsePaperName(const std::string& name, QPageSize::PageSizeId& id);
 // refuse become "_"; never empty, never "." or "..".
 QString FileNameFromTitle(const std::u16string& title);
 
+// A file name not given out before in this run: "base.ext", then "base (2).ext", ...
+QString UniqueFileName(std::map<QString, int>& used, const QString& base, const QString& ext);
+
 // Sizes in pixels of a whole sheet at the options' resolution.
 QSize SheetPixels(const TPaperOptions& options);
 QSize SheetPixels(const TPaperOptions& options, QPageSize::PageSizeId paper);
@@ -68,8 +71,9 @@ class PdfPrinter : public TPrinter {
 
   // Closes the one file of the run; false when it could not be written.
   bool Finish();
-  // The files written so far.
+  // The files written so far, and for each the name it was made unique from.
   const std::vector<std::filesystem::path>& Files() const { return files_; }
+  const std::vector<QString>& FileKeys() const { return keys_; }
 
  private:
   bool OpenWriter(const std::filesystem::path& file, const std::u16string& title);
@@ -88,6 +92,7 @@ class PdfPrinter : public TPrinter {
   bool pageUsed_ = false;  // the one file already holds a page
   std::map<QString, int> usedNames_;
   std::vector<std::filesystem::path> files_;
+  std::vector<QString> keys_;
 };
 
 // PNG: every page becomes an image "<title>-<page>.png" in the folder, white paper.
@@ -110,6 +115,7 @@ class PngPrinter : public TPrinter {
   bool UseSheet(int aSeries) override;
 
   const std::vector<std::filesystem::path>& Files() const { return files_; }
+  const std::vector<QString>& FileKeys() const { return keys_; }
 
  private:
   bool StartPage();
@@ -127,6 +133,7 @@ class PngPrinter : public TPrinter {
   bool documentOpen_ = false;
   std::map<QString, int> usedNames_;
   std::vector<std::filesystem::path> files_;
+  std::vector<QString> keys_;
 };
 
 // A sheet of a given pixel size in memory, white paper: each document draws onto the one image,

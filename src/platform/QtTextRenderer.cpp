@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QPainter>
+#include <QPainterPath>
 #include <QTransform>
 
 #include <algorithm>
@@ -105,9 +106,16 @@ void QtTextRenderer::DrawChar(QPainter& painter, int x, int y, const std::u16str
 
   const QTransform base = painter.worldTransform();
   painter.setWorldTransform(t, true);
-  painter.setFont(e.font);
-  painter.setPen(FromWindowsColor(color));
-  painter.drawText(QPointF(0.0, e.ascent), text);
+  if (painter.testRenderHint(QPainter::TextAntialiasing)) {
+    painter.setFont(e.font);
+    painter.setPen(FromWindowsColor(color));
+    painter.drawText(QPointF(0.0, e.ascent), text);
+  } else {
+    // Qt smooths scaled glyphs whatever the hints say; their outline fills in whole pixels.
+    QPainterPath outline;
+    outline.addText(QPointF(0.0, e.ascent), e.font, text);
+    painter.fillPath(outline, FromWindowsColor(color));
+  }
   painter.setWorldTransform(base);
 }
 

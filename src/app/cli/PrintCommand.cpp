@@ -11,8 +11,11 @@
 #include "app/PrintApp.h"
 #include "app/PrintDriver.h"
 #include "app/cli/CliCommands.h"
+#include "app/cli/ParallelPrint.h"
 #include "app/cli/PrintOptions.h"
+#include "app/cli/ProgressLine.h"
 #include "app/cli/TableOptions.h"
+#include "app/cli/WorkerCount.h"
 #include "common/Func_2.h"
 #include "common/UnitVal.h"
 #include "platform/QtPrinters.h"
@@ -182,13 +185,24 @@ int RunPrintCommand(const std::vector<std::string>& args, const char* argv0, std
   std::signal(SIGINT, OnInterrupt);
   driver.EscPressed = [] { return gInterrupted.load(); };
   const int total = static_cast<int>(list.size());
+  ProgressLine progress(err, o.quiet, ProgressLine::IsTerminal(err), total);
   driver.OnFileStart = [&](int index, const std::u16string&) {
-    if (!o.quiet) err << "[" << index + 1 << "/" << total << "] " << Shown(list[index]) << "\n";
+    progress.Record(index, Shown(list[index]));
+    progress.Show(index, Shown(list[index]), driver.PagesPrinted());
   };
-  const TPrintRunResult result = driver.Run(list);
+  driver.OnFileEnd = [&](int index) {
+    progress.Show(index, Shown(list[index]), driver.PagesPrinted());
+  };
+  bool outputOk = true;
+  const int workers = WorkerCount(o, app.Settings, total, err);
+  const TPrintRunResult result =
+      workers > 1
+          ? PrintInWorkers({o, app, list, progress, driver.EscPressed, err}, workers, outputOk)
+          : driver.Run(list);
   std::signal(SIGINT, SIG_DFL);
+  progress.Close();
 
-  bool outputOk = !result.printerFailed;
+  outputOk = outputOk && !result.printerFailed;
   if (auto* pdf = dynamic_cast<PdfPrinter*>(printer.get())) outputOk = pdf->Finish() && outputOk;
   std::string refusal;
   if (auto* system = dynamic_cast<SystemPrinter*>(printer.get())) refusal = system->Refusal();

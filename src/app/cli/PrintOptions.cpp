@@ -216,6 +216,12 @@ bool ParsePrintOptions(const std::vector<std::string>& args, PrintOptions& o, st
         err << "tavolex-print: --dpi takes 36 to 2400\n";
         return false;
       }
+    } else if (name == "--jobs") {
+      if (!takeValue()) return false;
+      if (!ReadInt(value, o.jobs, 1, 256)) {
+        err << "tavolex-print: --jobs takes 1 to 256\n";
+        return false;
+      }
     } else if (name == "--list-printers") {
       o.listPrinters = true;
     } else if (name == "--quiet") {

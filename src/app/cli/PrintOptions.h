@@ -30,6 +30,7 @@ struct PrintOptions {
   bool drawingPaper = false;      // --paper drawing: each drawing's stored paper
   bool listPrinters = false;
   bool quiet = false;
+  int jobs = 0;  // worker processes for --png and --pdf-dir; 0: one per usable core
 };
 
 // Reads the arguments after the program name. False with a message on err for a usage error.

@@ -21,6 +21,8 @@ Output (one of):
                            drawings that store none (default A3)
   --portrait, --landscape  orientation (default landscape; a printer keeps its own unless given)
   --dpi N                  resolution of PDF and PNG (default 600)
+  --jobs N                 drawings printed at once by N processes for --png and --pdf-dir
+                           (default: one per core, fewer when memory is short)
 
 Settings (start from the defaults, or from a saved settings file):
   --settings FILE.dat      load a settings file saved by the window; its file list is printed
@@ -53,10 +55,11 @@ Settings (start from the defaults, or from a saved settings file):
                            given
   --quiet                  no progress lines
 
-Progress goes to stderr, one line per drawing, then a summary. Ctrl-C stops after the drawing
-being printed. A drawing counts as printed only when it gave a page. Exit code: 0 every drawing
-printed, 1 some passed over, gave no page, or the printer or output failed, 2 usage error
-(including an output file or settings file that cannot be used).
+Progress goes to stderr, one line per drawing (on a terminal one line that keeps changing), then
+a summary. Ctrl-C stops after the drawings being printed. A drawing counts as printed only when
+it gave a page. Exit code: 0 every drawing printed, 1 some passed over, gave no page, or the
+printer or output failed, 2 usage error (including an output file or settings file that cannot
+be used).
   --info FILE...           describe each drawing as one JSON object per line; exit code
                            0 every file read, 1 some not, 2 no file named
 )";

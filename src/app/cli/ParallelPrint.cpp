@@ -1,0 +1,142 @@
+#include "app/cli/ParallelPrint.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <system_error>
+
+#include "app/JwwPrintDocument.h"
+#include "app/cli/CliCommands.h"
+#include "app/cli/DrawingReport.h"
+#include "app/cli/WorkerPool.h"
+#include "common/Func_2.h"
+#include "graphics/GraUnit1.h"
+#include "jww/JwwUnit.h"
+#include "platform/QtPrinters.h"
+
+namespace tavolex::cli {
+
+namespace {
+
+// ---- The worker's side ----------------------------------------------------------------------
+
+// The printer of a worker, kept from drawing to drawing: a new PNG page of 280 MB for every
+// drawing would cost more than drawing it.
+std::unique_ptr<TPrinter> MakeWorkerPrinter(const PrintOptions& o,
+                                            const std::filesystem::path& folder) {
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  if (o.output == OutputKind::Png) return std::make_unique<PngPrinter>(folder, o.paper);
+  return std::make_unique<PdfPrinter>(folder, true, o.paper);
+}
+
+std::string PrintOneDrawing(const ParallelRun& run, TPrinter& printer, int index) {
+  auto* pdf = dynamic_cast<PdfPrinter*>(&printer);
+  auto* png = dynamic_cast<PngPrinter*>(&printer);
+  const size_t first = pdf != nullptr ? pdf->Files().size() : png->Files().size();
+  JwwPrintDocument document(*run.app.JWW);
+  std::vector<std::u16string> cut;
+  document.OnBlockTreeCut = [&cut](const std::u16string& name) { cut.push_back(name); };
+  TPrintDriver driver(run.app.Settings, document, printer);
+  driver.AppFolder = run.app.Folders.AppFolder;
+  driver.DrawingPaper = run.options.drawingPaper;
+  const TPrintRunResult result = driver.Run({run.list[index]});
+  if (pdf != nullptr) return EncodeDrawingReport(result, pdf->Files(), pdf->FileKeys(), first, cut);
+  return EncodeDrawingReport(result, png->Files(), png->FileKeys(), first, cut);
+}
+
+// Stored images of each worker are unpacked into a folder of its own inside the run's.
+std::filesystem::path WorkerImageFolder(const std::filesystem::path& runFolder) {
+  return runFolder / ("worker-" + std::to_string(getpid())) / "";
+}
+
+// ---- The run's side -------------------------------------------------------------------------
+
+void AddResult(TPrintRunResult& into, const TPrintRunResult& part) {
+  into.filesPrinted += part.filesPrinted;
+  into.pagesPrinted += part.pagesPrinted;
+  into.printerFailed = into.printerFailed || part.printerFailed;
+  const auto append = [](auto& to, const auto& from) {
+    to.insert(to.end(), from.begin(), from.end());
+  };
+  append(into.passedOver, part.passedOver);
+  append(into.nothingToPrint, part.nothingToPrint);
+  append(into.paperFallback, part.paperFallback);
+}
+
+// Moves the files of one drawing to their names in the output folder.
+bool PlaceFiles(const std::vector<StagedFile>& files, const std::filesystem::path& output,
+                std::map<QString, int>& usedNames) {
+  bool ok = true;
+  for (const StagedFile& f : files) {
+    const QString ext = QString::fromStdU16String(StrFromPath(f.path.extension()));
+    const QString name = UniqueFileName(usedNames, QString::fromStdU16String(f.key), ext);
+    std::error_code ec;
+    std::filesystem::rename(f.path, output / PathFromStr(name.toStdU16String()), ec);
+    if (ec) ok = false;
+  }
+  return ok;
+}
+
+}  // namespace
+
+TPrintRunResult PrintInWorkers(const ParallelRun& run, int workers, bool& outputOk) {
+  TPrintRunResult total;
+  const std::filesystem::path output = run.options.outputPath;
+  const std::filesystem::path stage = output / (".tavolex-work-" + std::to_string(getpid()));
+  std::error_code ec;
+  std::filesystem::create_directories(stage, ec);
+  std::map<QString, int> usedNames;
+  const int count = static_cast<int>(run.list.size());
+
+  const std::filesystem::path runImages = run.app.JWW->BindImageFolder;
+  std::unique_ptr<TPrinter> printer;  // in a worker
+  WorkerPoolHooks hooks;
+  hooks.workerStart = [&] {
+    printer = MakeWorkerPrinter(run.options, stage / std::to_string(getpid()));
+    const std::filesystem::path images = WorkerImageFolder(runImages);
+    std::error_code e;
+    std::filesystem::create_directories(images, e);
+    run.app.JWW->BindImageFolder = images;
+    GraImageWorkFolder = images;
+  };
+  hooks.workerEnd = [&] {
+    printer.reset();
+    std::error_code e;
+    std::filesystem::remove_all(WorkerImageFolder(runImages), e);
+  };
+  hooks.work = [&](int index) { return PrintOneDrawing(run, *printer, index); };
+  int lastStarted = 0;
+  hooks.started = [&](int index) {
+    lastStarted = index;
+    run.progress.Show(index, StrToUtf8(StrFromPath(run.list[index])), total.pagesPrinted);
+  };
+  hooks.finished = [&](int index, const std::optional<std::string>& bytes) {
+    const std::string file = StrToUtf8(StrFromPath(run.list[index]));
+    DrawingReport report;
+    if (!bytes || !DecodeDrawingReport(*bytes, report)) {
+      run.err << "tavolex-print: the worker printing " << file << " ended before it was done\n";
+      outputOk = false;
+      return;
+    }
+    if (report.result.filesPrinted > 0) run.progress.Record(index, file);
+    for (const std::u16string& name : report.cutBlockTrees)
+      ReportBlockTreeCut(run.err, name);
+    if (!PlaceFiles(report.files, output, usedNames)) outputOk = false;
+    AddResult(total, report.result);
+    run.progress.Show(lastStarted, StrToUtf8(StrFromPath(run.list[lastStarted])),
+                      total.pagesPrinted);
+  };
+  hooks.stop = run.escPressed;
+
+  const int handedOut = RunWorkerPool(workers, count, hooks);
+  if (handedOut < 0) run.err << "tavolex-print: no worker process could be started\n";
+  total.aborted = handedOut < count && run.escPressed && run.escPressed();
+  if (handedOut < count && !total.aborted) outputOk = false;
+  std::filesystem::remove_all(stage, ec);
+  return total;
+}
+
+}  // namespace tavolex::cli
