@@ -348,13 +348,15 @@ class WindowTest : public QObject {
   void exitKeepsSettingsAndPosition() {
     form_->CheckBox5->setChecked(true);
     form_->move(40, 30);
+    form_->show();
     answer_ = false;
     form_->Button13->click();
-    QVERIFY(std::filesystem::exists(form_->App.Folders.AppFolder) &&
-            !std::filesystem::exists(form_->App.Folders.SettingsFile));
+    QVERIFY(!form_->close());  // the title bar asks the same question
+    QCOMPARE(asked_, QStringList({Q(kExitQuestion), Q(kExitQuestion)}));
+    QVERIFY(form_->isVisible() && !std::filesystem::exists(form_->App.Folders.SettingsFile));
     answer_ = true;
-    form_->show();
     form_->Button13->click();
+    QCOMPARE(asked_.size(), 3);  // asked once, not again by the closing window
     QVERIFY(!form_->isVisible());
     QVERIFY(std::filesystem::exists(form_->App.Folders.SettingsFile));
     QVERIFY(!std::filesystem::exists(form_->App.Folders.TempFolder));

@@ -52,6 +52,9 @@ class TForm1 : public QMainWindow {
   void FormShow(const QStringList& arguments);
   // The exit steps; runs once, from the title bar or from "終了(&X)".
   void FormClose();
+  // Closes the window through the exit steps without the exit question (it was answered, or the
+  // session ends).
+  void CloseWithoutQuestion();
 
   // Questions (Yes/No) and notices (OK); message boxes unless a test answers them.
   std::function<bool(const QString&)> Ask;
@@ -206,6 +209,7 @@ class TForm1 : public QMainWindow {
   bool running_ = false;
   bool escPressed_ = false;
   bool closed_ = false;
+  bool exitConfirmed_ = false;
   bool closeAfterRun_ = false;
 };
 

@@ -83,6 +83,12 @@ void TForm1::FormClose() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+  // The title bar asks as "終了(&X)" does; answering No keeps the window and its settings.
+  if (!exitConfirmed_ && !Question(QString::fromStdU16String(kExitQuestion))) {
+    event->ignore();
+    return;
+  }
+  exitConfirmed_ = true;
   if (running_) {
     // The file being printed is finished first; the window closes when the run has stopped.
     escPressed_ = true;
@@ -94,8 +100,13 @@ void TForm1::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+void TForm1::CloseWithoutQuestion() {
+  exitConfirmed_ = true;
+  close();
+}
+
 void TForm1::Button13Click() {
-  if (Question(QString::fromStdU16String(kExitQuestion))) close();
+  if (Question(QString::fromStdU16String(kExitQuestion))) CloseWithoutQuestion();
 }
 
 void TForm1::ApplyWindowGeometry() {

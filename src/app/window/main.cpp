@@ -11,7 +11,8 @@ namespace {
 
 std::atomic<bool> gTerminate{false};
 
-// The end of a session closes the window as its title bar does, so the settings are kept.
+// The end of a session closes the window through the exit steps without asking, so the settings
+// are kept.
 extern "C" void OnTerminate(int) {
   gTerminate = true;
 }
@@ -39,7 +40,7 @@ int main(int argc, char** argv) {
       return;
     }
     gTerminate = false;
-    form.close();
+    form.CloseWithoutQuestion();
   });
   watch.start(200);
   return QApplication::exec();
