@@ -215,6 +215,8 @@ class TForm1 : public QMainWindow {
 
 // The interface font: the IPA Japanese fonts the project installs.
 void SetWindowFont();
+// Qt's own dialog texts in Japanese.
+void LoadQtJapaneseTexts();
 
 // The colour of a Windows colour value 0x00BBGGRR and back.
 QColor ColorFromRgb(int value);

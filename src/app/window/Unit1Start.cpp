@@ -3,11 +3,14 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QListWidget>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTranslator>
 
 #include "app/FileListRules.h"
 #include "app/window/Unit1.h"
@@ -20,6 +23,17 @@ void SetWindowFont() {
   font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
   font.setPointSize(9);
   QApplication::setFont(font);
+}
+
+void LoadQtJapaneseTexts() {
+  // The buttons and captions of Qt's own message boxes and dialogs in Japanese, as the rest of
+  // the window is; without the translation files they stay in English.
+  auto* translator = new QTranslator(qApp);
+  if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(translator);
+  else
+    delete translator;
 }
 
 TForm1::TForm1(const std::filesystem::path& programFile, bool loadAutomatic, QWidget* parent)

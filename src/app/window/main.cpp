@@ -22,6 +22,7 @@ extern "C" void OnTerminate(int) {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   tavolex::SetWindowFont();
+  tavolex::LoadQtJapaneseTexts();
   tavolex::TForm1 form(tavolex::ProgramFile(argv[0]));
   QStringList arguments = QApplication::arguments();
   if (!arguments.isEmpty()) arguments.removeFirst();
