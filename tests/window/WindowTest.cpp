@@ -26,6 +26,8 @@
 #include "app/FileListRules.h"
 #include "app/JwwPrintDocument.h"
 #include "app/window/Unit1.h"
+#include "app/window/tabs/LtypeTab.h"
+#include "app/window/tabs/PenTab.h"
 #include "support/RecordingPrinter.h"
 #include "support/ScopedTempDir.h"
 #include "support/TestPaths.h"
@@ -46,8 +48,9 @@ class WatchingPrinter : public test::RecordingPrinter {
  public:
   explicit WatchingPrinter(TForm1& form) : form_(form) {}
   bool PrnTitle(const std::u16string& title) override {
-    seen.push_back(
-        {form_.Button12->isEnabled(), form_.StatusText(), form_.ListBox1->selectedItems().size()});
+    seen.push_back({form_.Button12->isEnabled() || form_.PenTab->Button8->isEnabled() ||
+                        form_.LtypeTab->Button11->isEnabled(),
+                    form_.StatusText(), form_.ListBox1->selectedItems().size()});
     return RecordingPrinter::PrnTitle(title);
   }
   bool PrnEndDoc() override {
@@ -56,7 +59,7 @@ class WatchingPrinter : public test::RecordingPrinter {
     return RecordingPrinter::PrnEndDoc();
   }
   struct Seen {
-    bool button12Enabled;
+    bool runButtonsEnabled;  // Button12 or an import button
     QString status;
     qsizetype selected;
   };
@@ -199,7 +202,7 @@ class WindowTest : public QObject {
     QCOMPARE(asked_.last(), Q(kStartQuestion));
     QCOMPARE(printer.seen.size(), std::size_t{2});
     for (const auto& s : printer.seen) {
-      QVERIFY(!s.button12Enabled);
+      QVERIFY(!s.runButtonsEnabled);
       QCOMPARE(s.selected, qsizetype{1});
     }
     QCOMPARE(printer.seen[1].status,
