@@ -368,6 +368,14 @@ class WindowTest : public QObject {
     form_ = NewForm(true);
     QVERIFY(form_->CheckBox5->isChecked());
     QCOMPARE(form_->pos(), QPoint(40, 30));
+    form_.reset();
+
+    // A damaged automatic file: the window stays in reach and the settings read as they can.
+    std::ofstream(*dir_ / "prog" / "tavolex.dat", std::ios::binary)
+        << "2147483647\r\n5\r\n2147483647\r\n300\r\n\xff\xfe\r\n-7\r\n";
+    form_ = NewForm(true);
+    QCOMPARE(form_->pos(), QPoint(0, 0));
+    QVERIFY(form_->RadioButton1->isChecked());
   }
 };
 

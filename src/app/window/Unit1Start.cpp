@@ -125,7 +125,13 @@ void TForm1::Button13Click() {
 
 void TForm1::ApplyWindowGeometry() {
   const TWindowGeometry& g = App.Settings.Window;
-  if (g.width <= 0 || g.height <= 0) return;
+  // A damaged file can hold any numbers; only a position within reach of a screen is taken, and
+  // the rectangle is built only from values whose sums cannot overflow.
+  constexpr int kFarOut = 1 << 20;
+  const auto inReach = [](int v) { return v > -kFarOut && v < kFarOut; };
+  if (g.width <= 0 || g.height <= 0 || !inReach(g.left) || !inReach(g.top) || !inReach(g.width) ||
+      !inReach(g.height))
+    return;
   // A position kept from a screen that is gone would put the window out of reach.
   const QRect kept(g.left, g.top, g.width, g.height);
   for (const QScreen* screen : QGuiApplication::screens()) {
