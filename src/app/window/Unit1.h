@@ -218,6 +218,10 @@ void SetWindowFont();
 // Qt's own dialog texts in Japanese.
 void LoadQtJapaneseTexts();
 
+// Names between the list control and the core.
+std::vector<std::u16string> ToU16Strings(const QStringList& names);
+QStringList ToQStrings(const std::vector<std::u16string>& names);
+
 // The colour of a Windows colour value 0x00BBGGRR and back.
 QColor ColorFromRgb(int value);
 int RgbFromColor(const QColor& color);

@@ -23,13 +23,6 @@ namespace tavolex {
 
 namespace {
 
-std::vector<std::u16string> ToStrings(const QStringList& names) {
-  std::vector<std::u16string> out;
-  for (const QString& name : names)
-    out.push_back(name.toStdU16String());
-  return out;
-}
-
 // A printer laid out as the PDF printer prints: its paper, orientation and resolution, the
 // whole sheet printable.
 void LayOutAsPdf(QPrinter& printer, const TPaperOptions& paper) {
@@ -144,7 +137,7 @@ TPrintRunResult TForm1::RunDriver(TPrinter& printer, bool interactive) {
       ProgressBar1->setValue(index + 1);
     };
   }
-  return driver.Run(ToStrings(ListEntries()));
+  return driver.Run(ToU16Strings(ListEntries()));
 }
 
 void TForm1::Button12Click() {

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QTranslator>
 
+#include "app/AppFolders.h"
 #include "app/FileListRules.h"
 #include "app/window/Unit1.h"
 #include "graphics/UnitGraAtt.h"
@@ -85,7 +86,7 @@ void TForm1::FormShow(const QStringList& arguments) {
                      s.PrnWhite2 == 1 ? s.PrnSikii2 : -1);
   // Names are kept as given: file systems that tell letter case apart would lose the file
   // when it was lowered.
-  AddFiles(arguments);
+  AddFiles(ToQStrings(FullPaths(ToU16Strings(arguments))));
 }
 
 void TForm1::FormClose() {
