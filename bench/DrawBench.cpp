@@ -15,6 +15,7 @@
 #include "graphics/GraUnit1.h"
 #include "graphics/UnitGraAtt.h"
 #include "jww/JwwUnit.h"
+#include "support/HeavyDrawings.h"
 #include "support/RecordingCanvas.h"
 
 namespace tavolex {
@@ -87,6 +88,37 @@ void BM_DrawOnly(benchmark::State& state, const fs::path& file) {
   state.counters["drawings/s"] =
       benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate);
 }
+
+// A small file whose definition of 3000 lines inserts itself twice: loading with the block tree,
+// extents, and drawing on the discarding canvas, all within the tree's budget.
+void BM_SelfInsertingBlocks(benchmark::State& state) {
+  const std::vector<uint8_t> bytes = test::WriteJww(test::SelfInsertingDrawing(3000));
+  TgraAttribute att;
+  PrepareAttributes(att);
+  NullCanvas canvas;
+  for (auto _ : state) {
+    TJwwData doc;
+    Load(doc, bytes, "self-inserting.jww");
+    UsePlacement(FitPlacement(doc.myMinWx, doc.myMinWy, doc.myMaxWx, doc.myMaxWy, kSheetWidthPx,
+                              kSheetHeightPx));
+    DrawPage(doc, canvas);
+  }
+  GAtt = nullptr;
+  state.counters["file KB"] = static_cast<double>(bytes.size()) / 1024.0;
+}
+BENCHMARK(BM_SelfInsertingBlocks)->Unit(benchmark::kMillisecond);
+
+void BM_SelfInsertingBlocksMeasure(benchmark::State& state) {
+  const std::vector<uint8_t> bytes = test::WriteJww(test::SelfInsertingDrawing(3000));
+  TgraAttribute att;
+  PrepareAttributes(att);
+  for (auto _ : state) {
+    TJwwData doc;
+    Load(doc, bytes, "self-inserting.jww");
+  }
+  GAtt = nullptr;
+}
+BENCHMARK(BM_SelfInsertingBlocksMeasure)->Unit(benchmark::kMillisecond);
 
 // One benchmark of each kind per sample drawing.
 const bool kRegistered = [] {

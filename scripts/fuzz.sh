@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang and runs each for the given number of seconds
-# (default 60), seeded with the real drawings when they are beside the repository.
+# (default 60; CI gives 60 to each of the two), seeded with the real drawings when they are beside the repository.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"

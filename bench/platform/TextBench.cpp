@@ -78,10 +78,14 @@ void BM_TextSheetTurned(benchmark::State& state) {
 void BM_TextSheetVertical(benchmark::State& state) {
   RunSheet(state, -std::numbers::pi / 2, u"@ＭＳ 明朝");
 }
+void BM_TextSheetProportional(benchmark::State& state) {
+  RunSheet(state, 0.0, u"ＭＳ Ｐゴシック");
+}
 
 BENCHMARK(BM_TextSheetHorizontal)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TextSheetTurned)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TextSheetVertical)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TextSheetProportional)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tavolex

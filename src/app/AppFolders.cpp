@@ -17,6 +17,14 @@ std::filesystem::path WithSeparator(std::filesystem::path folder) {
   return folder;
 }
 
+// The bin folder of an installation prefix (/usr/bin beside /usr/share): it belongs to the
+// system, so it is never used for settings and work files, even for a user who may write there.
+bool InstalledProgramFolder(const std::filesystem::path& folder) {
+  std::error_code ec;
+  return folder.filename() == "bin" &&
+         std::filesystem::is_directory(folder.parent_path() / "share", ec);
+}
+
 }  // namespace
 
 std::filesystem::path ProgramFile(const char* argv0) {
@@ -50,7 +58,7 @@ bool FolderWritable(const std::filesystem::path& folder) {
 TAppFolders ChooseAppFolders(const std::filesystem::path& programFile,
                              const std::filesystem::path& userFolder) {
   std::filesystem::path folder = programFile.parent_path();
-  if (!FolderWritable(folder)) {
+  if (InstalledProgramFolder(folder) || !FolderWritable(folder)) {
     std::error_code ec;
     std::filesystem::create_directories(userFolder, ec);
     folder = userFolder;

@@ -1,6 +1,6 @@
 // Where the program keeps its own files: the automatic settings file and the work folder for
 // unpacked images. The program's own folder when it can be written to (a portable install);
-// otherwise a per-user folder.
+// otherwise, and for a program installed into a system's bin folder, a per-user folder.
 #pragma once
 
 #include <filesystem>
@@ -24,7 +24,8 @@ std::filesystem::path UserConfigFolder();
 // Whether a file can be created and removed in the folder.
 bool FolderWritable(const std::filesystem::path& folder);
 
-// The program's folder when writable, else userFolder (created when missing).
+// The program's folder when writable and not the bin folder of an installation (a bin folder with
+// a share folder beside it), else userFolder (created when missing).
 TAppFolders ChooseAppFolders(const std::filesystem::path& programFile,
                              const std::filesystem::path& userFolder);
 

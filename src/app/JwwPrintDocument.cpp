@@ -15,7 +15,8 @@ void JwwPrintDocument::JwwDataFree() {
 }
 
 void JwwPrintDocument::FileIn(const std::u16string& FName) {
-  jww_.FileIn(PathFromStr(FName));
+  loadComplete_ = jww_.FileIn(PathFromStr(FName));
+  if (jww_.BlockTreeTruncated && OnBlockTreeCut) OnBlockTreeCut(FName);
 }
 
 void JwwPrintDocument::BindImageExplode() {

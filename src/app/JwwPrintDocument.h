@@ -2,6 +2,9 @@
 // counts and drawing through a fresh engine per pass.
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "app/PrintDriver.h"
 #include "jww/JwwUnit.h"
 
@@ -26,8 +29,15 @@ class JwwPrintDocument : public TPrintDocument {
   long long CountElements(int group, int layer) const override;
   void DrawPage(Canvas& canvas, int order, int lay1, double rot) override;
 
+  // Whether the last FileIn read the whole file; a damaged drawing holds only what was read.
+  bool LoadComplete() const { return loadComplete_; }
+
+  // Called after a load whose block inserts expand beyond what is measured and drawn.
+  std::function<void(const std::u16string& FName)> OnBlockTreeCut;
+
  private:
   TJwwData& jww_;
+  bool loadComplete_ = false;
 };
 
 // Releases a loaded drawing: its unpacked image files, then its data.

@@ -44,21 +44,65 @@ TDefinitionIndex IndexDefinitions(const std::vector<TEntJwwBlockDef>& defs) {
   return index;
 }
 
-void AttachDefinition(TEntJwwBlockTree& node, std::vector<TEntJwwBlockDef>& defs,
+void AttachDefinition(TEntJwwBlockTree& node, const std::vector<TEntJwwBlockDef>& defs,
                       const TDefinitionIndex& index) {
   const auto found = index.find(node.no);
   if (found == index.end()) return;
   node.defno = found->second;
-  TEntJwwBlockDef& def = defs[static_cast<size_t>(node.defno)];
-  node.name = def.strName;
-  def.ref_flag = true;
+  node.name = defs[static_cast<size_t>(node.defno)].strName;
+}
+
+// What measuring, counting and drawing a node costs: one visit per member of its definition.
+int64_t NodeWork(const TEntJwwBlockTree& node, const std::vector<TEntJwwBlockDef>& defs) {
+  if (node.defno < 0) return 1;
+  const TEntJwwBlockDef& def = defs[static_cast<size_t>(node.defno)];
+  const size_t members = std::min(static_cast<size_t>(std::max(def.N, 0)), def.mNo.size());
+  return 1 + static_cast<int64_t>(members);
+}
+
+// Appends nodes while the tree stays within its total work and, below the drawing's own
+// inserts, within its node count.
+class TTreeBudget {
+ public:
+  explicit TTreeBudget(int64_t maxWork) : max_(maxWork) {}
+  bool Admit(const TEntJwwBlockTree& node, int64_t work, size_t nodes) {
+    const bool full = node.level > 0 && nodes >= static_cast<size_t>(kBlockTreeMaxNodes);
+    if (full || work > max_ - used_) {
+      cut_ = true;
+      return false;
+    }
+    used_ += work;
+    return true;
+  }
+  bool Cut() const { return cut_; }
+
+ private:
+  int64_t max_;
+  int64_t used_ = 0;
+  bool cut_ = false;
+};
+
+// Appends the node and marks its definition as referenced; false when the budget is spent.
+bool AppendNode(TEntJwwBlockTree&& node, std::vector<TEntJwwBlockTree>& tree,
+                std::vector<TEntJwwBlockDef>& defs, TTreeBudget& budget) {
+  if (!budget.Admit(node, NodeWork(node, defs), tree.size())) return false;
+  if (node.defno >= 0) defs[static_cast<size_t>(node.defno)].ref_flag = true;
+  tree.push_back(std::move(node));
+  return true;
 }
 
 }  // namespace
 
+int BlockChainLayer(const TEntJwwBlockTree& node, int parentChain) {
+  constexpr int kOwnLayerBit = 0x40;
+  if ((node.att.nPenStyle & kOwnLayerBit) != 0) return -1;
+  return parentChain >= 0 ? parentChain : node.att.nGLayer * 16 + node.att.nLayer;
+}
+
 void TJwwData::MakeBlockTree() {
   EntBlockTree.clear();
   EntBlockTreeN = 0;
+  BlockTreeTruncated = false;
   for (TEntJwwBlockDef& def : EntBlockDef) {
     def.ref_flag = false;
     def.ref_no = -1;
@@ -66,9 +110,10 @@ void TJwwData::MakeBlockTree() {
   if (EntBlockN == 0) return;
 
   const TDefinitionIndex index = IndexDefinitions(EntBlockDef);
+  TTreeBudget budget(BlockTreeMaxWork);
   EntBlockTree.reserve(EntBlock.size());
   for (const TEntJwwBlock& insert : EntBlock) {
-    TEntJwwBlockTree& node = EntBlockTree.emplace_back();
+    TEntJwwBlockTree node;
     node.att = insert.att;
     node.level = 0;
     node.parent = -1;
@@ -81,22 +126,25 @@ void TJwwData::MakeBlockTree() {
     node.r3 = m.c;
     node.r4 = m.d;
     AttachDefinition(node, EntBlockDef, index);
+    if (!AppendNode(std::move(node), EntBlockTree, EntBlockDef, budget)) break;
   }
 
   // Expand breadth first while appending. A definition that inserts itself, or a deep fan of
-  // inserts, stops at the depth and node limits; what was built is kept.
-  const size_t nodeLimit = static_cast<size_t>(kBlockTreeMaxNodes);
-  const size_t maxNodes = EntBlockTree.size() > nodeLimit ? EntBlockTree.size() : nodeLimit;
-  for (size_t k = 0; k < EntBlockTree.size() && EntBlockTree.size() < maxNodes; ++k) {
-    if (EntBlockTree[k].defno < 0 || EntBlockTree[k].level >= kBlockTreeMaxLevel) continue;
+  // inserts, stops at the depth and budget limits; what was built is kept.
+  for (size_t k = 0; k < EntBlockTree.size() && !budget.Cut(); ++k) {
+    if (EntBlockTree[k].defno < 0) continue;
     const TEntJwwBlockDef& def = EntBlockDef[static_cast<size_t>(EntBlockTree[k].defno)];
     if (def.mBlockN <= 0) continue;
+    if (EntBlockTree[k].level >= kBlockTreeMaxLevel) {
+      BlockTreeTruncated = true;
+      continue;
+    }
     const TPlacement parent{EntBlockTree[k]};  // copied: the vector grows below
     const size_t members = std::min(static_cast<size_t>(def.mBlockN), def.mBlock.size());
-    for (size_t l = 0; l < members && EntBlockTree.size() < maxNodes; ++l) {
+    for (size_t l = 0; l < members; ++l) {
       const TEntJwwBlock& member = def.mBlock[l];
       const TLinear m = InsertLinear(member);
-      TEntJwwBlockTree& node = EntBlockTree.emplace_back();
+      TEntJwwBlockTree node;
       node.att = def.att;
       node.level = parent.level + 1;
       node.parent = static_cast<int32_t>(k);
@@ -110,8 +158,10 @@ void TJwwData::MakeBlockTree() {
       node.r3 = parent.r3 * m.a + parent.r4 * m.c;
       node.r4 = parent.r3 * m.b + parent.r4 * m.d;
       AttachDefinition(node, EntBlockDef, index);
+      if (!AppendNode(std::move(node), EntBlockTree, EntBlockDef, budget)) break;
     }
   }
+  BlockTreeTruncated = BlockTreeTruncated || budget.Cut();
   EntBlockTreeN = static_cast<int32_t>(EntBlockTree.size());
 
   int32_t referenced = 0;

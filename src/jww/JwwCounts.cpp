@@ -1,14 +1,12 @@
 // Counting the printable elements of a drawing by layer group and layer.
 #include <algorithm>
+#include <vector>
 
 #include "jww/JwwUnit.h"
 
 namespace tavolex {
 
 namespace {
-
-// Bit of a block insert's nPenStyle: its elements keep their own layers.
-constexpr int kOwnLayerBit = 0x40;
 
 struct LayerFilter {
   int group;  // −1: every group
@@ -68,11 +66,14 @@ void TJwwData::GetElementNum(int lay1, int lay2, int& n1, int& n2, int& n3, int&
 
   const int nodes = Available(EntBlockTree, EntBlockTreeN);
   const int defs = Available(EntBlockDef, EntBlockDefN);
+  std::vector<int> chain(static_cast<size_t>(nodes), -1);
   for (int i = 0; i < nodes; ++i) {
     const TEntJwwBlockTree& node = EntBlockTree[i];
+    const bool nested = node.parent >= 0 && node.parent < i;
+    chain[i] = BlockChainLayer(node, nested ? chain[node.parent] : -1);
     if (node.defno < 0 || node.defno >= defs) continue;
     const TEntJwwBlockDef& d = EntBlockDef[node.defno];
-    if ((node.att.nPenStyle & kOwnLayerBit) != 0) {
+    if (chain[i] < 0) {
       CountWhere(d.mLine, d.mLineN, n1a, own);
       CountWhere(d.mEnko, d.mEnkoN, n2a, own);
       CountPoints(d.mTen, d.mTenN, n3a, n4a, own);
@@ -81,8 +82,8 @@ void TJwwData::GetElementNum(int lay1, int lay2, int& n1, int& n2, int& n3, int&
       CountWhere(d.mSolid, d.mSolidN, n7a, own);
       continue;
     }
-    // Every element lies on the insert's layer.
-    if (!filter.Matches(node.att)) continue;
+    // Every element lies on the layer of the outermost insert of the chain.
+    if (!filter.Matches(chain[i] / 16, chain[i] % 16)) continue;
     const auto all = [](const auto&) { return true; };
     CountWhere(d.mLine, d.mLineN, n1a, all);
     CountWhere(d.mEnko, d.mEnkoN, n2a, all);

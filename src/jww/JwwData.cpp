@@ -45,6 +45,7 @@ void TJwwData::DataInit() {
   EntBlockTree.clear();
   EntBlockTreeN = 0;
   EntBlockNum = 0;
+  BlockTreeTruncated = false;
 
   BindImageInit();
   FontNameN = 0;

@@ -18,7 +18,8 @@ constexpr int kArcSolidStyle = 101;     // solids of this style and above are ar
 constexpr double kMarkerAxisLength = 10.0;
 const std::u16string kBoundImageFolderTag = u"%temp%";
 
-int LayerIndex(const TEntJwwAttr& att) {
+// The layer that continues a line pattern from one segment into the next.
+int PatternLayer(const TEntJwwAttr& att) {
   return att.nGLayer * 16 + att.nLayer;
 }
 
@@ -34,12 +35,11 @@ void TJwwData::GLDrawLine2(bool dispmode, uint32_t dcol, const TEntJwwLine& e, b
                            double bx, double by, double b1, double b2, double b3, double b4) {
   if (dispmode) GGraph->GLSetDT();  // every line starts its pattern afresh
   if (lf) sc = 1.0;
-  const int lay = LayerIndex(e.att);
-  GGraph->GLPenSet(lay, e.att.nPenColor, e.att.nPenStyle, PenWidthOf(e.att), dcol);
+  GGraph->GLPenSet(DrawLayer(e.att), e.att.nPenColor, e.att.nPenStyle, PenWidthOf(e.att), dcol);
   double X1, Y1, X2, Y2;
   BLLine(e.start_x, e.start_y, e.end_x, e.end_y, bx, by, b1, b2, b3, b4, sc, X1, Y1, X2, Y2);
   if (dispmode) {
-    GGraph->GLLineDT(lay, e.att.nPenStyle, X1, Y1, X2, Y2);
+    GGraph->GLLineDT(PatternLayer(e.att), e.att.nPenStyle, X1, Y1, X2, Y2);
   } else {
     GGraph->GLLine(X1, Y1, X2, Y2);
   }
@@ -48,8 +48,7 @@ void TJwwData::GLDrawLine2(bool dispmode, uint32_t dcol, const TEntJwwLine& e, b
 void TJwwData::GLDrawEnko2(bool dispmode, uint32_t dcol, const TEntJwwEnko& e, bool lf, double sc,
                            double bx, double by, double b1, double b2, double b3, double b4) {
   if (dispmode) GGraph->GLSetDT();
-  const int lay = LayerIndex(e.att);
-  GGraph->GLPenSet(lay, e.att.nPenColor, e.att.nPenStyle, PenWidthOf(e.att), dcol);
+  GGraph->GLPenSet(DrawLayer(e.att), e.att.nPenColor, e.att.nPenStyle, PenWidthOf(e.att), dcol);
   if (lf) sc = 1.0;
   const double cx = e.start_x, cy = e.start_y, r = e.dHankei, h = e.dHenpeiRitsu;
   const double a = e.radKatamukiKaku;
@@ -57,8 +56,8 @@ void TJwwData::GLDrawEnko2(bool dispmode, uint32_t dcol, const TEntJwwEnko& e, b
   if (dispmode) {
     const double sa = whole ? 0.0 : static_cast<double>(e.radKaishiKaku);
     const double da = whole ? 2.0 * std::numbers::pi : static_cast<double>(e.radEnkoKaku);
-    GGraph->GLEllipseArcBLDT(lay, e.att.nPenStyle, cx, cy, r, h, a, sa, da, bx, by, b1, b2, b3, b4,
-                             sc);
+    GGraph->GLEllipseArcBLDT(PatternLayer(e.att), e.att.nPenStyle, cx, cy, r, h, a, sa, da, bx, by,
+                             b1, b2, b3, b4, sc);
   } else if (whole) {
     GGraph->GLEllipseBL(cx, cy, r, h, a, bx, by, b1, b2, b3, b4, sc);
   } else {
@@ -93,7 +92,7 @@ void TJwwData::GLDrawTen2(bool /*dispmode*/, uint32_t dcol, const TEntJwwTen& e,
   double X = 0.0, Y = 0.0, a = 0.0, ba = 1.0;
   int kf = 0, pc = 0;
   TenMarkerParam(e, lf, sc, bx, by, b1, b2, b3, b4, X, Y, kf, pc, a, ba);
-  GGraph->GLTenMarker(X, Y, kf, pc, a, ba, LayerIndex(e.att), e.att.nPenColor, e.att.nPenWidth,
+  GGraph->GLTenMarker(X, Y, kf, pc, a, ba, DrawLayer(e.att), e.att.nPenColor, e.att.nPenWidth,
                       dcol);
 }
 
@@ -101,7 +100,7 @@ void TJwwData::GLDrawSolid2(bool /*dispmode*/, uint32_t dcol, const TEntJwwSolid
                             double sc, double bx, double by, double b1, double b2, double b3,
                             double b4) {
   if (lf) sc = 1.0;
-  const int lay = LayerIndex(e.att);
+  const int lay = DrawLayer(e.att);
   if (e.att.nPenColor == kOwnColourPen) {
     // The solid's own colour is printed as it is: monochrome and white-to-black rules do not
     // apply to it. Table colours are ARGB and converted; the record's colour is already a
@@ -182,7 +181,7 @@ void TJwwData::GLDrawImage2(bool dispmode, uint32_t dcol, const TEntJwwMoji& e, 
   if (dispmode) {
     GGraph->GLImage2(x0, y0, x0 + w, y0 + h, drx, dry, drr, dan, file);
   } else {
-    GGraph->GLPenSet(LayerIndex(e.att), e.att.nPenColor, 1, 0.0, dcol);
+    GGraph->GLPenSet(DrawLayer(e.att), e.att.nPenColor, 1, 0.0, dcol);
     GGraph->GLBoxA(x0, y0, x0 + w, y0 + h, dan * std::numbers::pi / 180.0);
   }
 }

@@ -16,10 +16,6 @@ constexpr int kRecomputedValueFlag = 0x0002;
 constexpr int kAuxiliaryPen = 9;
 constexpr int kAuxiliaryLineType = 9;
 
-int LayerIndex(const TEntJwwAttr& att) {
-  return att.nGLayer * 16 + att.nLayer;
-}
-
 bool IsVertical(const TEntJwwMoji& e) {
   return (e.att.sFlg & kVerticalTextFlag) != 0;
 }
@@ -68,7 +64,7 @@ bool BeginText(const TJwwData& doc, uint32_t dcol, const TEntJwwMoji& e, bool lf
     ZuGLayScale = doc.GroupScale(e.att.nGLayer);
     sc = 1.0;
   }
-  GGraph->GLPenSet(LayerIndex(e.att), e.att.nPenColor, 1, 0.0, dcol);
+  GGraph->GLPenSet(doc.DrawLayer(e.att), e.att.nPenColor, 1, 0.0, dcol);
   return true;
 }
 

@@ -3,6 +3,7 @@
 // rotation, block placements).
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "common/Func_2.h"
 #include "graphics/GraUnit1.h"
@@ -15,7 +16,6 @@ namespace {
 
 constexpr int kHiddenLayer = 3;
 constexpr int kAuxiliary = 9;
-constexpr int kOwnLayerBit = 0x40;
 constexpr uint32_t kWhite = 0xFFFFFF;
 
 int LayerIndex(const TEntJwwAttr& att) {
@@ -161,14 +161,34 @@ void DrawList(TJwwData& doc, const DrawWalk& w, const EntityList& list) {
   DrawStrokes(doc, w, list);
 }
 
-void DrawBlocks(TJwwData& doc, DrawWalk w, double rot) {
+// How a node of the block tree is drawn in the current walk.
+struct NodeTest {
+  bool shown = false;
+  int insertLayer = -1;  // the layer its members are shown by; -1: each by its own
+};
+
+// A node without own layers is tested once, with the layer of the insert at the top of its chain
+// of such nodes; its members then share that layer's visibility and state. A node inside a
+// node that is left out is left out too.
+NodeTest TestNode(const DrawWalk& w, const TEntJwwBlockTree& node, const NodeTest* parent) {
+  if (parent != nullptr && !parent->shown) return {};
+  const int layer = BlockChainLayer(node, parent != nullptr ? parent->insertLayer : -1);
+  if (layer >= 0 && !LayerPasses(w, layer)) return {};
+  return {true, layer};
+}
+
+void DrawBlocks(TJwwData& doc, DrawWalk w, double rot, std::vector<NodeTest>& tests) {
   const double c = std::cos(rot);
   const double s = std::sin(rot);
   const int nodes = Available(doc.EntBlockTree, doc.EntBlockTreeN);
   const int defs = Available(doc.EntBlockDef, doc.EntBlockDefN);
   w.topLevel = false;
+  tests.assign(static_cast<size_t>(nodes), NodeTest{});
   for (int i = 0; i < nodes; ++i) {
     const TEntJwwBlockTree& node = doc.EntBlockTree[i];
+    const bool nested = node.parent >= 0 && node.parent < i;
+    tests[i] = TestNode(w, node, nested ? &tests[node.parent] : nullptr);
+    if (!tests[i].shown) continue;
     ZuGLayScale = doc.GroupScale(node.att.nGLayer);
     // The insert's own map first, then the rotation of the whole drawing.
     w.bx = c * node.x - s * node.y;
@@ -177,9 +197,7 @@ void DrawBlocks(TJwwData& doc, DrawWalk w, double rot) {
     w.b2 = c * node.r2 - s * node.r4;
     w.b3 = s * node.r1 + c * node.r3;
     w.b4 = s * node.r2 + c * node.r4;
-    w.lf = (node.att.nPenStyle & kOwnLayerBit) != 0;
-    // Without own layers the insert is drawn or left out as a whole, by its own layer.
-    if (!w.lf && !LayerPasses(w, LayerIndex(node.att))) continue;
+    w.lf = tests[i].insertLayer < 0;
     w.testLayers = w.lf;
     if (node.defno < 0 || node.defno >= defs) continue;
     const TEntJwwBlockDef& d = doc.EntBlockDef[node.defno];
@@ -190,7 +208,9 @@ void DrawBlocks(TJwwData& doc, DrawWalk w, double rot) {
                           d.mMoji,  Available(d.mMoji, d.mMojiN),
                           d.mSunpo, Available(d.mSunpo, d.mSunpoN),
                           d.mSolid, Available(d.mSolid, d.mSolidN)};
+    doc.InsertLayer = tests[i].insertLayer;
     DrawList(doc, w, list);
+    doc.InsertLayer = -1;
   }
 }
 
@@ -225,6 +245,7 @@ void TJwwData::GLDrawALL3(int dsporder, int lay1, int lay2, bool flg1, bool flg2
                        EntSunpo, Available(EntSunpo, EntSunpoN),
                        EntSolid, Available(EntSolid, EntSolidN)};
 
+  std::vector<NodeTest> nodeTests;
   for (int g = g0; g <= g1; ++g) {
     for (int l = l0; l <= l1; ++l) {
       w.h = dsporder == 2 ? 255 - (g * 16 + l) : g * 16 + l;
@@ -238,7 +259,7 @@ void TJwwData::GLDrawALL3(int dsporder, int lay1, int lay2, bool flg1, bool flg2
       w.b3 = s;
       w.b4 = c;
       DrawList(*this, w, top);
-      DrawBlocks(*this, w, rot);
+      DrawBlocks(*this, w, rot, nodeTests);
     }
   }
 }

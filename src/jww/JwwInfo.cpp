@@ -21,6 +21,7 @@ void DescribeDocument(const TJwwData& jww, TJwwInfo& info) {
     info.blocks.push_back(TJwwBlockInfo{def.nNumber, def.strName, def.N, def.ref_flag});
   }
   info.blockTreeNodes = jww.EntBlockTreeN;
+  info.blockTreeTruncated = jww.BlockTreeTruncated;
   info.referencedBlocks = jww.EntBlockNum;
   for (const TBindImageType& image : jww.BindImage) {
     info.storedImages.push_back(TJwwStoredImageInfo{image.Fname, image.Fsize});

@@ -57,6 +57,7 @@ struct TJwwInfo {
   int32_t announcedEntities = 0;
   std::vector<TJwwBlockInfo> blocks;
   int32_t blockTreeNodes = 0;
+  bool blockTreeTruncated = false;  // the inserts expand further than measuring and drawing go
   int32_t referencedBlocks = 0;
   std::vector<TJwwStoredImageInfo> storedImages;
   std::vector<std::u16string> layerGroupNames;  // 16, index = group

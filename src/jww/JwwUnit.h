@@ -17,9 +17,12 @@ class TJwwStream;
 struct TJwwLoadRun;
 
 // Limits of the flattened insert tree: a definition that inserts itself, or inserts another
-// many times over many levels, must not expand without end.
+// many times over many levels, must not expand without end. Measuring, counting and drawing
+// visit every member of every node's definition, so the tree is also cut when the members of
+// its nodes together would pass kBlockTreeMaxWork (a node without members costs 1).
 constexpr int32_t kBlockTreeMaxLevel = 32;
 constexpr int32_t kBlockTreeMaxNodes = 200000;
+constexpr int64_t kBlockTreeMaxWork = 8000000;
 
 // Most bytes that one stored image may unpack to.
 constexpr uint64_t kBindImageMaxUnpacked = uint64_t{256} * 1024 * 1024;
@@ -28,6 +31,11 @@ constexpr uint64_t kBindImageMaxUnpacked = uint64_t{256} * 1024 * 1024;
 // is "." or ".." or holds control characters. Stored images are only ever written, unpacked and
 // deleted under this name inside BindImageFolder.
 std::u16string BindImageLeafName(const std::u16string& stored);
+
+// The layer that shows or hides a node of the insert tree and its members: for an insert
+// without own layers, the layer of the outermost insert of its chain of such inserts (its own at
+// the top, or when its parent keeps own layers: parentChain -1); -1 for an insert with own layers.
+int BlockChainLayer(const TEntJwwBlockTree& node, int parentChain);
 
 // The millimetres per dot of line-type pitches that the header states (by its printer
 // resolution); none when the drawing leaves them to LtypeUnit.
@@ -114,6 +122,12 @@ class TJwwData {
                       double& a, double& ba) const;
   // The scale of a layer group; 1 for a group number outside the table.
   double GroupScale(int group) const;
+  // The layer whose state an entity is drawn with: its own, or while the members of an insert
+  // without own layers are drawn, the layer that insert was tested with (InsertLayer).
+  int DrawLayer(const TEntJwwAttr& att) const {
+    return InsertLayer >= 0 ? InsertLayer : att.nGLayer * 16 + att.nLayer;
+  }
+  int32_t InsertLayer = -1;  // set by GLDrawALL3 only while it draws such members
 
   // --- the header and the settings tables
   TEntJwwHeader Enthd;
@@ -149,7 +163,9 @@ class TJwwData {
   int32_t EntBlockDefN = 0;
   std::vector<TEntJwwBlockTree> EntBlockTree;
   int32_t EntBlockTreeN = 0;
-  int32_t EntBlockNum = 0;  // definitions reached by some insert
+  int32_t EntBlockNum = 0;                       // definitions reached by some insert
+  bool BlockTreeTruncated = false;               // MakeBlockTree stopped at one of its limits
+  int64_t BlockTreeMaxWork = kBlockTreeMaxWork;  // set by the owner; kept by DataInit
 
   // --- stored images
   std::filesystem::path BindImageFolder;  // set by the owner

@@ -11,6 +11,15 @@ const QString kGothic = QStringLiteral("IPAGothic");
 const QString kPGothic = QStringLiteral("IPAPGothic");
 const QString kMincho = QStringLiteral("IPAMincho");
 const QString kPMincho = QStringLiteral("IPAPMincho");
+// Per-character fallbacks for what the IPA fonts lack (characters beyond the BMP such as U+20BB7,
+// much of JIS X 0213, mathematical signs): Noto CJK covers most, IPAmj Mincho nearly all kanji.
+const QString kNotoSans = QStringLiteral("Noto Sans CJK JP");
+const QString kNotoSerif = QStringLiteral("Noto Serif CJK JP");
+const QString kMjMincho = QStringLiteral("IPAmjMincho");
+
+bool IsMinchoFamily(const QString& family) {
+  return family == kMincho || family == kPMincho;
+}
 
 // Lower case ASCII, full-width letters and digits folded to ASCII, blanks and "@" removed.
 QString Normalised(const std::u16string& faceName) {
@@ -74,8 +83,12 @@ QString MapFaceName(const std::u16string& faceName) {
 }
 
 QStringList FontFamiliesFor(const std::u16string& faceName) {
-  QStringList families{MapFaceName(faceName)};
-  for (const QString& f : {kGothic, kMincho}) {
+  const QString mapped = MapFaceName(faceName);
+  QStringList families{mapped};
+  const bool mincho = IsMinchoFamily(mapped);
+  const QString notoFirst = mincho ? kNotoSerif : kNotoSans;
+  const QString notoSecond = mincho ? kNotoSans : kNotoSerif;
+  for (const QString& f : {kGothic, kMincho, notoFirst, notoSecond, kMjMincho}) {
     if (!families.contains(f) && Installed(f)) families.append(f);
   }
   const QString any = JapaneseFamily(kGothic);

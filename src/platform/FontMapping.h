@@ -14,7 +14,8 @@ namespace tavolex {
 // (vertical writing) are ignored: the engine turns the characters itself.
 QString MapFaceName(const std::u16string& faceName);
 
-// The families tried in order for a face name: the mapped one, then Japanese fonts.
+// The families tried in order, per character, for a face name: the mapped one, the IPA fonts,
+// then the wider Japanese fonts (Noto CJK JP, serif first for mincho faces; IPAmj Mincho).
 QStringList FontFamiliesFor(const std::u16string& faceName);
 
 }  // namespace tavolex

@@ -59,8 +59,9 @@ bool PdfPrinter::PrnTitle(const std::u16string& title) {
     if (!OpenWriter(target_ / PathFromStr(name.toStdU16String()), title)) return false;
   } else if (!painter_) {
     if (!OpenWriter(target_, title)) return false;
-  } else if (pageUsed_ && !writer_->newPage()) {
-    return false;
+  } else if (pageUsed_) {
+    if (!writer_->newPage()) return false;
+    canvas_->ForgetPictures();
   }
   documentOpen_ = true;
   pageUsed_ = true;
@@ -68,7 +69,9 @@ bool PdfPrinter::PrnTitle(const std::u16string& title) {
 }
 
 bool PdfPrinter::PrnNewPage() {
-  return documentOpen_ && writer_ && writer_->newPage();
+  if (!documentOpen_ || !writer_ || !writer_->newPage()) return false;
+  canvas_->ForgetPictures();
+  return true;
 }
 
 bool PdfPrinter::PrnEndDoc() {

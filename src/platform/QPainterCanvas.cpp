@@ -6,7 +6,10 @@
 #include <QRectF>
 
 #include <cmath>
+#include <numbers>
 #include <vector>
+
+#include "platform/MetafilePicture.h"
 
 namespace tavolex {
 
@@ -102,13 +105,35 @@ void QPainterCanvas::LineTo(int x, int y) {
   if (painter_ != nullptr && pen_.style() != Qt::NoPen) {
     painter_->setPen(pen_);
     if (to == pos_) {
-      // GDI draws nothing for an empty line; a round wide pen leaves its round end.
-      if (pen_.width() > 1) painter_->drawPoint(to);
+      // GDI draws nothing for an empty line; a round wide pen leaves a round dot of its width
+      // centred on the point.
+      if (pen_.width() > 1) DrawDot(to, pen_.width());
     } else {
       painter_->drawLine(pos_, to);
     }
   }
   pos_ = to;
+}
+
+void QPainterCanvas::DrawDot(const QPoint& at, int width) {
+  // A fine polygon: the unsmoothed ellipse of the painter comes out lopsided by a pixel.
+  constexpr int kSides = 64;
+  const double radius = width / 2.0;
+  // Centred where the painter centres wide lines through the point: on the pixel for an odd
+  // width, on its top-left corner for an even one.
+  const double shift = width % 2 == 1 ? 0.5 : 0.0;
+  const QPointF centre(at.x() + shift, at.y() + shift);
+  QPolygonF circle;
+  circle.reserve(kSides);
+  for (int i = 0; i < kSides; ++i) {
+    const double t = 2.0 * std::numbers::pi * i / kSides;
+    circle.append(centre + QPointF(radius * std::cos(t), radius * std::sin(t)));
+  }
+  painter_->save();
+  painter_->setPen(Qt::NoPen);
+  painter_->setBrush(pen_.color());
+  painter_->drawPolygon(circle);
+  painter_->restore();
 }
 
 void QPainterCanvas::FillPolygon(const TPointF* points, int count, uint32_t argb) {
@@ -129,14 +154,26 @@ void QPainterCanvas::FillPolygon(const TPointF* points, int count, uint32_t argb
 // ---- Pictures --------------------------------------------------------------------------------
 
 const QImage* QPainterCanvas::Picture(const std::filesystem::path& file) {
-  const QString name = PathText(file);
-  if (name != pictureName_ || picture_.isNull()) {
-    QImageReader reader(name);
-    reader.setAutoTransform(false);
-    picture_ = reader.read();
-    pictureName_ = name;
+  std::error_code ec;
+  PictureKey key{PathText(file), std::filesystem::file_size(file, ec), {}};
+  if (!ec) key.modified = std::filesystem::last_write_time(file, ec);
+  if (ec) return nullptr;
+  if (!(key == pictureKey_) || picture_.isNull()) {
+    if (IsEnhancedMetafile(key.path)) {
+      picture_ = DecodeEnhancedMetafile(key.path);
+    } else {
+      QImageReader reader(key.path);
+      reader.setAutoTransform(false);
+      picture_ = reader.read();
+    }
+    pictureKey_ = key;
   }
   return picture_.isNull() ? nullptr : &picture_;
+}
+
+void QPainterCanvas::ForgetPictures() {
+  picture_ = QImage();
+  pictureKey_ = PictureKey{};
 }
 
 bool QPainterCanvas::PictureSize(const std::filesystem::path& file, int& width, int& height) {
@@ -163,6 +200,8 @@ bool QPainterCanvas::DrawPicture(const std::filesystem::path& file, const RectF&
   if (image == nullptr) return false;
   painter_->save();
   painter_->setRenderHint(QPainter::SmoothPixmapTransform, true);
+  // PDF and printers would otherwise re-encode the picture as JPEG and smear line art.
+  painter_->setRenderHint(QPainter::LosslessImageRendering, true);
   if (angleDeg != 0.0) {
     painter_->translate(pivotX, pivotY);
     painter_->rotate(angleDeg);

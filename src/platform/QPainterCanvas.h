@@ -7,7 +7,11 @@
 #include <QImage>
 #include <QPen>
 #include <QPoint>
+#include <QPointF>
 #include <QString>
+
+#include <cstdint>
+#include <filesystem>
 
 #include "graphics/Canvas.h"
 #include "platform/QtTextRenderer.h"
@@ -32,15 +36,29 @@ class QPainterCanvas : public Canvas {
   bool DrawPicture(const std::filesystem::path& file, const RectF& source, const RectF& target,
                    double angleDeg, double pivotX, double pivotY) override;
 
+  // Drops the kept picture; called at every new page, where the next drawing may have unpacked
+  // other pictures under the same names.
+  void ForgetPictures();
+
  private:
+  // Which file a decoded picture came from: the same path may be unpacked again from another
+  // drawing within one document.
+  struct PictureKey {
+    QString path;
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type modified{};
+    bool operator==(const PictureKey&) const = default;
+  };
+
   // The decoded picture of a file; the last one is kept, as a drawing often repeats it.
   const QImage* Picture(const std::filesystem::path& file);
+  void DrawDot(const QPoint& at, int width);
 
   QPainter* painter_;
   QPen pen_;
   QBrush brush_;
   QPoint pos_;
-  QString pictureName_;
+  PictureKey pictureKey_;
   QImage picture_;
   QtTextRenderer text_;
 };

@@ -1,5 +1,5 @@
 // The printers of the print run on Qt: the system's printers (CUPS, the Windows spooler), PDF
-// files and PNG pages.
+// files, PNG pages and an image in memory.
 #pragma once
 
 #include <QImage>
@@ -117,6 +117,35 @@ class PngPrinter : public TPrinter {
   bool documentOpen_ = false;
   std::map<QString, int> usedNames_;
   std::vector<std::filesystem::path> files_;
+};
+
+// A sheet of a given pixel size in memory, white paper: each document draws onto the one image,
+// which stays after the document ends (the thumbnail of a drawing).
+class ImagePrinter : public TPrinter {
+ public:
+  ImagePrinter(const QSize& size, int dpi);
+  ~ImagePrinter() override;
+
+  std::u16string PrnName() const override { return u"PNG"; }
+  int PrnDpiX() const override { return dpi_; }
+  int PrnDpiY() const override { return dpi_; }
+  int PaperWidthPx() const override { return image_.width(); }
+  int PaperHeightPx() const override { return image_.height(); }
+  int PageWidthPx() const override { return image_.width(); }
+  int PageHeightPx() const override { return image_.height(); }
+  bool PrnTitle(const std::u16string& title) override;
+  bool PrnNewPage() override;
+  bool PrnEndDoc() override;
+  Canvas* PageCanvas() override;
+
+  // The sheet: white until a page is drawn; null when the size could not be had.
+  const QImage& Image() const { return image_; }
+
+ private:
+  QImage image_;
+  int dpi_;
+  std::unique_ptr<QPainter> painter_;
+  std::unique_ptr<QPainterCanvas> canvas_;
 };
 
 // Resolution and sizes of a Qt printer device, for the printers that draw on one.

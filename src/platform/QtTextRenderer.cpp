@@ -36,6 +36,26 @@ double CellPerEm(const QFont& font) {
   return ratio;
 }
 
+// Half of a full-width ideograph's advance: what GDI takes as the average character width of a
+// Japanese font, fixed or proportional.
+double HalfWidthAdvance(const QFont& font, const QFontMetricsF& metrics) {
+  const double ideograph = metrics.horizontalAdvance(QString(QChar(0x4E00)));
+  return ideograph > 0.0 ? ideograph / 2.0 : font.pixelSize() / 2.0;
+}
+
+char32_t CodePoint(const std::u16string& ch) {
+  if (ch.size() == 2 && IsHighSurrogate(ch[0]) && IsLowSurrogate(ch[1])) {
+    return 0x10000 + ((static_cast<char32_t>(ch[0]) - 0xD800) << 10) +
+           (static_cast<char32_t>(ch[1]) - 0xDC00);
+  }
+  return ch.empty() ? 0 : ch[0];
+}
+
+// Control characters and user-defined characters (private use area) have no glyph to draw.
+bool HasNoGlyph(char32_t c) {
+  return c < 0x20 || c == 0x7F || (c >= 0xE000 && c <= 0xF8FF) || c >= 0xF0000;
+}
+
 QFont MakeFont(const CanvasFont& f) {
   QFont font;
   font.setFamilies(FontFamiliesFor(f.faceName));
@@ -65,24 +85,23 @@ const QtTextRenderer::FontEntry& QtTextRenderer::Entry(const CanvasFont& f) {
   if (it != fonts_.end()) return it.value();
   const QFont font = MakeFont(f);
   const QFontMetricsF metrics(font);
-  FontEntry entry{font, metrics, metrics.ascent(), metrics.ascent() + metrics.descent()};
+  FontEntry entry{font, metrics, metrics.ascent(), metrics.ascent() + metrics.descent(),
+                  HalfWidthAdvance(font, metrics)};
   return fonts_.insert(key_, entry).value();
 }
 
 void QtTextRenderer::DrawChar(QPainter& painter, int x, int y, const std::u16string& ch,
                               const CanvasFont& font, uint32_t color) {
-  if (ch.empty() || font.height <= 0 || font.width <= 0) return;
+  if (ch.empty() || font.height <= 0 || font.width <= 0 || HasNoGlyph(CodePoint(ch))) return;
   const FontEntry& e = Entry(font);
+  if (!(e.halfAdvance > 0.0) || !(e.cellHeight > 0.0)) return;
   const QString text = QString::fromStdU16String(ch);
-  const double advance = e.metrics.horizontalAdvance(text);
-  if (!(advance > 0.0) || !(e.cellHeight > 0.0)) return;
-  const double cellWidth = IsHalfWidthChar(ch) ? font.width : 2.0 * font.width;
 
   QTransform t;
   t.translate(x, y);
   // Escapement turns counter-clockwise on the page; y grows downwards.
   if (font.escapement % 3600 != 0) t.rotate(-font.escapement / 10.0);
-  t.scale(cellWidth / advance, font.height / e.cellHeight);
+  t.scale(font.width / e.halfAdvance, font.height / e.cellHeight);
 
   const QTransform base = painter.worldTransform();
   painter.setWorldTransform(t, true);

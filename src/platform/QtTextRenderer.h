@@ -1,6 +1,9 @@
-// Draws one character of the engine's text into its cell with QPainter: the glyph is scaled so
-// that the font's ascent + descent fills the cell height and its advance the cell width, then
-// turned by the escapement about the cell's top-left corner.
+// Draws one character of the engine's text into its cell with QPainter, as GDI draws with a
+// logical font of that height and width: the font is scaled so that its ascent + descent fills
+// the cell height and its half-width advance becomes the cell's half-width; every glyph keeps its
+// own advance under that one scale (proportional faces keep their proportions) and starts at the
+// left of its cell, turned by the escapement about the cell's top-left corner. Characters of the
+// private use area (user-defined characters) have no font and draw nothing.
 #pragma once
 
 #include <QFont>
@@ -30,7 +33,8 @@ class QtTextRenderer {
     QFont font;
     QFontMetricsF metrics;
     double ascent = 0.0;
-    double cellHeight = 0.0;  // ascent + descent at the font's pixel size
+    double cellHeight = 0.0;   // ascent + descent at the font's pixel size
+    double halfAdvance = 0.0;  // the font's half-width advance at its pixel size
   };
 
   const FontEntry& Entry(const CanvasFont& f);

@@ -63,7 +63,9 @@ bool SystemPrinter::PrnTitle(const std::u16string& title) {
 }
 
 bool SystemPrinter::PrnNewPage() {
-  return documentOpen_ && printer_->newPage();
+  if (!documentOpen_ || !printer_->newPage()) return false;
+  canvas_->ForgetPictures();
+  return true;
 }
 
 bool SystemPrinter::PrnEndDoc() {

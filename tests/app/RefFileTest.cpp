@@ -122,6 +122,12 @@ TEST_F(RefFileTest, ProgramFolderThatCannotBeWrittenGivesWayToTheUserFolder) {
   EXPECT_EQ(user.AppFolder, dir_ / "user" / "");
   EXPECT_EQ(user.SettingsFile, dir_ / "user" / "tavolex.dat");
   EXPECT_TRUE(std::filesystem::is_directory(dir_ / "user"));
+
+  // An installed program (prefix/bin beside prefix/share) never writes into its bin folder.
+  std::filesystem::create_directories(dir_ / "prefix" / "bin");
+  std::filesystem::create_directories(dir_ / "prefix" / "share");
+  EXPECT_EQ(ChooseAppFolders(dir_ / "prefix" / "bin" / "tavolex", dir_ / "user").AppFolder,
+            dir_ / "user" / "");
   CreateTempFolder(user);
   EXPECT_TRUE(std::filesystem::is_directory(user.TempFolder));
   std::ofstream(user.TempFolder / "left.png") << "x";

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "jww/JwwTestUtil.h"
+#include "support/HeavyDrawings.h"
 
 namespace tavolex::test {
 namespace {
@@ -123,6 +124,28 @@ TEST(JwwBlockTree, DoublingNestingIsBoundedAndKeepsShallowLevels) {
   }
   for (int level = 0; level <= 10; ++level)
     EXPECT_EQ(perLevel[level], 1 << level);
+}
+
+// A small file whose 3000-line definition inserts itself twice is cut by the work budget, not
+// by the node count; what is kept is complete from the top, and a plain tree is never cut.
+TEST(JwwBlockTree, ExpandedMembersStayWithinTheWorkBudget) {
+  TJwwData doc;
+  ASSERT_TRUE(LoadDrawing(doc, SelfInsertingDrawing(3000)));
+  EXPECT_TRUE(doc.BlockTreeTruncated);
+  ASSERT_GT(doc.EntBlockTreeN, 100);
+  EXPECT_LT(doc.EntBlockTreeN, kBlockTreeMaxNodes);
+  int64_t work = 0;
+  for (const auto& node : doc.EntBlockTree)
+    work += 1 + doc.EntBlockDef[node.defno].N;
+  EXPECT_LE(work, kBlockTreeMaxWork);
+  EXPECT_GT(work, kBlockTreeMaxWork - 3003);  // cut only where the next node would not fit
+  EXPECT_TRUE(doc.EntBlockDef[0].ref_flag);
+
+  TJwwData plain;
+  ASSERT_TRUE(LoadDrawing(plain, RichDrawing(600)));
+  EXPECT_FALSE(plain.BlockTreeTruncated);
+  plain.MakeBlockTree();
+  EXPECT_FALSE(plain.BlockTreeTruncated);
 }
 
 }  // namespace

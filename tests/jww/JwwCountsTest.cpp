@@ -71,6 +71,14 @@ TEST_F(CountsTest, BlockContentsCountPerInsertOnTheInsertsLayer) {
   // Without the own-layer bit the insert's layer decides, not the elements'.
   EXPECT_EQ(Count(doc, 1, 2)[8], 2);
   EXPECT_EQ(Count(doc, 9, 9)[8], 0);
+
+  // A nested insert counts on the layer of the outermost insert, as it is drawn.
+  const int outer = build.Define(5);
+  build.Def(outer).att = Attr(7, 7);
+  build.AddTo(outer, DocBuilder::Insert(4, 0, 0));
+  build.Place(DocBuilder::Insert(5, 0, 0, 1, 1, 0, Attr(3, 3)));
+  EXPECT_EQ(Count(doc, 3, 3)[8], 1);
+  EXPECT_EQ(Count(doc, 7, 7)[8], 0);
 }
 
 TEST_F(CountsTest, OwnLayerInsertsCountTheirElementsByTheirOwnLayers) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "common/Func_2.h"
 #include "jww/DrawFixture.h"
 
 namespace tavolex::test {
@@ -148,6 +149,63 @@ TEST_F(TraverseTest, HiddenInsertWithoutOwnLayersIsLeftOutAsAWhole) {
   build.Rebuild();
   DrawAll();
   EXPECT_EQ(Trace(), (Steps{L(1)}));
+}
+
+// A legend symbol: its members lie on hidden layers, the insert on a visible one. Without own
+// layers they print with the insert's visibility and state and their own pens; with own layers
+// each is shown by its own layer.
+TEST_F(TraverseTest, MembersOfAnInsertWithoutOwnLayersShareItsLayerState) {
+  att->SetAttrLayer(3, 3);
+  att->SetAttrLayer(4, 3);
+  att->SetAttrLayer(5, 2);
+  TEntJwwSolid own = Square(10, Attr(0, 4, 10));
+  own.Color = 0x0000FF;
+  const int def = build.Define(1);
+  build.AddTo(def, Mark(1, Attr(0, 3, 2)));
+  build.AddTo(def, own);
+  build.Place(DocBuilder::Insert(1, 0, 0, 1, 1, 0, Attr(0, 0)));
+  const uint32_t back = ArgbToRgb(att->GetBackColor());
+  const uint32_t gray = ArgbToRgb(att->GetGrayColor());
+  DrawAll();
+  EXPECT_EQ(Trace(), (Steps{"F", L(1)}));
+  ASSERT_EQ(canvas.Segments().size(), 1u);
+  EXPECT_EQ(canvas.Segments()[0].color, ArgbToRgb(att->GetAttrColcol(2)));
+  ASSERT_EQ(canvas.Of(CallKind::FillPolygon).size(), 1u);
+  EXPECT_EQ(ArgbToRgb(canvas.Of(CallKind::FillPolygon)[0].color), 0x0000FFu);
+
+  doc.EntBlock[0].att.nLayer = 5;  // a display-only insert shows its members in gray
+  build.Rebuild();
+  DrawAll();
+  ASSERT_EQ(canvas.Segments().size(), 1u);
+  EXPECT_EQ(canvas.Segments()[0].color, gray);
+  EXPECT_NE(gray, back);
+
+  doc.EntBlock[0].att.nPenStyle = 0x40;
+  build.Rebuild();
+  DrawAll();
+  EXPECT_TRUE(Trace().empty());
+}
+
+// Inserts nested in a hidden insert stay hidden; on group pages and in layer order they follow
+// the insert at the top of their chain, not the layer of the definition they sit in.
+TEST_F(TraverseTest, NestedInsertsFollowTheOutermostInsert) {
+  const int outer = build.Define(1);
+  const int inner = build.Define(2);
+  build.Def(outer).att = Attr(0, 0);
+  build.AddTo(outer, DocBuilder::Insert(2, 0, 0));
+  build.AddTo(inner, Mark(5, Attr(0, 0)));
+  build.Place(DocBuilder::Insert(1, 0, 0, 1, 1, 0, Attr(1, 2)));
+  att->SetAttrLayer(18, 3);
+  DrawAll();
+  EXPECT_TRUE(Trace().empty());
+
+  att->SetAttrLayer(18, 1);
+  DrawAll(0, 1);
+  EXPECT_EQ(Trace(), (Steps{L(5)}));
+  DrawAll(0, 0);
+  EXPECT_TRUE(Trace().empty());
+  DrawAll(1);
+  EXPECT_EQ(Trace(), (Steps{L(5)}));
 }
 
 TEST_F(TraverseTest, InsertsInLayerOrderGoToTheWalkOfTheirLayer) {

@@ -1,14 +1,21 @@
 // tavolex-print run as a program: the real drawings to one PDF, exit codes and messages.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+
+#include "platform/CliRun.h"
+#include "support/JwwWriter.h"
 #include "support/TestPaths.h"
 
 #ifdef TAVOLEX_PRINT_EXE
@@ -16,33 +23,11 @@
 namespace tavolex {
 namespace {
 
-struct Outcome {
-  int exitCode = -1;
-  std::string output;  // stdout and stderr together
-};
+using Outcome = test::CliOutcome;
+using test::Quote;
 
 Outcome RunPrint(const std::string& args) {
-  std::string cmd = "'";
-  cmd += TAVOLEX_PRINT_EXE;
-  cmd += "' ";
-  cmd += args;
-  cmd += " 2>&1";
-  Outcome o;
-  FILE* p = popen(cmd.c_str(), "r");
-  if (p == nullptr) return o;
-  char buf[4096];
-  size_t n;
-  while ((n = fread(buf, 1, sizeof buf, p)) > 0)
-    o.output.append(buf, n);
-  const int status = pclose(p);
-  o.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return o;
-}
-
-std::string Quote(const std::filesystem::path& p) {
-  std::ostringstream q;
-  q << '\'' << p.native() << '\'';
-  return q.str();
+  return test::RunCli(TAVOLEX_PRINT_EXE, args);
 }
 
 class PrintCommandTest : public ::testing::Test {
@@ -106,6 +91,74 @@ TEST_F(PrintCommandTest, SampleDrawingsPrintToOnePdfWithOneInkedPagePerDrawing) 
     EXPECT_GT(InkShare(e.path()), 0.001) << e.path() << " is blank";
   }
   EXPECT_EQ(pages, drawings);
+}
+
+// A line-art PNG: thin white lines on one colour.
+std::vector<uint8_t> LineArtPng(QColor colour) {
+  QImage image(64, 64, QImage::Format_RGB32);
+  image.fill(colour);
+  QPainter painter(&image);
+  painter.setPen(Qt::white);
+  for (int x = 0; x < 64; x += 8)
+    painter.drawLine(x, 0, x, 63);
+  painter.end();
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return {bytes.begin(), bytes.end()};
+}
+
+// A drawing that stores logo.png and shows it 100 × 100 at the origin.
+test::WDrawing DrawingWithLogo(QColor colour) {
+  test::WDrawing d;
+  d.header.jwVer = 700;
+  d.entities.push_back(test::WLine{.end_x = 100, .end_y = 100});
+  d.entities.push_back(test::WMoji{.end_x = 100, .str = u"^@BM%temp%logo.png,100,100"});
+  d.images.push_back({u"logo.png.gz", test::GzipBytes(LineArtPng(colour))});
+  return d;
+}
+
+// Whether most coloured pixels of a page (PPM) are red (1) or blue (2); 0 when neither.
+int PageColour(const std::filesystem::path& ppm) {
+  const QImage page(QString::fromStdString(ppm.string()));
+  int red = 0, blue = 0;
+  for (int y = 0; y < page.height(); ++y) {
+    for (int x = 0; x < page.width(); ++x) {
+      const QColor c = page.pixelColor(x, y);
+      if (c.red() > 180 && c.green() < 90 && c.blue() < 90) ++red;
+      if (c.blue() > 180 && c.green() < 90 && c.red() < 90) ++blue;
+    }
+  }
+  if (red > 10 * (blue + 1)) return 1;
+  if (blue > 10 * (red + 1)) return 2;
+  return 0;
+}
+
+// Two drawings store different pictures under one name; printed into one PDF each page shows
+// its own, and both keep a lossless encoding.
+TEST_F(PrintCommandTest, SameNamedPicturesOfTwoDrawingsInOnePdf) {
+  ASSERT_TRUE(test::SaveJww(dir_ / "a.jww", DrawingWithLogo(Qt::red)));
+  ASSERT_TRUE(test::SaveJww(dir_ / "b.jww", DrawingWithLogo(Qt::blue)));
+  const std::filesystem::path pdf = dir_ / "logos.pdf";
+  const Outcome o = RunPrint("--quiet --style fit --dpi 150 --pdf " + Quote(pdf) + " " +
+                             Quote(dir_ / "a.jww") + " " + Quote(dir_ / "b.jww"));
+  ASSERT_EQ(o.exitCode, 0) << o.output;
+
+  const std::string list = test::RunCli("pdfimages", "-list " + Quote(pdf)).output;
+  EXPECT_EQ(list.find("jpeg"), std::string::npos) << list;
+  EXPECT_EQ(list.find("dct"), std::string::npos) << list;
+  EXPECT_NE(list.find("image"), std::string::npos) << list;
+
+  ASSERT_EQ(std::system(("pdftoppm -r 20 " + Quote(pdf) + " " + Quote(dir_ / "page")).c_str()), 0);
+  std::vector<std::filesystem::path> pages;
+  for (const auto& e : std::filesystem::directory_iterator(dir_)) {
+    if (e.path().extension() == ".ppm") pages.push_back(e.path());
+  }
+  std::sort(pages.begin(), pages.end());
+  ASSERT_EQ(pages.size(), 2u);
+  EXPECT_EQ(PageColour(pages[0]), 1);
+  EXPECT_EQ(PageColour(pages[1]), 2);
 }
 
 TEST_F(PrintCommandTest, MissingFileIsNamedAndGivesExitCodeOne) {

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "platform/CliRun.h"
 #include "support/JwwWriter.h"
 
 namespace tavolex {
@@ -20,17 +21,8 @@ struct RunResult {
 };
 
 RunResult RunPrint(const std::string& args) {
-  RunResult r;
-  const std::string command = std::string("\"") + TAVOLEX_PRINT_EXE + "\" " + args + " 2>/dev/null";
-  std::FILE* pipe = ::popen(command.c_str(), "r");
-  if (pipe == nullptr) return r;
-  std::array<char, 4096> buffer{};
-  size_t n = 0;
-  while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-    r.out.append(buffer.data(), n);
-  const int status = ::pclose(pipe);
-  r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return r;
+  const test::CliOutcome o = test::RunCli(TAVOLEX_PRINT_EXE, args, true);
+  return {o.exitCode, o.output};
 }
 
 TEST(PrintInfoCli, OneObjectPerFileAndExitCodeForFailures) {

@@ -5,7 +5,10 @@
 
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "common/UnitVal.h"
 #include "graphics/GraUnit1.h"
@@ -69,9 +72,24 @@ TEST_F(QPainterCanvasTest, ThinLineThickLineAndEvenOddFill) {
   EXPECT_EQ(graph->GLSolid(), kDrawn);
   PolyW.clear();
   PolyWN = 0;
-  // A one-pixel dot is one pixel.
+  // A one-pixel dot is one pixel; an empty line of a wide pen is a round dot of its width where
+  // the painter centres lines of that width.
   graph->GTen(5, 5);
+  canvas->SetPen(0xFF0000u, 9, PenStyle::Solid);
+  canvas->MoveTo(185, 8);
+  canvas->LineTo(185, 8);
+  canvas->SetPen(0xFF0000u, 2, PenStyle::Solid);  // an even width: around the pixel's corner
+  canvas->MoveTo(170, 8);
+  canvas->LineTo(170, 8);
   Finish();
+  for (const auto& [x, y] : {std::pair{169, 7}, {170, 7}, {169, 8}, {170, 8}})
+    EXPECT_EQ(At(x, y), 0x0000FFu) << x << "," << y;
+  for (const auto& [x, y] : {std::pair{168, 8}, {171, 8}, {170, 6}, {170, 9}})
+    EXPECT_EQ(At(x, y), 0xFFFFFFu) << x << "," << y;
+  for (const auto& [x, y] : {std::pair{181, 8}, {189, 8}, {185, 4}, {185, 12}, {182, 5}})
+    EXPECT_EQ(At(x, y), 0x0000FFu) << x << "," << y;
+  for (const auto& [x, y] : {std::pair{180, 8}, {190, 8}, {185, 3}, {185, 13}, {181, 4}, {189, 12}})
+    EXPECT_EQ(At(x, y), 0xFFFFFFu) << x << "," << y;
 
   EXPECT_EQ(At(70, 20), 0xFF0000u);
   EXPECT_EQ(At(70, 19), 0xFFFFFFu);
@@ -114,6 +132,58 @@ TEST_F(QPainterCanvasTest, PictureIsCroppedScaledAndTurned) {
   EXPECT_EQ(At(130, 70), 0x00C800u);  // lower half of the turned frame: x 65 mm, y 15 mm
   EXPECT_EQ(At(130, 50), 0xC800C8u);  // upper half: y 25 mm
   EXPECT_EQ(At(160, 75), 0xFFFFFFu);  // where the unturned frame would have been
+}
+
+// An enhanced metafile: header, a red solid brush, a rectangle over the right half of its
+// 200 × 100 frame, end of file.
+std::string RightHalfRedMetafile() {
+  std::string bytes;
+  const auto u32 = [&bytes](std::initializer_list<uint32_t> values) {
+    for (uint32_t v : values) {
+      for (int i = 0; i < 4; ++i)
+        bytes.push_back(static_cast<char>((v >> (8 * i)) & 0xFFu));
+    }
+  };
+  constexpr uint32_t kHeaderBytes = 88, kTotalBytes = 88 + 24 + 12 + 24 + 20;
+  u32({1,
+       kHeaderBytes,
+       0,
+       0,
+       199,
+       99,
+       0,
+       0,
+       5291,
+       2645,
+       0x464D4520u,
+       0x10000u,
+       kTotalBytes,
+       5,
+       2 /* handles, with the reserved 0 */,
+       0,
+       0,
+       0,
+       1024,
+       768,
+       270,
+       203});
+  u32({39, 24, 1, 0, 0x000000FFu, 0});  // create brush 1: solid red
+  u32({37, 12, 1});                     // select it
+  u32({43, 24, 100, 0, 200, 100});      // rectangle x 100..200, y 0..100
+  u32({14, 20, 0, 16, 20});             // end of file
+  return bytes;
+}
+
+TEST_F(QPainterCanvasTest, EnhancedMetafileIsAPicture) {
+  picture = fs::temp_directory_path() / "tavolex-canvas-test.EMF";
+  { std::ofstream(picture, std::ios::binary) << RightHalfRedMetafile(); }
+  int w = 0, h = 0;
+  ASSERT_TRUE(canvas->PictureSize(picture, w, h));
+  EXPECT_NEAR(static_cast<double>(w) / h, 2.0, 0.1);
+  EXPECT_EQ(graph->GLImage2(10, 30, 30, 40, 0, 0, 0, 0, picture.u16string()), kDrawn);
+  Finish();
+  EXPECT_EQ(At(50, 30), 0xFF0000u);  // the right half of the frame, device x 40..60
+  EXPECT_EQ(At(30, 30), 0xFFFFFFu);  // the left half stays clear
 }
 
 TEST_F(QPainterCanvasTest, UndecodablePictures) {

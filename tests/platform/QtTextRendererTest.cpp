@@ -128,6 +128,54 @@ TEST(QtTextRenderer, EscapementTurnsTheCellAboutItsTopLeft) {
       << ink.x() << "," << ink.y() << " " << ink.width() << "x" << ink.height();
 }
 
+QRect InkOf(QtTextRenderer& renderer, const std::u16string& ch, const CanvasFont& font) {
+  QImage img = Page();
+  QPainter p(&img);
+  renderer.DrawChar(p, 100, 100, ch, font, 0);
+  p.end();
+  return InkBox(img);
+}
+
+// One horizontal scale per font from its half-width advance: narrow glyphs of a proportional
+// face stay narrow and start at the left of their cell; a half-advance glyph in a full cell keeps
+// its width; a fixed face still fills its cells.
+TEST(QtTextRenderer, GlyphsKeepTheirOwnAdvanceUnderOneScalePerFont) {
+  QtTextRenderer renderer;
+  const CanvasFont proportional = Font(80, 40, u"ＭＳ Ｐゴシック");
+  const QRect i = InkOf(renderer, u"i", proportional);
+  const QRect w = InkOf(renderer, u"Ｗ", proportional);
+  ASSERT_FALSE(i.isEmpty());
+  ASSERT_FALSE(w.isEmpty());
+  EXPECT_LT(i.width() * 5, w.width()) << i.width() << " against " << w.width();
+  EXPECT_LT(i.right(), 100 + 20);  // in the left half of its 40-pixel cell
+  EXPECT_GT(w.width(), 60);        // the full-width W still spans its 80-pixel cell
+
+  const CanvasFont fixed = Font(80, 40, u"ＭＳ ゴシック");
+  EXPECT_LT(InkOf(renderer, u"é", fixed).width(), 40);  // a full cell, a half-width glyph
+  EXPECT_GT(InkOf(renderer, u"Ｗ", fixed).width(), 60);
+}
+
+// Characters beyond the IPA fonts come from the fallback Japanese fonts; user-defined
+// characters draw nothing rather than a box.
+TEST(QtTextRenderer, FallbackFontsAndUserDefinedCharacters) {
+  QtTextRenderer renderer;
+  for (const std::u16string face : {u"ＭＳ ゴシック", u"ＭＳ 明朝"}) {
+    const CanvasFont font = Font(100, 50, face);
+    QImage yoshi = Page(), missing = Page();
+    QPainter p1(&yoshi);
+    renderer.DrawChar(p1, 100, 100, u"\U00020BB7", font, 0);  // 𠮷
+    p1.end();
+    QPainter p2(&missing);
+    renderer.DrawChar(p2, 100, 100, u"\U0002FFFD", font, 0);  // assigned to nothing
+    p2.end();
+    EXPECT_GT(InkBox(yoshi).width(), 60);
+    EXPECT_NE(yoshi, missing);
+    EXPECT_FALSE(InkOf(renderer, u"∑", font).isEmpty());
+    EXPECT_TRUE(InkOf(renderer, u"\uE000", font).isEmpty());
+    EXPECT_TRUE(InkOf(renderer, u"\U000F0001", font).isEmpty());
+  }
+}
+
 TEST(QtTextRenderer, FontsAreCachedByTheirParameters) {
   QtTextRenderer renderer;
   QImage img = Page();

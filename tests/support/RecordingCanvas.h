@@ -1,6 +1,5 @@
 // A canvas that records every call with its exact arguments, so that engine and drawing tests
-// can assert device operations without pixels or fonts; and a canvas that discards everything,
-// for benchmarks.
+// can assert device operations without pixels or fonts.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +10,7 @@
 #include <vector>
 
 #include "graphics/Canvas.h"
+#include "support/NullCanvas.h"
 
 namespace tavolex {
 
@@ -94,22 +94,6 @@ class RecordingCanvas : public Canvas {
 
  private:
   std::map<std::filesystem::path, std::pair<int, int>> pictures_;
-};
-
-// Takes every call and keeps nothing; pictures cannot be decoded.
-class NullCanvas : public Canvas {
- public:
-  void SetPen(uint32_t, int, PenStyle) override {}
-  void SetBrush(uint32_t, BrushStyle) override {}
-  void MoveTo(int, int) override {}
-  void LineTo(int, int) override {}
-  void FillPolygon(const TPointF*, int, uint32_t) override {}
-  void DrawChar(int, int, const std::u16string&, const CanvasFont&, uint32_t) override {}
-  bool PictureSize(const std::filesystem::path&, int&, int&) override { return false; }
-  bool DrawPicture(const std::filesystem::path&, const RectF&, const RectF&, double, double,
-                   double) override {
-    return false;
-  }
 };
 
 }  // namespace tavolex

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/UnitPrint.h"
+#include "support/NullCanvas.h"
 
 namespace tavolex::test {
 
@@ -39,20 +40,6 @@ class RecordingPrinter : public TPrinter {
   bool documentOpen = false;
 
  private:
-  class NullCanvas : public Canvas {
-   public:
-    void SetPen(uint32_t, int, PenStyle) override {}
-    void SetBrush(uint32_t, BrushStyle) override {}
-    void MoveTo(int, int) override {}
-    void LineTo(int, int) override {}
-    void FillPolygon(const TPointF*, int, uint32_t) override {}
-    void DrawChar(int, int, const std::u16string&, const CanvasFont&, uint32_t) override {}
-    bool PictureSize(const std::filesystem::path&, int&, int&) override { return false; }
-    bool DrawPicture(const std::filesystem::path&, const RectF&, const RectF&, double, double,
-                     double) override {
-      return false;
-    }
-  };
   NullCanvas null_;
 };
 

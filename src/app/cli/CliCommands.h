@@ -8,6 +8,13 @@
 namespace tavolex::cli {
 
 void PrintUsage(std::ostream& out);
+// The usage lines of --thumbnail, --version and --help, which end the usage text.
+void PrintDesktopUsage(std::ostream& out);
+// "tavolex-print VERSION".
+void PrintVersion(std::ostream& out);
+
+// The stderr line for a drawing whose block tree was cut at its limits.
+void ReportBlockTreeCut(std::ostream& err, const std::u16string& file);
 
 // --info FILE...: one JSON object per file, one per line. Exit code 0 when every file loaded,
 // 1 when some did not, 2 when no file was named.
@@ -17,5 +24,10 @@ int RunInfoCommand(const std::vector<std::string>& files, std::ostream& out, std
 // were passed over or the output failed, 2 for a usage error.
 int RunPrintCommand(const std::vector<std::string>& args, const char* argv0, std::ostream& out,
                     std::ostream& err);
+
+// --thumbnail SIZE INPUT OUTPUT: the drawing fitted into a PNG of SIZE x SIZE pixels. Exit code 0
+// when written, 1 when INPUT is not a readable drawing or OUTPUT could not be written (no file is
+// left then), 2 for a usage error.
+int RunThumbnailCommand(const std::vector<std::string>& args, const char* argv0, std::ostream& err);
 
 }  // namespace tavolex::cli

@@ -18,6 +18,7 @@ int RunInfoCommand(const std::vector<std::string>& files, std::ostream& out, std
     const std::filesystem::path path(std::u8string(file.begin(), file.end()));
     const TJwwInfo info = CollectJwwInfo(path, jww);
     allLoaded = allLoaded && info.fileIn;
+    if (info.blockTreeTruncated) ReportBlockTreeCut(err, path.u16string());
     // Invalid UTF-8 in names is replaced rather than stopping the listing.
     out << InfoToJson(info).dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
         << "\n";

@@ -60,6 +60,7 @@ nlohmann::ordered_json InfoToJson(const TJwwInfo& info) {
   j["blockDefinitions"] = info.blocks.size();
   j["blocks"] = blocks;
   j["blockTreeNodes"] = info.blockTreeNodes;
+  j["blockTreeTruncated"] = info.blockTreeTruncated;
   j["referencedBlocks"] = info.referencedBlocks;
   nlohmann::ordered_json images = nlohmann::ordered_json::array();
   for (const TJwwStoredImageInfo& image : info.storedImages) {

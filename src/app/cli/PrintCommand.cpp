@@ -132,6 +132,7 @@ int RunPrintCommand(const std::vector<std::string>& args, const char* argv0, std
   }
 
   JwwPrintDocument document(*app.JWW);
+  document.OnBlockTreeCut = [&err](const std::u16string& name) { ReportBlockTreeCut(err, name); };
   TPrintDriver driver(app.Settings, document, *printer);
   driver.AppFolder = app.Folders.AppFolder;
   gInterrupted = false;

@@ -4,8 +4,9 @@ namespace tavolex::cli {
 
 void PrintUsage(std::ostream& out) {
   out << R"(Usage: tavolex-print [options] FILE|FOLDER...
-       tavolex-print --list-printers
-       tavolex-print --info FILE...
+   or: tavolex-print --list-printers
+   or: tavolex-print --info FILE...
+   or: tavolex-print --thumbnail SIZE INPUT OUTPUT
 
 Prints Jw_cad drawings (.jww) one after another. A folder stands for every .jww file in it and
 its subfolders, in name order.
@@ -40,18 +41,23 @@ Settings (start from the defaults, or from a saved settings file):
   --line-types drawing|settings           line types likewise
   --import-pens FILE       fill the pen table from a .jww drawing or a .jwf environment file
                            and print with it (sets --pens settings); may be repeated
-  --import-line-types FILE fill the line-type table likewise (sets --line-types settings)
+  --import-line-types FILE
+                           fill the line-type table likewise (sets --line-types settings)
   --ltype-unit MM          mm per dot of line-type pitches a drawing does not state (default
                            0.035), for the imports after it
-  --save-settings FILE.dat save the resulting settings with the drawings as their file list, for
-                           the window or --settings; prints only when an output is also given
+  --save-settings FILE.dat
+                           save the resulting settings with the drawings as their file list,
+                           for the window or --settings; prints only when an output is also
+                           given
   --quiet                  no progress lines
 
 Progress goes to stderr, one line per drawing, then a summary. Ctrl-C stops after the drawing
 being printed. Exit code: 0 every drawing printed, 1 some passed over or output failed,
 2 usage error.
-  --info FILE...           describe each drawing as one JSON object per line
+  --info FILE...           describe each drawing as one JSON object per line; exit code
+                           0 every file read, 1 some not, 2 no file named
 )";
+  PrintDesktopUsage(out);
 }
 
 }  // namespace tavolex::cli

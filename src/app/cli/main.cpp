@@ -28,6 +28,10 @@ int main(int argc, char** argv) {
     tavolex::cli::PrintUsage(std::cout);
     return 0;
   }
+  if (args[0] == "--version") {
+    tavolex::cli::PrintVersion(std::cout);
+    return 0;
+  }
   if (args[0] == "--info") {
     return tavolex::cli::RunInfoCommand({args.begin() + 1, args.end()}, std::cout, std::cerr);
   }
@@ -35,5 +39,8 @@ int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 0);
   qInstallMessageHandler(FilterQtMessages);
   QGuiApplication qt(argc, argv);
+  if (args[0] == "--thumbnail") {
+    return tavolex::cli::RunThumbnailCommand({args.begin() + 1, args.end()}, argv[0], std::cerr);
+  }
   return tavolex::cli::RunPrintCommand(args, argv[0], std::cout, std::cerr);
 }
