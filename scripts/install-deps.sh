@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config git
   libgtest-dev libgmock-dev libbenchmark-dev
   zlib1g-dev nlohmann-json3-dev
-  qt6-base-dev qt6-image-formats-plugins qt6-svg-dev libemf2svg-dev
+  qt6-base-dev qt6-image-formats-plugins qt6-svg-dev libemf2svg-dev qt6-translations-l10n
   fonts-ipafont-gothic fonts-ipafont-mincho fontconfig
   fonts-noto-cjk fonts-ipamj-mincho
   clang clang-format libclang-rt-14-dev

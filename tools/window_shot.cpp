@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
   tavolex::SetWindowFont();
+  tavolex::LoadQtJapaneseTexts();
 
   const QString out = QString::fromLocal8Bit(argv[1]);
   std::filesystem::create_directories(std::filesystem::path(out.toStdString()));

@@ -100,4 +100,15 @@ int AddDrawingFiles(std::vector<std::u16string>& list, const std::vector<std::u1
   return added;
 }
 
+std::vector<std::u16string> FullPaths(const std::vector<std::u16string>& names) {
+  std::vector<std::u16string> out;
+  out.reserve(names.size());
+  for (const std::u16string& name : names) {
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(PathFromStr(name), ec);
+    out.push_back(name.empty() || ec ? name : StrFromPath(full.lexically_normal()));
+  }
+  return out;
+}
+
 }  // namespace tavolex

@@ -38,4 +38,8 @@ void RemoveTempFolder(const TAppFolders& folders);
 // (compared without regard to case, as the list does) to the list. Returns the number added.
 int AddDrawingFiles(std::vector<std::u16string>& list, const std::vector<std::u16string>& names);
 
+// Names from the command line as full paths (relative ones taken in the current folder), so the
+// list and the settings files saved from it hold full paths, as the dialog and a drop give them.
+std::vector<std::u16string> FullPaths(const std::vector<std::u16string>& names);
+
 }  // namespace tavolex

@@ -160,6 +160,15 @@ TEST_F(RefFileTest, CommandLineTakesExistingDrawingsOnce) {
   EXPECT_EQ(added, 1);
   ASSERT_EQ(list.size(), 2u);
   EXPECT_EQ(list[1], StrFromPath(plan));  // kept as given: names are case-sensitive here
+
+  // A relative name is taken as the full path it names.
+  const std::filesystem::path before = std::filesystem::current_path();
+  std::filesystem::current_path(dir_);
+  const std::u16string full =
+      StrFromPath(std::filesystem::current_path() / "drawings" / "Plan.JWW");
+  EXPECT_EQ(FullPaths({u"drawings/./Plan.JWW", full, u""}),
+            (std::vector<std::u16string>{full, full, u""}));
+  std::filesystem::current_path(before);
 }
 
 TEST(DosTimeTest, PackingKeepsTwoSecondStepsAndClampsTheYears) {

@@ -26,6 +26,8 @@
 #include "app/FileListRules.h"
 #include "app/JwwPrintDocument.h"
 #include "app/window/Unit1.h"
+#include "app/window/tabs/LtypeTab.h"
+#include "app/window/tabs/PenTab.h"
 #include "support/RecordingPrinter.h"
 #include "support/ScopedTempDir.h"
 #include "support/TestPaths.h"
@@ -46,8 +48,9 @@ class WatchingPrinter : public test::RecordingPrinter {
  public:
   explicit WatchingPrinter(TForm1& form) : form_(form) {}
   bool PrnTitle(const std::u16string& title) override {
-    seen.push_back(
-        {form_.Button12->isEnabled(), form_.StatusText(), form_.ListBox1->selectedItems().size()});
+    seen.push_back({form_.Button12->isEnabled() || form_.PenTab->Button8->isEnabled() ||
+                        form_.LtypeTab->Button11->isEnabled(),
+                    form_.StatusText(), form_.ListBox1->selectedItems().size()});
     return RecordingPrinter::PrnTitle(title);
   }
   bool PrnEndDoc() override {
@@ -56,7 +59,7 @@ class WatchingPrinter : public test::RecordingPrinter {
     return RecordingPrinter::PrnEndDoc();
   }
   struct Seen {
-    bool button12Enabled;
+    bool runButtonsEnabled;  // Button12 or an import button
     QString status;
     qsizetype selected;
   };
@@ -199,7 +202,7 @@ class WindowTest : public QObject {
     QCOMPARE(asked_.last(), Q(kStartQuestion));
     QCOMPARE(printer.seen.size(), std::size_t{2});
     for (const auto& s : printer.seen) {
-      QVERIFY(!s.button12Enabled);
+      QVERIFY(!s.runButtonsEnabled);
       QCOMPARE(s.selected, qsizetype{1});
     }
     QCOMPARE(printer.seen[1].status,
@@ -348,13 +351,15 @@ class WindowTest : public QObject {
   void exitKeepsSettingsAndPosition() {
     form_->CheckBox5->setChecked(true);
     form_->move(40, 30);
+    form_->show();
     answer_ = false;
     form_->Button13->click();
-    QVERIFY(std::filesystem::exists(form_->App.Folders.AppFolder) &&
-            !std::filesystem::exists(form_->App.Folders.SettingsFile));
+    QVERIFY(!form_->close());  // the title bar asks the same question
+    QCOMPARE(asked_, QStringList({Q(kExitQuestion), Q(kExitQuestion)}));
+    QVERIFY(form_->isVisible() && !std::filesystem::exists(form_->App.Folders.SettingsFile));
     answer_ = true;
-    form_->show();
     form_->Button13->click();
+    QCOMPARE(asked_.size(), 3);  // asked once, not again by the closing window
     QVERIFY(!form_->isVisible());
     QVERIFY(std::filesystem::exists(form_->App.Folders.SettingsFile));
     QVERIFY(!std::filesystem::exists(form_->App.Folders.TempFolder));
@@ -363,6 +368,14 @@ class WindowTest : public QObject {
     form_ = NewForm(true);
     QVERIFY(form_->CheckBox5->isChecked());
     QCOMPARE(form_->pos(), QPoint(40, 30));
+    form_.reset();
+
+    // A damaged automatic file: the window stays in reach and the settings read as they can.
+    std::ofstream(*dir_ / "prog" / "tavolex.dat", std::ios::binary)
+        << "2147483647\r\n5\r\n2147483647\r\n300\r\n\xff\xfe\r\n-7\r\n";
+    form_ = NewForm(true);
+    QCOMPARE(form_->pos(), QPoint(0, 0));
+    QVERIFY(form_->RadioButton1->isChecked());
   }
 };
 

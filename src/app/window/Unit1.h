@@ -52,6 +52,9 @@ class TForm1 : public QMainWindow {
   void FormShow(const QStringList& arguments);
   // The exit steps; runs once, from the title bar or from "終了(&X)".
   void FormClose();
+  // Closes the window through the exit steps without the exit question (it was answered, or the
+  // session ends).
+  void CloseWithoutQuestion();
 
   // Questions (Yes/No) and notices (OK); message boxes unless a test answers them.
   std::function<bool(const QString&)> Ask;
@@ -206,11 +209,18 @@ class TForm1 : public QMainWindow {
   bool running_ = false;
   bool escPressed_ = false;
   bool closed_ = false;
+  bool exitConfirmed_ = false;
   bool closeAfterRun_ = false;
 };
 
 // The interface font: the IPA Japanese fonts the project installs.
 void SetWindowFont();
+// Qt's own dialog texts in Japanese.
+void LoadQtJapaneseTexts();
+
+// Names between the list control and the core.
+std::vector<std::u16string> ToU16Strings(const QStringList& names);
+QStringList ToQStrings(const std::vector<std::u16string>& names);
 
 // The colour of a Windows colour value 0x00BBGGRR and back.
 QColor ColorFromRgb(int value);

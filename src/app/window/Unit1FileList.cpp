@@ -19,9 +19,7 @@
 
 namespace tavolex {
 
-namespace {
-
-std::vector<std::u16string> ToStrings(const QStringList& names) {
+std::vector<std::u16string> ToU16Strings(const QStringList& names) {
   std::vector<std::u16string> out;
   out.reserve(static_cast<std::size_t>(names.size()));
   for (const QString& name : names)
@@ -29,14 +27,12 @@ std::vector<std::u16string> ToStrings(const QStringList& names) {
   return out;
 }
 
-QStringList FromStrings(const std::vector<std::u16string>& names) {
+QStringList ToQStrings(const std::vector<std::u16string>& names) {
   QStringList out;
   for (const std::u16string& name : names)
     out << QString::fromStdU16String(name);
   return out;
 }
-
-}  // namespace
 
 QStringList TForm1::ListEntries() const {
   QStringList entries;
@@ -64,9 +60,9 @@ void TForm1::SetListSelection(const std::vector<bool>& selected) {
 }
 
 int TForm1::AddFiles(const QStringList& names) {
-  std::vector<std::u16string> list = ToStrings(ListEntries());
+  std::vector<std::u16string> list = ToU16Strings(ListEntries());
   const std::size_t before = list.size();
-  const int added = AddDrawingFiles(list, ToStrings(names));
+  const int added = AddDrawingFiles(list, ToU16Strings(names));
   for (std::size_t i = before; i < list.size(); ++i)
     ListBox1->addItem(QString::fromStdU16String(list[i]));
   return added;
@@ -94,7 +90,7 @@ bool TForm1::DropMime(const QMimeData* mime) {
   for (const QUrl& url : mime->urls()) {
     if (url.isLocalFile()) names << url.toLocalFile();
   }
-  const QStringList taken = FromStrings(DroppedNames(ToStrings(names)));
+  const QStringList taken = ToQStrings(DroppedNames(ToU16Strings(names)));
   SetStatus(AddedStatus(AddFiles(taken)));
   return true;
 }
@@ -120,10 +116,10 @@ void TForm1::Button2Click() {
 
 void TForm1::MoveSelection(bool up) {
   if (ListBox1->count() < 2) return;
-  std::vector<std::u16string> list = ToStrings(ListEntries());
+  std::vector<std::u16string> list = ToU16Strings(ListEntries());
   std::vector<bool> selected = ListSelection();
   const int n = up ? MoveSelectedUp(list, selected) : MoveSelectedDown(list, selected);
-  SetListEntries(FromStrings(list));
+  SetListEntries(ToQStrings(list));
   SetListSelection(selected);
   SetStatus(up ? MovedUpStatus(n) : MovedDownStatus(n));
 }

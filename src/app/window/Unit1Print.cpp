@@ -15,18 +15,13 @@
 #include "app/JwwPrintDocument.h"
 #include "app/PrintDriver.h"
 #include "app/window/Unit1.h"
+#include "app/window/tabs/LtypeTab.h"
+#include "app/window/tabs/PenTab.h"
 #include "platform/PreviewPrinter.h"
 
 namespace tavolex {
 
 namespace {
-
-std::vector<std::u16string> ToStrings(const QStringList& names) {
-  std::vector<std::u16string> out;
-  for (const QString& name : names)
-    out.push_back(name.toStdU16String());
-  return out;
-}
 
 // A printer laid out as the PDF printer prints: its paper, orientation and resolution, the
 // whole sheet printable.
@@ -113,9 +108,11 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm1::SetRunControlsEnabled(bool enabled) {
   // The run keeps to the list it started with, so nothing may change the list, the settings or
-  // the printer meanwhile.
+  // the printer meanwhile; the imports would also read into the document being printed and
+  // change the pens and line types of the drawings still to come.
   for (QPushButton* b : {Button12, Button20, Button14, Button15, Button16, Button1, Button2,
-                         Button17, Button18, Button19, Button3})
+                         Button17, Button18, Button19, Button3, PenTab->Button8, PenTab->Button9,
+                         LtypeTab->Button10, LtypeTab->Button11})
     b->setEnabled(enabled);
 }
 
@@ -140,7 +137,7 @@ TPrintRunResult TForm1::RunDriver(TPrinter& printer, bool interactive) {
       ProgressBar1->setValue(index + 1);
     };
   }
-  const std::vector<std::u16string> entries = ToStrings(ListEntries());
+  const std::vector<std::u16string> entries = ToU16Strings(ListEntries());
   return driver.Run({entries.begin(), entries.end()});
 }
 

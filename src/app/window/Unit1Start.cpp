@@ -3,12 +3,16 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QListWidget>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTranslator>
 
+#include "app/AppFolders.h"
 #include "app/FileListRules.h"
 #include "app/window/Unit1.h"
 #include "graphics/UnitGraAtt.h"
@@ -20,6 +24,17 @@ void SetWindowFont() {
   font.setFamilies({QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic")});
   font.setPointSize(9);
   QApplication::setFont(font);
+}
+
+void LoadQtJapaneseTexts() {
+  // The buttons and captions of Qt's own message boxes and dialogs in Japanese, as the rest of
+  // the window is; without the translation files they stay in English.
+  auto* translator = new QTranslator(qApp);
+  if (translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                       QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(translator);
+  else
+    delete translator;
 }
 
 TForm1::TForm1(const std::filesystem::path& programFile, bool loadAutomatic, QWidget* parent)
@@ -71,7 +86,7 @@ void TForm1::FormShow(const QStringList& arguments) {
                      s.PrnWhite2 == 1 ? s.PrnSikii2 : -1);
   // Names are kept as given: file systems that tell letter case apart would lose the file
   // when it was lowered.
-  AddFiles(arguments);
+  AddFiles(ToQStrings(FullPaths(ToU16Strings(arguments))));
 }
 
 void TForm1::FormClose() {
@@ -83,6 +98,12 @@ void TForm1::FormClose() {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+  // The title bar asks as "終了(&X)" does; answering No keeps the window and its settings.
+  if (!exitConfirmed_ && !Question(QString::fromStdU16String(kExitQuestion))) {
+    event->ignore();
+    return;
+  }
+  exitConfirmed_ = true;
   if (running_) {
     // The file being printed is finished first; the window closes when the run has stopped.
     escPressed_ = true;
@@ -94,13 +115,24 @@ void TForm1::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+void TForm1::CloseWithoutQuestion() {
+  exitConfirmed_ = true;
+  close();
+}
+
 void TForm1::Button13Click() {
-  if (Question(QString::fromStdU16String(kExitQuestion))) close();
+  if (Question(QString::fromStdU16String(kExitQuestion))) CloseWithoutQuestion();
 }
 
 void TForm1::ApplyWindowGeometry() {
   const TWindowGeometry& g = App.Settings.Window;
-  if (g.width <= 0 || g.height <= 0) return;
+  // A damaged file can hold any numbers; only a position within reach of a screen is taken, and
+  // the rectangle is built only from values whose sums cannot overflow.
+  constexpr int kFarOut = 1 << 20;
+  const auto inReach = [](int v) { return v > -kFarOut && v < kFarOut; };
+  if (g.width <= 0 || g.height <= 0 || !inReach(g.left) || !inReach(g.top) || !inReach(g.width) ||
+      !inReach(g.height))
+    return;
   // A position kept from a screen that is gone would put the window out of reach.
   const QRect kept(g.left, g.top, g.width, g.height);
   for (const QScreen* screen : QGuiApplication::screens()) {

@@ -11,7 +11,8 @@ namespace {
 
 std::atomic<bool> gTerminate{false};
 
-// The end of a session closes the window as its title bar does, so the settings are kept.
+// The end of a session closes the window through the exit steps without asking, so the settings
+// are kept.
 extern "C" void OnTerminate(int) {
   gTerminate = true;
 }
@@ -21,6 +22,7 @@ extern "C" void OnTerminate(int) {
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   tavolex::SetWindowFont();
+  tavolex::LoadQtJapaneseTexts();
   tavolex::TForm1 form(tavolex::ProgramFile(argv[0]));
   QStringList arguments = QApplication::arguments();
   if (!arguments.isEmpty()) arguments.removeFirst();
@@ -39,7 +41,7 @@ int main(int argc, char** argv) {
       return;
     }
     gTerminate = false;
-    form.close();
+    form.CloseWithoutQuestion();
   });
   watch.start(200);
   return QApplication::exec();
