@@ -113,7 +113,7 @@ enum class SettingsForm { Automatic, Full };
 
 struct SettingsLoadResult {
   bool refused = false;    // a full file with a foreign first line
-  bool readError = false;  // the file could not be read
+  bool readError = false;  // the file could not be read or ends before its tables: none taken
   std::u16string status;   // the status-bar text, empty when nothing is shown
 };
 
@@ -122,7 +122,8 @@ struct SettingsSaveResult {
   std::u16string status;
 };
 
-// Reads a settings file into s. The defaults are set first; a missing file leaves them.
+// Reads a settings file into s. The defaults are set first; a missing, unreadable or cut-short
+// file leaves them (and the tables, list and folders as they were).
 SettingsLoadResult LoadSettings(TPrintSettings& s, SettingsForm form,
                                 const std::filesystem::path& file);
 

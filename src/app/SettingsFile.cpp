@@ -35,9 +35,14 @@ class LineReader {
 
   bool AtEnd() const { return pos_ >= lines_.size(); }
   size_t Remaining() const { return AtEnd() ? 0 : lines_.size() - pos_; }
+  // True once a value was asked for beyond the last line.
+  bool RanShort() const { return ranShort_; }
 
   std::u16string Text() {
-    if (AtEnd()) return {};
+    if (AtEnd()) {
+      ranShort_ = true;
+      return {};
+    }
     return Cp932ToStr(lines_[pos_++]);
   }
   int Int() { return StrToIntZ(Trimmed()); }
@@ -58,6 +63,7 @@ class LineReader {
 
   std::vector<std::string> lines_;
   size_t pos_ = 0;
+  bool ranShort_ = false;
 };
 
 class LineWriter {
@@ -214,6 +220,7 @@ SettingsLoadResult LoadSettings(TPrintSettings& s, SettingsForm form,
   SettingsLoadResult result;
   const bool full = form == SettingsForm::Full;
   s.SetDefaults();
+  const TPrintSettings beforeLoad = s;
   std::error_code ec;
   if (!std::filesystem::is_regular_file(file, ec)) return result;
 
@@ -239,6 +246,14 @@ SettingsLoadResult LoadSettings(TPrintSettings& s, SettingsForm form,
     s.FFolder3 = in.Hex();
   }
   ReadBody(in, s);
+  // A file cut short would otherwise turn every later value into 0 (black pens of no width, solid
+  // line types) and the window would save that back at exit: take nothing of it.
+  if (in.RanShort()) {
+    s = beforeLoad;
+    result.readError = true;
+    if (full) result.status = u"Tavolex設定ファイルが開けませんでした。";
+    return result;
+  }
   if (full) {
     s.FileList.clear();
     const int count = in.Int();

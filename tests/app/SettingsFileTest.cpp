@@ -224,21 +224,27 @@ TEST_F(SettingsFileTest, ForeignFirstLineIsRefusedWithEverySettingAtItsDefault) 
   EXPECT_EQ(loaded.FileList, s.FileList);  // the list is not touched
 }
 
-TEST_F(SettingsFileTest, FileThatEndsEarlyReadsTheMissingValuesAsZero) {
+TEST_F(SettingsFileTest, FileThatEndsBeforeItsTablesIsNotTaken) {
   TPrintSettings s = Sample();
   std::vector<std::string> lines = Lines(SettingsFileBytes(s, SettingsForm::Full));
   lines.resize(10);  // ends after PrnSikii0
   const std::filesystem::path file = dir_ / "short.dat";
   WriteBytes(file, Join(lines));
   TPrintSettings loaded = Sample();
-  LoadSettings(loaded, SettingsForm::Full, file);
+  const SettingsLoadResult r = LoadSettings(loaded, SettingsForm::Full, file);
+  EXPECT_TRUE(r.readError);
+  EXPECT_EQ(r.status, u"Tavolex設定ファイルが開けませんでした。");
+  TPrintSettings defaults = Sample();
+  defaults.SetDefaults();
+  ExpectSameValues(defaults, loaded);
+  EXPECT_EQ(loaded.FileList, s.FileList);
+
+  // A file of the earlier product, which ends before the angle, is whole.
+  lines = Lines(SettingsFileBytes(s, SettingsForm::Full));
+  lines.pop_back();
+  WriteBytes(file, Join(lines));
+  EXPECT_FALSE(LoadSettings(loaded, SettingsForm::Full, file).readError);
   EXPECT_EQ(loaded.PrnStyle, 2);
-  EXPECT_EQ(loaded.PrnSikii0, 17);
-  EXPECT_EQ(loaded.PrnWhite1, 0);
-  EXPECT_EQ(loaded.InpTenR, 0.0);  // read as 0 (the limit raises it when applied)
-  EXPECT_EQ(loaded.PrnCol[0].color, 0);
-  EXPECT_EQ(loaded.PrnTyp[4].seg, 0);
-  EXPECT_TRUE(loaded.FileList.empty());
   EXPECT_EQ(loaded.PrnAngle, 0.0);
 }
 
@@ -252,8 +258,8 @@ TEST_F(SettingsFileTest, DamagedCountsNeitherOverrunNorLoop) {
   const std::filesystem::path file = dir_ / "damaged.dat";
   WriteBytes(file, Join(lines));
   TPrintSettings loaded;
-  LoadSettings(loaded, SettingsForm::Full, file);
-  EXPECT_EQ(loaded.PrnTyp[0].seg, 32);
+  // The count is limited to 32 elements, which take the lines after it: the file then ends short.
+  EXPECT_TRUE(LoadSettings(loaded, SettingsForm::Full, file).readError);
   EXPECT_TRUE(loaded.FileList.empty());
 
   lines = Lines(SettingsFileBytes(s, SettingsForm::Full));
