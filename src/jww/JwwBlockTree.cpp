@@ -26,8 +26,16 @@ TLinear InsertLinear(const TEntJwwBlock& insert) {
 // Where a node places its definition; kept apart from the node while the tree grows.
 struct TPlacement {
   explicit TPlacement(const TEntJwwBlockTree& n)
-      : level(n.level), x(n.x), y(n.y), r1(n.r1), r2(n.r2), r3(n.r3), r4(n.r4) {}
+      : level(n.level),
+        chainLayer(n.chainLayer),
+        x(n.x),
+        y(n.y),
+        r1(n.r1),
+        r2(n.r2),
+        r3(n.r3),
+        r4(n.r4) {}
   int32_t level;
+  int32_t chainLayer;
   double x, y, r1, r2, r3, r4;
 };
 
@@ -91,13 +99,15 @@ bool AppendNode(TEntJwwBlockTree&& node, std::vector<TEntJwwBlockTree>& tree,
   return true;
 }
 
-}  // namespace
-
-int BlockChainLayer(const TEntJwwBlockTree& node, int parentChain) {
+// The node's chainLayer: its own layer at the top of a chain (parentChain -1: no parent, or one
+// that keeps own layers), the chain's layer below it, -1 when it keeps own layers.
+int32_t BlockChainLayer(const TEntJwwBlockTree& node, int32_t parentChain) {
   constexpr int kOwnLayerBit = 0x40;
   if ((node.att.nPenStyle & kOwnLayerBit) != 0) return -1;
   return parentChain >= 0 ? parentChain : node.att.nGLayer * 16 + node.att.nLayer;
 }
+
+}  // namespace
 
 void TJwwData::MakeBlockTree() {
   EntBlockTree.clear();
@@ -125,6 +135,7 @@ void TJwwData::MakeBlockTree() {
     node.r2 = m.b;
     node.r3 = m.c;
     node.r4 = m.d;
+    node.chainLayer = BlockChainLayer(node, -1);
     AttachDefinition(node, EntBlockDef, index);
     if (!AppendNode(std::move(node), EntBlockTree, EntBlockDef, budget)) break;
   }
@@ -157,6 +168,7 @@ void TJwwData::MakeBlockTree() {
       node.r2 = parent.r1 * m.b + parent.r2 * m.d;
       node.r3 = parent.r3 * m.a + parent.r4 * m.c;
       node.r4 = parent.r3 * m.b + parent.r4 * m.d;
+      node.chainLayer = BlockChainLayer(node, parent.chainLayer);
       AttachDefinition(node, EntBlockDef, index);
       if (!AppendNode(std::move(node), EntBlockTree, EntBlockDef, budget)) break;
     }

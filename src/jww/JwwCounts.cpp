@@ -1,6 +1,5 @@
 // Counting the printable elements of a drawing by layer group and layer.
 #include <algorithm>
-#include <vector>
 
 #include "jww/JwwUnit.h"
 
@@ -66,14 +65,12 @@ void TJwwData::GetElementNum(int lay1, int lay2, int& n1, int& n2, int& n3, int&
 
   const int nodes = Available(EntBlockTree, EntBlockTreeN);
   const int defs = Available(EntBlockDef, EntBlockDefN);
-  std::vector<int> chain(static_cast<size_t>(nodes), -1);
   for (int i = 0; i < nodes; ++i) {
     const TEntJwwBlockTree& node = EntBlockTree[i];
-    const bool nested = node.parent >= 0 && node.parent < i;
-    chain[i] = BlockChainLayer(node, nested ? chain[node.parent] : -1);
+    const int chain = node.chainLayer;
     if (node.defno < 0 || node.defno >= defs) continue;
     const TEntJwwBlockDef& d = EntBlockDef[node.defno];
-    if (chain[i] < 0) {
+    if (chain < 0) {
       CountWhere(d.mLine, d.mLineN, n1a, own);
       CountWhere(d.mEnko, d.mEnkoN, n2a, own);
       CountPoints(d.mTen, d.mTenN, n3a, n4a, own);
@@ -83,7 +80,7 @@ void TJwwData::GetElementNum(int lay1, int lay2, int& n1, int& n2, int& n3, int&
       continue;
     }
     // Every element lies on the layer of the outermost insert of the chain.
-    if (!filter.Matches(chain[i] / 16, chain[i] % 16)) continue;
+    if (!filter.Matches(chain / 16, chain % 16)) continue;
     const auto all = [](const auto&) { return true; };
     CountWhere(d.mLine, d.mLineN, n1a, all);
     CountWhere(d.mEnko, d.mEnkoN, n2a, all);

@@ -161,34 +161,25 @@ void DrawList(TJwwData& doc, const DrawWalk& w, const EntityList& list) {
   DrawStrokes(doc, w, list);
 }
 
-// How a node of the block tree is drawn in the current walk.
-struct NodeTest {
-  bool shown = false;
-  int insertLayer = -1;  // the layer its members are shown by; -1: each by its own
-};
-
-// A node without own layers is tested once, with the layer of the insert at the top of its chain
-// of such nodes; its members then share that layer's visibility and state. A node inside a
+// A node without own layers is shown by its chain layer (the layer of the insert at the top of its
+// chain of such nodes); its members then share that layer's visibility and state. A node inside a
 // node that is left out is left out too.
-NodeTest TestNode(const DrawWalk& w, const TEntJwwBlockTree& node, const NodeTest* parent) {
-  if (parent != nullptr && !parent->shown) return {};
-  const int layer = BlockChainLayer(node, parent != nullptr ? parent->insertLayer : -1);
-  if (layer >= 0 && !LayerPasses(w, layer)) return {};
-  return {true, layer};
+bool NodeShown(const DrawWalk& w, const TEntJwwBlockTree& node, bool parentShown) {
+  return parentShown && (node.chainLayer < 0 || LayerPasses(w, node.chainLayer));
 }
 
-void DrawBlocks(TJwwData& doc, DrawWalk w, double rot, std::vector<NodeTest>& tests) {
+void DrawBlocks(TJwwData& doc, DrawWalk w, double rot, std::vector<char>& shown) {
   const double c = std::cos(rot);
   const double s = std::sin(rot);
   const int nodes = Available(doc.EntBlockTree, doc.EntBlockTreeN);
   const int defs = Available(doc.EntBlockDef, doc.EntBlockDefN);
   w.topLevel = false;
-  tests.assign(static_cast<size_t>(nodes), NodeTest{});
+  shown.assign(static_cast<size_t>(nodes), 0);
   for (int i = 0; i < nodes; ++i) {
     const TEntJwwBlockTree& node = doc.EntBlockTree[i];
     const bool nested = node.parent >= 0 && node.parent < i;
-    tests[i] = TestNode(w, node, nested ? &tests[node.parent] : nullptr);
-    if (!tests[i].shown) continue;
+    shown[i] = NodeShown(w, node, !nested || shown[node.parent] != 0);
+    if (shown[i] == 0) continue;
     ZuGLayScale = doc.GroupScale(node.att.nGLayer);
     // The insert's own map first, then the rotation of the whole drawing.
     w.bx = c * node.x - s * node.y;
@@ -197,7 +188,7 @@ void DrawBlocks(TJwwData& doc, DrawWalk w, double rot, std::vector<NodeTest>& te
     w.b2 = c * node.r2 - s * node.r4;
     w.b3 = s * node.r1 + c * node.r3;
     w.b4 = s * node.r2 + c * node.r4;
-    w.lf = tests[i].insertLayer < 0;
+    w.lf = node.chainLayer < 0;
     w.testLayers = w.lf;
     if (node.defno < 0 || node.defno >= defs) continue;
     const TEntJwwBlockDef& d = doc.EntBlockDef[node.defno];
@@ -208,7 +199,7 @@ void DrawBlocks(TJwwData& doc, DrawWalk w, double rot, std::vector<NodeTest>& te
                           d.mMoji,  Available(d.mMoji, d.mMojiN),
                           d.mSunpo, Available(d.mSunpo, d.mSunpoN),
                           d.mSolid, Available(d.mSolid, d.mSolidN)};
-    doc.InsertLayer = tests[i].insertLayer;
+    doc.InsertLayer = node.chainLayer;
     DrawList(doc, w, list);
     doc.InsertLayer = -1;
   }
@@ -245,7 +236,7 @@ void TJwwData::GLDrawALL3(int dsporder, int lay1, int lay2, bool flg1, bool flg2
                        EntSunpo, Available(EntSunpo, EntSunpoN),
                        EntSolid, Available(EntSolid, EntSolidN)};
 
-  std::vector<NodeTest> nodeTests;
+  std::vector<char> shownNodes;  // kept across the layer walks: no allocation per walk
   for (int g = g0; g <= g1; ++g) {
     for (int l = l0; l <= l1; ++l) {
       w.h = dsporder == 2 ? 255 - (g * 16 + l) : g * 16 + l;
@@ -259,7 +250,7 @@ void TJwwData::GLDrawALL3(int dsporder, int lay1, int lay2, bool flg1, bool flg2
       w.b3 = s;
       w.b4 = c;
       DrawList(*this, w, top);
-      DrawBlocks(*this, w, rot, nodeTests);
+      DrawBlocks(*this, w, rot, shownNodes);
     }
   }
 }

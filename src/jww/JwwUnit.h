@@ -32,11 +32,6 @@ constexpr uint64_t kBindImageMaxUnpacked = uint64_t{256} * 1024 * 1024;
 // deleted under this name inside BindImageFolder.
 std::u16string BindImageLeafName(const std::u16string& stored);
 
-// The layer that shows or hides a node of the insert tree and its members: for an insert
-// without own layers, the layer of the outermost insert of its chain of such inserts (its own at
-// the top, or when its parent keeps own layers: parentChain -1); -1 for an insert with own layers.
-int BlockChainLayer(const TEntJwwBlockTree& node, int parentChain);
-
 // The millimetres per dot of line-type pitches that the header states (by its printer
 // resolution); none when the drawing leaves them to LtypeUnit.
 std::optional<double> DrawingLineTypeUnit(const TEntJwwHeader& h);

@@ -208,6 +208,9 @@ struct TEntJwwBlockTree {
   double r2 = 0.0;
   double r3 = 0.0;
   double r4 = 0.0;
+  // The layer that shows or hides this node and its members: for an insert without own layers,
+  // the layer of the outermost insert of its chain of such inserts; -1 with own layers.
+  int32_t chainLayer = -1;
 };
 
 // Settings records, filled field by field.
