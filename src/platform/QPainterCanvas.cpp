@@ -5,6 +5,7 @@
 #include <QPolygonF>
 #include <QRectF>
 
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -17,6 +18,23 @@ namespace {
 
 QString PathText(const std::filesystem::path& file) {
   return QString::fromStdU16String(file.u16string());
+}
+
+// Corners of a round dot: a fine polygon, as the unsmoothed ellipse of the painter comes out
+// lopsided by a pixel. Worked out once; dotted lines draw a dot per dash.
+constexpr int kDotSides = 64;
+using DotOutline = std::array<QPointF, kDotSides>;
+
+const DotOutline& UnitDot() {
+  static const DotOutline outline = [] {
+    DotOutline corners;
+    for (int i = 0; i < kDotSides; ++i) {
+      const double t = 2.0 * std::numbers::pi * i / kDotSides;
+      corners[static_cast<std::size_t>(i)] = QPointF(std::cos(t), std::sin(t));
+    }
+    return corners;
+  }();
+  return outline;
 }
 
 bool Finite(const RectF& r) {
@@ -116,19 +134,15 @@ void QPainterCanvas::LineTo(int x, int y) {
 }
 
 void QPainterCanvas::DrawDot(const QPoint& at, int width) {
-  // A fine polygon: the unsmoothed ellipse of the painter comes out lopsided by a pixel.
-  constexpr int kSides = 64;
   const double radius = width / 2.0;
   // Centred where the painter centres wide lines through the point: on the pixel for an odd
   // width, on its top-left corner for an even one.
   const double shift = width % 2 == 1 ? 0.5 : 0.0;
   const QPointF centre(at.x() + shift, at.y() + shift);
   QPolygonF circle;
-  circle.reserve(kSides);
-  for (int i = 0; i < kSides; ++i) {
-    const double t = 2.0 * std::numbers::pi * i / kSides;
-    circle.append(centre + QPointF(radius * std::cos(t), radius * std::sin(t)));
-  }
+  circle.reserve(kDotSides);
+  for (const QPointF& corner : UnitDot())
+    circle.append(centre + radius * corner);
   painter_->save();
   painter_->setPen(Qt::NoPen);
   painter_->setBrush(pen_.color());
