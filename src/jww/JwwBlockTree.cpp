@@ -104,7 +104,7 @@ bool AppendNode(TEntJwwBlockTree&& node, std::vector<TEntJwwBlockTree>& tree,
 int32_t BlockChainLayer(const TEntJwwBlockTree& node, int32_t parentChain) {
   constexpr int kOwnLayerBit = 0x40;
   if ((node.att.nPenStyle & kOwnLayerBit) != 0) return -1;
-  return parentChain >= 0 ? parentChain : node.att.nGLayer * 16 + node.att.nLayer;
+  return parentChain >= 0 ? parentChain : LayerIndex(node.att);
 }
 
 }  // namespace

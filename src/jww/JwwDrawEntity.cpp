@@ -20,7 +20,7 @@ const std::u16string kBoundImageFolderTag = u"%temp%";
 
 // The layer that continues a line pattern from one segment into the next.
 int PatternLayer(const TEntJwwAttr& att) {
-  return att.nGLayer * 16 + att.nLayer;
+  return LayerIndex(att);
 }
 
 // Pen width in drawing mm: the entity's own, or the pen table's when it has none.

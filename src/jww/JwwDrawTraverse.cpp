@@ -18,10 +18,6 @@ constexpr int kHiddenLayer = 3;
 constexpr int kAuxiliary = 9;
 constexpr uint32_t kWhite = 0xFFFFFF;
 
-int LayerIndex(const TEntJwwAttr& att) {
-  return att.nGLayer * 16 + att.nLayer;
-}
-
 template <typename T>
 int Available(const std::vector<T>& v, int32_t n) {
   return static_cast<int>(std::min<size_t>(v.size(), n > 0 ? static_cast<size_t>(n) : 0));

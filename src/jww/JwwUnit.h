@@ -120,7 +120,7 @@ class TJwwData {
   // The layer whose state an entity is drawn with: its own, or while the members of an insert
   // without own layers are drawn, the layer that insert was tested with (InsertLayer).
   int DrawLayer(const TEntJwwAttr& att) const {
-    return InsertLayer >= 0 ? InsertLayer : att.nGLayer * 16 + att.nLayer;
+    return InsertLayer >= 0 ? InsertLayer : LayerIndex(att);
   }
   int32_t InsertLayer = -1;  // set by GLDrawALL3 only while it draws such members
 

@@ -27,6 +27,11 @@ struct TEntJwwAttr {
   uint16_t sFlg = 0;       // attribute flags
 };
 
+// The layer of an attribute as one index, group * 16 + layer, as the attribute tables count.
+inline int LayerIndex(const TEntJwwAttr& att) {
+  return att.nGLayer * 16 + att.nLayer;
+}
+
 // Line ("CDataSen").
 struct TEntJwwLine {
   TEntJwwAttr att;
