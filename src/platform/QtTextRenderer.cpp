@@ -1,6 +1,7 @@
 #include "platform/QtTextRenderer.h"
 
 #include <QColor>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTransform>
@@ -86,7 +87,7 @@ const QtTextRenderer::FontEntry& QtTextRenderer::Entry(const CanvasFont& f) {
   if (it != fonts_.end()) return it.value();
   const QFont font = MakeFont(f);
   const QFontMetricsF metrics(font);
-  FontEntry entry{font, metrics, metrics.ascent(), metrics.ascent() + metrics.descent(),
+  FontEntry entry{font, metrics.ascent(), metrics.ascent() + metrics.descent(),
                   HalfWidthAdvance(font, metrics)};
   return fonts_.insert(key_, entry).value();
 }

@@ -7,7 +7,6 @@
 #pragma once
 
 #include <QFont>
-#include <QFontMetricsF>
 #include <QHash>
 #include <QString>
 
@@ -31,7 +30,6 @@ class QtTextRenderer {
  private:
   struct FontEntry {
     QFont font;
-    QFontMetricsF metrics;
     double ascent = 0.0;
     double cellHeight = 0.0;   // ascent + descent at the font's pixel size
     double halfAdvance = 0.0;  // the font's half-width advance at its pixel size
