@@ -14,11 +14,7 @@ QString UniqueFileName(std::map<QString, int>& used, const QString& base, const 
 
 PdfPrinter::PdfPrinter(const std::filesystem::path& target, bool targetIsFolder,
                        const TPaperOptions& options)
-    : target_(target),
-      folder_(targetIsFolder),
-      options_(options),
-      paper_(options.paper),
-      sheet_(SheetPixels(options)) {}
+    : PaperSheetPrinter(options), target_(target), folder_(targetIsFolder) {}
 
 PdfPrinter::~PdfPrinter() {
   CloseWriter();
@@ -73,12 +69,6 @@ bool PdfPrinter::PrnNewPage() {
   if (!documentOpen_ || !writer_ || !writer_->setPageLayout(PageLayout()) || !writer_->newPage())
     return false;
   canvas_->ForgetPictures();
-  return true;
-}
-
-bool PdfPrinter::UseSheet(int aSeries) {
-  paper_ = ASeriesSheet(aSeries, options_.paper);
-  sheet_ = SheetPixels(options_, paper_);
   return true;
 }
 

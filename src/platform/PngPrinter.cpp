@@ -6,13 +6,7 @@
 namespace tavolex {
 
 PngPrinter::PngPrinter(const std::filesystem::path& folder, const TPaperOptions& options)
-    : folder_(folder), options_(options), paper_(options.paper), sheet_(SheetPixels(options)) {}
-
-bool PngPrinter::UseSheet(int aSeries) {
-  paper_ = ASeriesSheet(aSeries, options_.paper);
-  sheet_ = SheetPixels(options_, paper_);
-  return true;
-}
+    : PaperSheetPrinter(options), folder_(folder) {}
 
 PngPrinter::~PngPrinter() {
   canvas_.reset();

@@ -52,4 +52,15 @@ QSize SheetPixels(const TPaperOptions& options, QPageSize::PageSizeId paper) {
   return px;
 }
 
+PaperSheetPrinter::PaperSheetPrinter(const TPaperOptions& options)
+    : WholeSheetPrinter(SheetPixels(options), options.dpi),
+      options_(options),
+      paper_(options.paper) {}
+
+bool PaperSheetPrinter::UseSheet(int aSeries) {
+  paper_ = ASeriesSheet(aSeries, options_.paper);
+  sheet_ = SheetPixels(options_, paper_);
+  return true;
+}
+
 }  // namespace tavolex
