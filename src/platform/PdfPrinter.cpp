@@ -1,8 +1,8 @@
 #include <QFile>
 #include <QPdfWriter>
 
-#include "common/Func_2.h"
 #include "platform/QPainterCanvas.h"
+#include "platform/QtPath.h"
 #include "platform/QtPrinters.h"
 
 namespace tavolex {
@@ -21,7 +21,7 @@ PdfPrinter::~PdfPrinter() {
 }
 
 bool PdfPrinter::OpenWriter(const std::filesystem::path& file, const std::u16string& title) {
-  writer_ = std::make_unique<QPdfWriter>(QString::fromStdU16String(StrFromPath(file)));
+  writer_ = std::make_unique<QPdfWriter>(QtPathText(file));
   writer_->setResolution(options_.dpi);
   writer_->setPageLayout(PageLayout());
   writer_->setTitle(QString::fromStdU16String(title));
@@ -51,7 +51,7 @@ bool PdfPrinter::PrnTitle(const std::u16string& title) {
   if (folder_) {
     const QString key = FileNameFromTitle(title);
     const QString name = UniqueFileName(usedNames_, key, QStringLiteral(".pdf"));
-    if (!OpenWriter(target_ / PathFromStr(name.toStdU16String()), title)) return false;
+    if (!OpenWriter(target_ / PathFromQtText(name), title)) return false;
     keys_.push_back(key);
   } else if (!painter_) {
     if (!OpenWriter(target_, title)) return false;

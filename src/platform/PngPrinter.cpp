@@ -1,6 +1,6 @@
-#include "common/Func_2.h"
 #include "platform/PngWrite.h"
 #include "platform/QPainterCanvas.h"
+#include "platform/QtPath.h"
 #include "platform/QtPrinters.h"
 
 namespace tavolex {
@@ -42,7 +42,7 @@ bool PngPrinter::SavePage() {
   painter_.reset();
   const QString key = QStringLiteral("%1-%2").arg(docName_).arg(pageNo_, 3, 10, QChar(u'0'));
   const QString name = UniqueFileName(usedNames_, key, QStringLiteral(".png"));
-  const std::filesystem::path file = folder_ / PathFromStr(name.toStdU16String());
+  const std::filesystem::path file = folder_ / PathFromQtText(name);
   PngPage page;
   page.pixels = reinterpret_cast<const uint32_t*>(image_.constBits());
   page.width = image_.width();

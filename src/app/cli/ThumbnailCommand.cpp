@@ -11,8 +11,8 @@
 #include "app/PrintApp.h"
 #include "app/PrintDriver.h"
 #include "app/cli/CliCommands.h"
-#include "common/Func_2.h"
 #include "common/UnitVal.h"
+#include "platform/QtPath.h"
 #include "platform/QtPrinters.h"
 
 namespace tavolex::cli {
@@ -32,7 +32,7 @@ bool ParseSize(const std::string& text, int& size) {
 
 // Written under a temporary name and renamed when complete, so a failure leaves no file.
 bool SavePng(const QImage& image, const std::filesystem::path& file) {
-  QSaveFile out(QString::fromStdU16String(StrFromPath(file)));
+  QSaveFile out(QtPathText(file));
   if (!out.open(QIODevice::WriteOnly)) return false;
   QImageWriter writer(&out, "png");
   if (!writer.write(image)) {
