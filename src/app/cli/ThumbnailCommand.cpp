@@ -55,7 +55,7 @@ bool DrawThumbnail(const std::filesystem::path& input, const char* argv0, ImageP
   JwwPrintDocument document(*app.JWW);
   TPrintDriver driver(app.Settings, document, sheet);
   driver.AppFolder = app.Folders.AppFolder;
-  const TPrintRunResult result = driver.Run({StrFromPath(input)});
+  const TPrintRunResult result = driver.Run({input});
   app.Close(false);
   return result.filesPrinted == 1 && document.LoadComplete() && !result.printerFailed;
 }
