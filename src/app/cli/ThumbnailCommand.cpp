@@ -57,7 +57,7 @@ bool DrawThumbnail(const std::filesystem::path& input, const char* argv0, ImageP
   driver.AppFolder = app.Folders.AppFolder;
   const TPrintRunResult result = driver.Run({input});
   app.Close(false);
-  return result.filesPrinted == 1 && document.LoadComplete() && !result.printerFailed;
+  return RunComplete(result, 1) && document.LoadComplete();
 }
 
 }  // namespace
