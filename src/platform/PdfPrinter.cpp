@@ -7,11 +7,6 @@
 
 namespace tavolex {
 
-QString UniqueFileName(std::map<QString, int>& used, const QString& base, const QString& ext) {
-  const int n = ++used[base];
-  return n == 1 ? base + ext : QStringLiteral("%1 (%2)%3").arg(base).arg(n).arg(ext);
-}
-
 PdfPrinter::PdfPrinter(const std::filesystem::path& target, bool targetIsFolder,
                        const TPaperOptions& options)
     : PaperSheetPrinter(options), target_(target), folder_(targetIsFolder) {}
@@ -33,7 +28,6 @@ bool PdfPrinter::OpenWriter(const std::filesystem::path& file, const std::u16str
     return false;
   }
   canvas_ = std::make_unique<QPainterCanvas>(painter_.get());
-  files_.push_back(file);
   return true;
 }
 
@@ -50,12 +44,12 @@ bool PdfPrinter::PrnTitle(const std::u16string& title) {
   if (documentOpen_) return false;
   if (folder_) {
     const QString key = FileNameFromTitle(title);
-    const QString name = UniqueFileName(usedNames_, key, QStringLiteral(".pdf"));
-    if (!OpenWriter(target_ / PathFromQtText(name), title)) return false;
-    keys_.push_back(key);
+    const std::filesystem::path file = UniqueFile(target_, key, QStringLiteral(".pdf"));
+    if (!OpenWriter(file, title)) return false;
+    FileWritten(file, key);
   } else if (!painter_) {
     if (!OpenWriter(target_, title)) return false;
-    keys_.push_back(FileNameFromTitle(title));
+    FileWritten(target_, FileNameFromTitle(title));
   } else if (pageUsed_) {
     if (!(writer_->setPageLayout(PageLayout()) && writer_->newPage())) return false;
     canvas_->ForgetPictures();

@@ -1,6 +1,5 @@
 #include "platform/PngWrite.h"
 #include "platform/QPainterCanvas.h"
-#include "platform/QtPath.h"
 #include "platform/QtPrinters.h"
 
 namespace tavolex {
@@ -41,8 +40,7 @@ bool PngPrinter::SavePage() {
   painter_->end();
   painter_.reset();
   const QString key = QStringLiteral("%1-%2").arg(docName_).arg(pageNo_, 3, 10, QChar(u'0'));
-  const QString name = UniqueFileName(usedNames_, key, QStringLiteral(".png"));
-  const std::filesystem::path file = folder_ / PathFromQtText(name);
+  const std::filesystem::path file = UniqueFile(folder_, key, QStringLiteral(".png"));
   PngPage page;
   page.pixels = reinterpret_cast<const uint32_t*>(image_.constBits());
   page.width = image_.width();
@@ -50,8 +48,7 @@ bool PngPrinter::SavePage() {
   page.strideWords = static_cast<size_t>(image_.bytesPerLine()) / sizeof(uint32_t);
   page.dotsPerMeter = image_.dotsPerMeterX();
   if (!WritePng(file, page)) return false;
-  files_.push_back(file);
-  keys_.push_back(key);
+  FileWritten(file, key);
   return true;
 }
 

@@ -65,16 +65,31 @@ class WholeSheetPrinter : public TPrinter {
   int dpi_;
 };
 
-// The file printers: the sheet of the paper options, or a drawing's own A-series sheet.
+// The file printers: the sheet of the paper options, or a drawing's own A-series sheet, and the
+// files written in the run.
 class PaperSheetPrinter : public WholeSheetPrinter {
  public:
   bool UseSheet(int aSeries) override;
 
+  // The files written so far, and for each the name it was made unique from.
+  const std::vector<std::filesystem::path>& Files() const { return files_; }
+  const std::vector<QString>& FileKeys() const { return keys_; }
+
  protected:
   explicit PaperSheetPrinter(const TPaperOptions& options);
 
+  // The file in folder named key + ext, or "key (2)" + ext and so on when that was given out.
+  std::filesystem::path UniqueFile(const std::filesystem::path& folder, const QString& key,
+                                   const QString& ext);
+  void FileWritten(const std::filesystem::path& file, const QString& key);
+
   TPaperOptions options_;
   QPageSize::PageSizeId paper_;  // the sheet of the next page
+
+ private:
+  std::map<QString, int> usedNames_;
+  std::vector<std::filesystem::path> files_;
+  std::vector<QString> keys_;
 };
 
 // PDF: with a file, every document of the run goes into that one file, page after page; with a
@@ -93,9 +108,6 @@ class PdfPrinter : public PaperSheetPrinter {
 
   // Closes the one file of the run; false when it could not be written.
   bool Finish();
-  // The files written so far, and for each the name it was made unique from.
-  const std::vector<std::filesystem::path>& Files() const { return files_; }
-  const std::vector<QString>& FileKeys() const { return keys_; }
 
  private:
   bool OpenWriter(const std::filesystem::path& file, const std::u16string& title);
@@ -109,9 +121,6 @@ class PdfPrinter : public PaperSheetPrinter {
   std::unique_ptr<QPainterCanvas> canvas_;
   bool documentOpen_ = false;
   bool pageUsed_ = false;  // the one file already holds a page
-  std::map<QString, int> usedNames_;
-  std::vector<std::filesystem::path> files_;
-  std::vector<QString> keys_;
 };
 
 // PNG: every page becomes an image "<title>-<page>.png" in the folder, white paper.
@@ -126,9 +135,6 @@ class PngPrinter : public PaperSheetPrinter {
   bool PrnEndDoc() override;
   Canvas* PageCanvas() override;
 
-  const std::vector<std::filesystem::path>& Files() const { return files_; }
-  const std::vector<QString>& FileKeys() const { return keys_; }
-
  private:
   bool StartPage();
   bool SavePage();
@@ -140,9 +146,6 @@ class PngPrinter : public PaperSheetPrinter {
   QString docName_;
   int pageNo_ = 0;
   bool documentOpen_ = false;
-  std::map<QString, int> usedNames_;
-  std::vector<std::filesystem::path> files_;
-  std::vector<QString> keys_;
 };
 
 // A sheet of a given pixel size in memory, white paper: each document draws onto the one image,
