@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <cstring>
 #include <vector>
 
 #include "platform/PngWrite.h"
@@ -24,6 +25,9 @@ QImage Page(int colours) {
       if (c != 0) image.setPixel(x, y, 0xFF000000u | static_cast<uint32_t>(c * 18000 + 1));
     }
   }
+  // Two rows that repeat the one above, as a vertical line across the paper makes them.
+  for (int y : {21, 22})
+    std::memcpy(image.scanLine(y), image.scanLine(20), static_cast<size_t>(image.bytesPerLine()));
   return image;
 }
 
