@@ -4,6 +4,16 @@
 
 namespace tavolex {
 
+PngPage PngPageOf(const QImage& image) {
+  PngPage page;
+  page.pixels = reinterpret_cast<const uint32_t*>(image.constBits());
+  page.width = image.width();
+  page.height = image.height();
+  page.strideWords = static_cast<size_t>(image.bytesPerLine()) / sizeof(uint32_t);
+  page.dotsPerMeter = image.dotsPerMeterX();
+  return page;
+}
+
 PngPrinter::PngPrinter(const std::filesystem::path& folder, const TPaperOptions& options)
     : PaperSheetPrinter(options), folder_(folder) {}
 
@@ -41,13 +51,7 @@ bool PngPrinter::SavePage() {
   painter_.reset();
   const QString key = QStringLiteral("%1-%2").arg(docName_).arg(pageNo_, 3, 10, QChar(u'0'));
   const std::filesystem::path file = UniqueFile(folder_, key, QStringLiteral(".png"));
-  PngPage page;
-  page.pixels = reinterpret_cast<const uint32_t*>(image_.constBits());
-  page.width = image_.width();
-  page.height = image_.height();
-  page.strideWords = static_cast<size_t>(image_.bytesPerLine()) / sizeof(uint32_t);
-  page.dotsPerMeter = image_.dotsPerMeterX();
-  if (!WritePng(file, page)) return false;
+  if (!WritePng(file, PngPageOf(image_))) return false;
   FileWritten(file, key);
   return true;
 }
