@@ -1,6 +1,7 @@
 // Tab "線色・線幅": the pen table (TPenTab), and the services both table tabs use.
 #include "app/window/Unit1.h"
 #include "app/window/tabs/PenTab.h"
+#include "app/window/tabs/TabWidgets.h"
 
 namespace tavolex {
 
@@ -9,7 +10,7 @@ TTableTabServices TForm1::TableTabServices() {
       App.Settings, [this] { return App.JWW.get(); }, this);
   services.ShowStatus = [this](const QString& text) { SetStatus(text.toStdU16String()); };
   services.DisplayOnlyColourChanged = [this](int colour) {
-    ColorLabel(LabelA2, ColorFromRgb(colour));
+    PaintSwatch(LabelA2, static_cast<uint32_t>(colour));
   };
   return services;
 }

@@ -12,6 +12,7 @@
 
 #include "app/FileListRules.h"
 #include "app/window/Unit1.h"
+#include "app/window/tabs/TabWidgets.h"
 #include "common/Func_2.h"
 #include "common/UnitVal.h"
 
@@ -31,34 +32,12 @@ int Checked(const QCheckBox* box) {
   return box->isChecked() ? 1 : 0;
 }
 
-void CheckItem(QButtonGroup* group, int index) {
-  if (QAbstractButton* item = group->button(index)) item->setChecked(true);
-}
-
 // The folder of a chosen file with its trailing separator, as the folders are kept.
 std::u16string FolderOfChoice(const QString& path) {
   return FolderOf(StrFromPath(std::filesystem::path(path.toStdU16String())));
 }
 
 }  // namespace
-
-QColor ColorFromRgb(int value) {
-  return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
-
-int RgbFromColor(const QColor& color) {
-  return color.red() | (color.green() << 8) | (color.blue() << 16);
-}
-
-void ColorLabel(QLabel* label, const QColor& color) {
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::Window, color);
-  label->setPalette(palette);
-}
-
-QColor LabelColor(const QLabel* label) {
-  return label->palette().color(QPalette::Window);
-}
 
 void TForm1::FormToSettings() {
   PrintTabToSettings();
@@ -92,7 +71,7 @@ void TForm1::PrintTabToSettings() {
   s.PrnRenLG = ComboBox1->currentIndex();
   s.PrnHojo = Checked(CheckBox6);
   s.PrnDOLay = RadioGroup1Items->checkedId();
-  s.PrnDOLCol = RgbFromColor(LabelColor(LabelA2));
+  s.PrnDOLCol = static_cast<int>(QColorToWinColor(LabelColor(LabelA2)));
   s.PrnOrder = RadioGroup2Items->checkedId();
 }
 
@@ -114,9 +93,9 @@ void TForm1::SettingsToPrintTab() {
   CheckBox5->setChecked(s.PrnRen2 == 1);
   ComboBox1->setCurrentIndex(LimitChoice(s.PrnRenLG, kPrnRenLGMax));
   CheckBox6->setChecked(s.PrnHojo == 1);
-  CheckItem(RadioGroup1Items, LimitChoice(s.PrnDOLay, kPrnDOLayMax));
-  ColorLabel(LabelA2, ColorFromRgb(static_cast<int>(LimitColor(s.PrnDOLCol))));
-  CheckItem(RadioGroup2Items, LimitChoice(s.PrnOrder, kPrnOrderMax));
+  CheckIndex(RadioGroup1Items, LimitChoice(s.PrnDOLay, kPrnDOLayMax));
+  PaintSwatch(LabelA2, LimitColor(s.PrnDOLCol));
+  CheckIndex(RadioGroup2Items, LimitChoice(s.PrnOrder, kPrnOrderMax));
 }
 
 void TForm1::Button4Click() {

@@ -113,11 +113,19 @@ std::filesystem::path ChooseEnvironmentFile(const TTableTabServices& services) {
                           QStringLiteral("Jw_cad環境設定ファイル(*.jwf)"), QStringLiteral(".jwf"));
 }
 
-void PaintSwatch(QWidget* label, uint32_t colour) {
+void ColorLabel(QWidget* label, const QColor& colour) {
   QPalette p = label->palette();
-  p.setColor(QPalette::Window, WinColorToQColor(colour));
+  p.setColor(QPalette::Window, colour);
   label->setAutoFillBackground(true);
   label->setPalette(p);
+}
+
+QColor LabelColor(const QWidget* label) {
+  return label->palette().color(QPalette::Window);
+}
+
+void PaintSwatch(QWidget* label, uint32_t colour) {
+  ColorLabel(label, WinColorToQColor(colour));
 }
 
 TTableTabServices DefaultTableTabServices(TPrintSettings& settings, std::function<TJwwData*()> JWW,

@@ -42,7 +42,10 @@ void SetUpGrid(QTableWidget* grid, int rows, int cols,
 std::filesystem::path ChooseDrawingFile(const TTableTabServices& services);
 std::filesystem::path ChooseEnvironmentFile(const TTableTabServices& services);
 
-// A label coloured as a swatch.
+// A label shown as a colour swatch, and the colour it shows.
+void ColorLabel(QWidget* label, const QColor& colour);
+QColor LabelColor(const QWidget* label);
+// The swatch of a Windows colour value.
 void PaintSwatch(QWidget* label, uint32_t colour);
 
 }  // namespace tavolex
