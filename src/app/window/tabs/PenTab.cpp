@@ -153,9 +153,7 @@ void TPenTab::SettingsToForm(const TPrintSettings& s) {
   PaintSwatch(LabelA3, LimitColor(s.InpCol));
   for (int i = 0; i < kPrnColCount && i < static_cast<int>(s.PrnCol.size()); ++i) {
     TPrnColor pen = s.PrnCol[i];
-    pen.color = LimitColor(pen.color);
-    pen.width = LimitPenWidth(pen.width);
-    pen.ten_r = LimitPointRadius(pen.ten_r);
+    LimitPen(pen);
     for (const int col : {kPenColorCol, kPenWidthCol, kPenRadiusCol})
       SetGridText(SG01, i + 1, col, PenCellText(pen, col));
   }
