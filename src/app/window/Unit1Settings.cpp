@@ -32,11 +32,6 @@ int Checked(const QCheckBox* box) {
   return box->isChecked() ? 1 : 0;
 }
 
-// The folder of a chosen file with its trailing separator, as the folders are kept.
-std::u16string FolderOfChoice(const QString& path) {
-  return FolderOf(StrFromPath(std::filesystem::path(path.toStdU16String())));
-}
-
 }  // namespace
 
 void TForm1::FormToSettings() {
@@ -112,7 +107,7 @@ QString TForm1::ChooseSettingsFile(int acceptMode, const QString& filter) {
   dialog.setNameFilter(filter);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   const QString path = dialog.selectedFiles().constFirst();
-  App.Settings.FFolder3 = FolderOfChoice(path);
+  App.Settings.FFolder3 = FolderOf(UStr(path));
   return path;
 }
 
@@ -123,16 +118,14 @@ void TForm1::Button14Click() {
 }
 
 void TForm1::SettingsSaveTo(const QString& path) {
-  const std::filesystem::path file(path.toStdU16String());
+  const std::filesystem::path file = PathFromStr(UStr(path));
   const std::u16string refused = CheckSaveName(file, App.Folders.SettingsFile);
   if (!refused.empty()) {
     SetStatus(refused);
     return;
   }
   FormToSettings();
-  App.Settings.FileList.clear();
-  for (const QString& entry : ListEntries())
-    App.Settings.FileList.push_back(entry.toStdU16String());
+  App.Settings.FileList = ToU16Strings(ListEntries());
   SetStatus(SaveSettings(App.Settings, SettingsForm::Full, file).status);
 }
 
@@ -143,19 +136,14 @@ void TForm1::Button15Click() {
 }
 
 void TForm1::SettingsOpenFrom(const QString& path) {
-  const std::filesystem::path file(path.toStdU16String());
+  const std::filesystem::path file = PathFromStr(UStr(path));
   const std::u16string refused = CheckOpenName(file, App.Folders.SettingsFile);
   if (!refused.empty()) {
     SetStatus(refused);
     return;
   }
   const SettingsLoadResult r = LoadSettings(App.Settings, SettingsForm::Full, file);
-  if (!r.refused) {
-    QStringList entries;
-    for (const std::u16string& entry : App.Settings.FileList)
-      entries << QString::fromStdU16String(entry);
-    SetListEntries(entries);
-  }
+  if (!r.refused) SetListEntries(ToQStrings(App.Settings.FileList));
   LtypeUnit = App.Settings.LtypeUnit;
   SetStatus(r.status);
   ShowPrinterInfo();
