@@ -158,13 +158,9 @@ class TForm1 : public QMainWindow {
   TTableTabServices TableTabServices();
   void ConnectHandlers();
 
-  // Settings of each tab to and from the fields.
+  // Settings of the print tab to and from the fields; the table tabs move their own.
   void PrintTabToSettings();
   void SettingsToPrintTab();
-  void PenTabToSettings();
-  void SettingsToPenTab();
-  void LtypeTabToSettings();
-  void SettingsToLtypeTab();
 
   // Event handlers as on the form.
   void Button1Click();

@@ -12,6 +12,8 @@
 
 #include "app/FileListRules.h"
 #include "app/window/Unit1.h"
+#include "app/window/tabs/LtypeTab.h"
+#include "app/window/tabs/PenTab.h"
 #include "app/window/tabs/TabWidgets.h"
 #include "common/Func_2.h"
 #include "common/UnitVal.h"
@@ -36,16 +38,16 @@ int Checked(const QCheckBox* box) {
 
 void TForm1::FormToSettings() {
   PrintTabToSettings();
-  PenTabToSettings();
-  LtypeTabToSettings();
+  PenTab->FormToSettings(App.Settings);
+  LtypeTab->FormToSettings(App.Settings);
   App.Settings.ApplyLimits();
   LtypeUnit = App.Settings.LtypeUnit;
 }
 
 void TForm1::SettingsToForm() {
   SettingsToPrintTab();
-  SettingsToPenTab();
-  SettingsToLtypeTab();
+  PenTab->SettingsToForm(App.Settings);
+  LtypeTab->SettingsToForm(App.Settings);
 }
 
 void TForm1::PrintTabToSettings() {
