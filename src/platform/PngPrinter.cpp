@@ -5,6 +5,16 @@
 
 namespace tavolex {
 
+PngPage PngPageOf(const QImage& image) {
+  PngPage page;
+  page.pixels = reinterpret_cast<const uint32_t*>(image.constBits());
+  page.width = image.width();
+  page.height = image.height();
+  page.strideWords = static_cast<size_t>(image.bytesPerLine()) / sizeof(uint32_t);
+  page.dotsPerMeter = image.dotsPerMeterX();
+  return page;
+}
+
 PngPrinter::PngPrinter(const std::filesystem::path& folder, const TPaperOptions& options)
     : folder_(folder), options_(options), paper_(options.paper), sheet_(SheetPixels(options)) {}
 
@@ -49,13 +59,7 @@ bool PngPrinter::SavePage() {
   const QString key = QStringLiteral("%1-%2").arg(docName_).arg(pageNo_, 3, 10, QChar(u'0'));
   const QString name = UniqueFileName(usedNames_, key, QStringLiteral(".png"));
   const std::filesystem::path file = folder_ / PathFromStr(name.toStdU16String());
-  PngPage page;
-  page.pixels = reinterpret_cast<const uint32_t*>(image_.constBits());
-  page.width = image_.width();
-  page.height = image_.height();
-  page.strideWords = static_cast<size_t>(image_.bytesPerLine()) / sizeof(uint32_t);
-  page.dotsPerMeter = image_.dotsPerMeterX();
-  if (!WritePng(file, page)) return false;
+  if (!WritePng(file, PngPageOf(image_))) return false;
   files_.push_back(file);
   keys_.push_back(key);
   return true;

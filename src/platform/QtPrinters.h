@@ -23,6 +23,7 @@ class QPrinter;
 namespace tavolex {
 
 class QPainterCanvas;
+struct PngPage;
 
 // Sheet of the file printers: the whole sheet is printable.
 struct TPaperOptions {
@@ -135,6 +136,9 @@ class PngPrinter : public TPrinter {
   std::vector<std::filesystem::path> files_;
   std::vector<QString> keys_;
 };
+
+// The pixels of an RGB32 image as the page writer takes them, with the image's resolution.
+PngPage PngPageOf(const QImage& image);
 
 // A sheet of a given pixel size in memory, white paper: each document draws onto the one image,
 // which stays after the document ends (the thumbnail of a drawing).
