@@ -81,9 +81,7 @@ void BM_PngWritePage(benchmark::State& state, bool qtWriter) {
       page.save(&buffer, "PNG");
       bytes = static_cast<size_t>(buffer.size());
     } else {
-      bytes = EncodePng(PngPage{reinterpret_cast<const uint32_t*>(page.constBits()), page.width(),
-                                page.height(), static_cast<size_t>(page.bytesPerLine()) / 4, 0})
-                  .size();
+      bytes = EncodePng(PngPageOf(page)).size();
     }
     benchmark::DoNotOptimize(bytes);
   }

@@ -10,58 +10,6 @@ namespace tavolex {
 
 namespace {
 
-enum class TextKind { Cp932, Utf8, Utf16Le, Utf16Be };
-
-TextKind KindOf(const std::string& bytes, size_t& bomSize) {
-  std::string_view b(bytes);
-  bomSize = 0;
-  if (b.starts_with("\xEF\xBB\xBF")) {
-    bomSize = 3;
-    return TextKind::Utf8;
-  }
-  if (b.starts_with("\xFF\xFE")) {
-    bomSize = 2;
-    return TextKind::Utf16Le;
-  }
-  if (b.starts_with("\xFE\xFF")) {
-    bomSize = 2;
-    return TextKind::Utf16Be;
-  }
-  return TextKind::Cp932;
-}
-
-// Lines of UTF-16 text, each cut to kJwfMaxLineChars.
-void SplitWideLines(std::string_view bytes, bool bigEndian, std::vector<std::u16string>& lines) {
-  std::u16string line;
-  for (size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    const auto b0 = static_cast<unsigned char>(bytes[i]);
-    const auto b1 = static_cast<unsigned char>(bytes[i + 1]);
-    const auto c = static_cast<char16_t>(bigEndian ? (b0 << 8) | b1 : (b1 << 8) | b0);
-    if (c == u'\r' || c == u'\n') {
-      lines.push_back(std::move(line));
-      line.clear();
-    } else if (line.size() < kJwfMaxLineChars) {
-      line.push_back(c);
-    }
-  }
-  if (!line.empty()) lines.push_back(std::move(line));
-}
-
-// Lines of byte text (CP932 or UTF-8, where CR and LF never occur inside a character), each cut
-// before decoding so a long line costs no more than a short one.
-void SplitByteLines(std::string_view bytes, bool utf8, std::vector<std::u16string>& lines) {
-  size_t start = 0;
-  while (start < bytes.size()) {
-    size_t end = bytes.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) end = bytes.size();
-    const std::string_view raw = bytes.substr(start, std::min(end - start, kJwfMaxLineChars * 3));
-    std::u16string line = utf8 ? Utf8ToStr(raw) : Cp932ToStr(raw);
-    if (line.size() > kJwfMaxLineChars) line.resize(kJwfMaxLineChars);
-    lines.push_back(std::move(line));
-    start = end + 1;
-  }
-}
-
 bool ReadBoundedLines(const std::filesystem::path& FName, std::vector<std::u16string>& lines) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(FName, ec)) return false;
@@ -71,14 +19,7 @@ bool ReadBoundedLines(const std::filesystem::path& FName, std::vector<std::u16st
   in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (in.bad()) return false;
   bytes.resize(static_cast<size_t>(in.gcount()));
-  size_t bom = 0;
-  const TextKind kind = KindOf(bytes, bom);
-  const std::string_view text = std::string_view(bytes).substr(bom);
-  if (kind == TextKind::Utf16Le || kind == TextKind::Utf16Be) {
-    SplitWideLines(text, kind == TextKind::Utf16Be, lines);
-  } else {
-    SplitByteLines(text, kind == TextKind::Utf8, lines);
-  }
+  lines = DecodeCutTextLines(bytes, kJwfMaxLineChars);
   return true;
 }
 

@@ -2,6 +2,7 @@
 #include <array>
 
 #include "app/JwfFile.h"
+#include "app/PenGrids.h"
 #include "app/PenTableImport.h"
 #include "common/Func_2.h"
 #include "common/UnitVal.h"
@@ -28,7 +29,7 @@ uint32_t FieldColour(const TJwfEntry& e) {
 
 void SetPenColour(TPrintSettings& s, TTableImport& r, int entry, uint32_t colour) {
   s.PrnCol[entry].color = colour;
-  r.penCells.emplace_back(entry + 1, 1);
+  r.penCells.emplace_back(entry + 1, kPenColorCol);
 }
 
 // "PCOLLOR_1" .. "PCOLLOR_8": a pen with optional width (in the file's unit) and point radius.
@@ -45,11 +46,11 @@ void ReadPenLine(TPrintSettings& s, TTableImport& r, const TJwfEntry& e, double 
   SetPenColour(s, r, entry, colour);
   if (e.fields.size() > 3) {
     s.PrnCol[entry].width = LimitPenWidth(JwfReal(e, 3) * u);
-    r.penCells.emplace_back(entry + 1, 3);
+    r.penCells.emplace_back(entry + 1, kPenWidthCol);
   }
   if (e.fields.size() >= 5) {
     s.PrnCol[entry].ten_r = LimitPointRadius(JwfReal(e, 4));
-    r.penCells.emplace_back(entry + 1, 4);
+    r.penCells.emplace_back(entry + 1, kPenRadiusCol);
   }
 }
 

@@ -1,5 +1,6 @@
 // The pens and the line types of a JWW drawing into the program's tables.
 #include "app/JwwPrintDocument.h"
+#include "app/PenGrids.h"
 #include "app/PenTableImport.h"
 #include "common/Func_2.h"
 #include "common/UnitVal.h"
@@ -44,7 +45,7 @@ TTableImport ImportJwwPens(TPrintSettings& s, TJwwData& JW, const std::filesyste
   s.PrnCol.resize(kPrnColCount);
   for (int i = 0; i < kPrnColCount; ++i) {
     s.PrnCol[i] = PenFromAttribute(*GAtt, i);
-    for (const int col : {1, 3, 4})
+    for (const int col : {kPenColorCol, kPenWidthCol, kPenRadiusCol})
       r.penCells.emplace_back(i + 1, col);
   }
   JwwDataFree(JW);

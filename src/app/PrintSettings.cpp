@@ -64,6 +64,12 @@ int LimitChoice(int value, int lastIndex) {
   return value > lastIndex ? lastIndex : value;
 }
 
+void LimitPen(TPrnColor& pen) {
+  pen.color = static_cast<int32_t>(LimitColor(pen.color));
+  pen.width = LimitPenWidth(pen.width);
+  pen.ten_r = LimitPointRadius(pen.ten_r);
+}
+
 void LimitLtype(TPrnLtype& lt) {
   lt.amp = LimitLtypeAmp(lt.amp);
   lt.seg = LimitLtypeSeg(lt.seg);
@@ -150,11 +156,8 @@ void TPrintSettings::ApplyLimits() {
   PrnLtype = LimitChoice(PrnLtype, kPrnTableChoiceMax);
   LtypeUnit = LimitLtypeUnit(LtypeUnit);
   PrnCol.resize(kPrnColCount);
-  for (TPrnColor& c : PrnCol) {
-    c.color = static_cast<int32_t>(LimitColor(c.color));
-    c.width = LimitPenWidth(c.width);
-    c.ten_r = LimitPointRadius(c.ten_r);
-  }
+  for (TPrnColor& c : PrnCol)
+    LimitPen(c);
   PrnTyp.resize(kPrnTypCount);
   for (TPrnLtype& lt : PrnTyp)
     LimitLtype(lt);

@@ -102,6 +102,7 @@ double LimitLtypeAmp(double value);
 int LimitLtypeSeg(int value);
 double LimitLtypeElement(double value);
 int LimitChoice(int value, int lastIndex);
+void LimitPen(TPrnColor& pen);
 void LimitLtype(TPrnLtype& lt);
 
 // Entry n of the attribute tables as a table entry of the program, within the limits above

@@ -1,5 +1,6 @@
 #include "app/TextLines.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -31,6 +32,41 @@ std::u16string Utf16LittleEndianToStr(std::string_view bytes) {
   return out;
 }
 
+bool IsWideText(std::string_view bytes) {
+  return bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF");
+}
+
+// Lines of decoded text at every CR or LF, each cut to maxChars characters.
+void SplitCutLines(const std::u16string& text, size_t maxChars,
+                   std::vector<std::u16string>& lines) {
+  std::u16string line;
+  for (const char16_t c : text) {
+    if (c == u'\r' || c == u'\n') {
+      lines.push_back(std::move(line));
+      line.clear();
+    } else if (line.size() < maxChars) {
+      line.push_back(c);
+    }
+  }
+  if (!line.empty()) lines.push_back(std::move(line));
+}
+
+// Lines of byte text (CP932 or UTF-8, where CR and LF never occur inside a character), each cut
+// before decoding so a long line costs no more than a short one.
+void SplitCutByteLines(std::string_view bytes, bool utf8, size_t maxChars,
+                       std::vector<std::u16string>& lines) {
+  size_t start = 0;
+  while (start < bytes.size()) {
+    size_t end = bytes.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = bytes.size();
+    const std::string_view raw = bytes.substr(start, std::min(end - start, maxChars * 3));
+    std::u16string line = utf8 ? Utf8ToStr(raw) : Cp932ToStr(raw);
+    if (line.size() > maxChars) line.resize(maxChars);
+    lines.push_back(std::move(line));
+    start = end + 1;
+  }
+}
+
 }  // namespace
 
 std::u16string DecodeTextFile(std::string_view bytes) {
@@ -38,6 +74,18 @@ std::u16string DecodeTextFile(std::string_view bytes) {
   if (bytes.starts_with("\xFF\xFE")) return Utf16LittleEndianToStr(bytes.substr(2));
   if (bytes.starts_with("\xFE\xFF")) return Utf16BigEndianToStr(bytes.substr(2));
   return Cp932ToStr(bytes);
+}
+
+std::vector<std::u16string> DecodeCutTextLines(std::string_view bytes, size_t maxLineChars) {
+  std::vector<std::u16string> lines;
+  if (IsWideText(bytes)) {
+    SplitCutLines(DecodeTextFile(bytes), maxLineChars, lines);
+  } else if (bytes.starts_with("\xEF\xBB\xBF")) {
+    SplitCutByteLines(bytes.substr(3), true, maxLineChars, lines);
+  } else {
+    SplitCutByteLines(bytes, false, maxLineChars, lines);
+  }
+  return lines;
 }
 
 std::vector<std::u16string> SplitTextLines(const std::u16string& text) {

@@ -15,6 +15,11 @@ std::vector<std::u16string> SplitTextLines(const std::u16string& text);
 // Decodes the bytes of a whole text file by its byte-order mark.
 std::u16string DecodeTextFile(std::string_view bytes);
 
+// The lines of a text file's bytes, decoded as DecodeTextFile does, for files that may be
+// damaged or binary: every CR or LF ends a line (CR LF gives an empty line between) and each line
+// is cut to maxLineChars characters, long byte lines before they are decoded.
+std::vector<std::u16string> DecodeCutTextLines(std::string_view bytes, size_t maxLineChars);
+
 // False when the file cannot be read; lines is then empty.
 bool LoadTextLines(const std::filesystem::path& file, std::vector<std::u16string>& lines);
 

@@ -4,7 +4,8 @@
 namespace tavolex {
 
 ImagePrinter::ImagePrinter(const QSize& size, int dpi)
-    : image_(size, QImage::Format_RGB32), dpi_(dpi) {
+    : WholeSheetPrinter(size, dpi), image_(size, QImage::Format_RGB32) {
+  sheet_ = image_.size();  // none when the image could not be had
   if (!image_.isNull()) image_.fill(Qt::white);
 }
 

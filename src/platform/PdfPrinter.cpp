@@ -1,31 +1,22 @@
 #include <QFile>
 #include <QPdfWriter>
 
-#include "common/Func_2.h"
 #include "platform/QPainterCanvas.h"
+#include "platform/QtPath.h"
 #include "platform/QtPrinters.h"
 
 namespace tavolex {
 
-QString UniqueFileName(std::map<QString, int>& used, const QString& base, const QString& ext) {
-  const int n = ++used[base];
-  return n == 1 ? base + ext : QStringLiteral("%1 (%2)%3").arg(base).arg(n).arg(ext);
-}
-
 PdfPrinter::PdfPrinter(const std::filesystem::path& target, bool targetIsFolder,
                        const TPaperOptions& options)
-    : target_(target),
-      folder_(targetIsFolder),
-      options_(options),
-      paper_(options.paper),
-      sheet_(SheetPixels(options)) {}
+    : PaperSheetPrinter(options), target_(target), folder_(targetIsFolder) {}
 
 PdfPrinter::~PdfPrinter() {
   CloseWriter();
 }
 
 bool PdfPrinter::OpenWriter(const std::filesystem::path& file, const std::u16string& title) {
-  writer_ = std::make_unique<QPdfWriter>(QString::fromStdU16String(StrFromPath(file)));
+  writer_ = std::make_unique<QPdfWriter>(QtPathText(file));
   writer_->setResolution(options_.dpi);
   writer_->setPageLayout(PageLayout());
   writer_->setTitle(QString::fromStdU16String(title));
@@ -37,7 +28,6 @@ bool PdfPrinter::OpenWriter(const std::filesystem::path& file, const std::u16str
     return false;
   }
   canvas_ = std::make_unique<QPainterCanvas>(painter_.get());
-  files_.push_back(file);
   return true;
 }
 
@@ -54,12 +44,12 @@ bool PdfPrinter::PrnTitle(const std::u16string& title) {
   if (documentOpen_) return false;
   if (folder_) {
     const QString key = FileNameFromTitle(title);
-    const QString name = UniqueFileName(usedNames_, key, QStringLiteral(".pdf"));
-    if (!OpenWriter(target_ / PathFromStr(name.toStdU16String()), title)) return false;
-    keys_.push_back(key);
+    const std::filesystem::path file = UniqueFile(target_, key, QStringLiteral(".pdf"));
+    if (!OpenWriter(file, title)) return false;
+    FileWritten(file, key);
   } else if (!painter_) {
     if (!OpenWriter(target_, title)) return false;
-    keys_.push_back(FileNameFromTitle(title));
+    FileWritten(target_, FileNameFromTitle(title));
   } else if (pageUsed_) {
     if (!(writer_->setPageLayout(PageLayout()) && writer_->newPage())) return false;
     canvas_->ForgetPictures();
@@ -73,12 +63,6 @@ bool PdfPrinter::PrnNewPage() {
   if (!documentOpen_ || !writer_ || !writer_->setPageLayout(PageLayout()) || !writer_->newPage())
     return false;
   canvas_->ForgetPictures();
-  return true;
-}
-
-bool PdfPrinter::UseSheet(int aSeries) {
-  paper_ = ASeriesSheet(aSeries, options_.paper);
-  sheet_ = SheetPixels(options_, paper_);
   return true;
 }
 

@@ -1,18 +1,21 @@
-#include "common/Func_2.h"
 #include "platform/PngWrite.h"
 #include "platform/QPainterCanvas.h"
 #include "platform/QtPrinters.h"
 
 namespace tavolex {
 
-PngPrinter::PngPrinter(const std::filesystem::path& folder, const TPaperOptions& options)
-    : folder_(folder), options_(options), paper_(options.paper), sheet_(SheetPixels(options)) {}
-
-bool PngPrinter::UseSheet(int aSeries) {
-  paper_ = ASeriesSheet(aSeries, options_.paper);
-  sheet_ = SheetPixels(options_, paper_);
-  return true;
+PngPage PngPageOf(const QImage& image) {
+  PngPage page;
+  page.pixels = reinterpret_cast<const uint32_t*>(image.constBits());
+  page.width = image.width();
+  page.height = image.height();
+  page.strideWords = static_cast<size_t>(image.bytesPerLine()) / sizeof(uint32_t);
+  page.dotsPerMeter = image.dotsPerMeterX();
+  return page;
 }
+
+PngPrinter::PngPrinter(const std::filesystem::path& folder, const TPaperOptions& options)
+    : PaperSheetPrinter(options), folder_(folder) {}
 
 PngPrinter::~PngPrinter() {
   canvas_.reset();
@@ -47,17 +50,9 @@ bool PngPrinter::SavePage() {
   painter_->end();
   painter_.reset();
   const QString key = QStringLiteral("%1-%2").arg(docName_).arg(pageNo_, 3, 10, QChar(u'0'));
-  const QString name = UniqueFileName(usedNames_, key, QStringLiteral(".png"));
-  const std::filesystem::path file = folder_ / PathFromStr(name.toStdU16String());
-  PngPage page;
-  page.pixels = reinterpret_cast<const uint32_t*>(image_.constBits());
-  page.width = image_.width();
-  page.height = image_.height();
-  page.strideWords = static_cast<size_t>(image_.bytesPerLine()) / sizeof(uint32_t);
-  page.dotsPerMeter = image_.dotsPerMeterX();
-  if (!WritePng(file, page)) return false;
-  files_.push_back(file);
-  keys_.push_back(key);
+  const std::filesystem::path file = UniqueFile(folder_, key, QStringLiteral(".png"));
+  if (!WritePng(file, PngPageOf(image_))) return false;
+  FileWritten(file, key);
   return true;
 }
 

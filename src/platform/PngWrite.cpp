@@ -263,11 +263,15 @@ bool EncodeIndexed(const PngPage& page, const PageColours& pc, std::vector<unsig
   for (const uint32_t c : pc.colours)
     index.Find(c);
   int lineOf = kMixedRow;  // the one index the packed line holds, if it is a row of one colour
+  const size_t rowBytes = static_cast<size_t>(page.width) * sizeof(uint32_t);
   for (int y = 0; y < page.height; ++y) {
     // Rows of one colour (the paper around the drawing) are known from the scan: their pixels
-    // need not be read again.
+    // need not be read again. A row of several colours that repeats the row above (lines
+    // across it) keeps the packed line as it is.
     const int one = pc.rowIndex[static_cast<size_t>(y)];
-    if (one == kMixedRow || one != lineOf) {
+    const bool repeatsAbove = one == kMixedRow && lineOf == kMixedRow && y > 0 &&
+                              std::memcmp(Row(page, y), Row(page, y - 1), rowBytes) == 0;
+    if (!repeatsAbove && (one == kMixedRow || one != lineOf)) {
       if (one == kMixedRow) {
         if (IndexRow(Row(page, y), page.width, index, indices.data()) == kTooManyColours)
           return false;

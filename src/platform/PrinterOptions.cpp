@@ -2,6 +2,7 @@
 #include <QString>
 #include <cctype>
 
+#include "platform/QtPath.h"
 #include "platform/QtPrinters.h"
 
 namespace tavolex {
@@ -36,6 +37,11 @@ QString FileNameFromTitle(const std::u16string& title) {
   return name;
 }
 
+QString UniqueFileName(std::map<QString, int>& used, const QString& base, const QString& ext) {
+  const int n = ++used[base];
+  return n == 1 ? base + ext : QStringLiteral("%1 (%2)%3").arg(base).arg(n).arg(ext);
+}
+
 QPageSize::PageSizeId ASeriesSheet(int aSeries, QPageSize::PageSizeId fallback) {
   static constexpr QPageSize::PageSizeId kSheets[] = {QPageSize::A0, QPageSize::A1, QPageSize::A2,
                                                       QPageSize::A3, QPageSize::A4};
@@ -50,6 +56,27 @@ QSize SheetPixels(const TPaperOptions& options, QPageSize::PageSizeId paper) {
   QSize px = QPageSize(paper).sizePixels(options.dpi);
   if (options.orientation == QPageLayout::Landscape) px.transpose();
   return px;
+}
+
+PaperSheetPrinter::PaperSheetPrinter(const TPaperOptions& options)
+    : WholeSheetPrinter(SheetPixels(options), options.dpi),
+      options_(options),
+      paper_(options.paper) {}
+
+bool PaperSheetPrinter::UseSheet(int aSeries) {
+  paper_ = ASeriesSheet(aSeries, options_.paper);
+  sheet_ = SheetPixels(options_, paper_);
+  return true;
+}
+
+std::filesystem::path PaperSheetPrinter::UniqueFile(const std::filesystem::path& folder,
+                                                    const QString& key, const QString& ext) {
+  return folder / PathFromQtText(UniqueFileName(usedNames_, key, ext));
+}
+
+void PaperSheetPrinter::FileWritten(const std::filesystem::path& file, const QString& key) {
+  files_.push_back(file);
+  keys_.push_back(key);
 }
 
 }  // namespace tavolex

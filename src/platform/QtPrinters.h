@@ -23,6 +23,7 @@ class QPrinter;
 namespace tavolex {
 
 class QPainterCanvas;
+struct PngPage;
 
 // Sheet of the file printers: the whole sheet is printable.
 struct TPaperOptions {
@@ -48,32 +49,66 @@ QSize SheetPixels(const TPaperOptions& options, QPageSize::PageSizeId paper);
 // The A-series sheet 0..4 (A0..A4); -1 and other numbers give the fallback.
 QPageSize::PageSizeId ASeriesSheet(int aSeries, QPageSize::PageSizeId fallback);
 
+// A printer whose whole sheet is printable, at one resolution in both directions.
+class WholeSheetPrinter : public TPrinter {
+ public:
+  int PrnDpiX() const override { return dpi_; }
+  int PrnDpiY() const override { return dpi_; }
+  int PaperWidthPx() const override { return sheet_.width(); }
+  int PaperHeightPx() const override { return sheet_.height(); }
+  int PageWidthPx() const override { return sheet_.width(); }
+  int PageHeightPx() const override { return sheet_.height(); }
+
+ protected:
+  WholeSheetPrinter(const QSize& sheet, int dpi) : sheet_(sheet), dpi_(dpi) {}
+
+  QSize sheet_;
+  int dpi_;
+};
+
+// The file printers: the sheet of the paper options, or a drawing's own A-series sheet, and the
+// files written in the run.
+class PaperSheetPrinter : public WholeSheetPrinter {
+ public:
+  bool UseSheet(int aSeries) override;
+
+  // The files written so far, and for each the name it was made unique from.
+  const std::vector<std::filesystem::path>& Files() const { return files_; }
+  const std::vector<QString>& FileKeys() const { return keys_; }
+
+ protected:
+  explicit PaperSheetPrinter(const TPaperOptions& options);
+
+  // The file in folder named key + ext, or "key (2)" + ext and so on when that was given out.
+  std::filesystem::path UniqueFile(const std::filesystem::path& folder, const QString& key,
+                                   const QString& ext);
+  void FileWritten(const std::filesystem::path& file, const QString& key);
+
+  TPaperOptions options_;
+  QPageSize::PageSizeId paper_;  // the sheet of the next page
+
+ private:
+  std::map<QString, int> usedNames_;
+  std::vector<std::filesystem::path> files_;
+  std::vector<QString> keys_;
+};
+
 // PDF: with a file, every document of the run goes into that one file, page after page; with a
 // folder, each document becomes a file named after its title, as a PDF printer driver does.
-class PdfPrinter : public TPrinter {
+class PdfPrinter : public PaperSheetPrinter {
  public:
   PdfPrinter(const std::filesystem::path& target, bool targetIsFolder,
              const TPaperOptions& options);
   ~PdfPrinter() override;
 
   std::u16string PrnName() const override { return u"PDF"; }
-  int PrnDpiX() const override { return options_.dpi; }
-  int PrnDpiY() const override { return options_.dpi; }
-  int PaperWidthPx() const override { return sheet_.width(); }
-  int PaperHeightPx() const override { return sheet_.height(); }
-  int PageWidthPx() const override { return sheet_.width(); }
-  int PageHeightPx() const override { return sheet_.height(); }
   bool PrnTitle(const std::u16string& title) override;
   bool PrnNewPage() override;
   bool PrnEndDoc() override;
   Canvas* PageCanvas() override;
-  bool UseSheet(int aSeries) override;
 
   // Closes the one file of the run; false when it could not be written.
   bool Finish();
-  // The files written so far, and for each the name it was made unique from.
-  const std::vector<std::filesystem::path>& Files() const { return files_; }
-  const std::vector<QString>& FileKeys() const { return keys_; }
 
  private:
   bool OpenWriter(const std::filesystem::path& file, const std::u16string& title);
@@ -82,74 +117,49 @@ class PdfPrinter : public TPrinter {
 
   std::filesystem::path target_;
   bool folder_;
-  TPaperOptions options_;
-  QPageSize::PageSizeId paper_;  // the sheet of the next page
-  QSize sheet_;
   std::unique_ptr<QPdfWriter> writer_;
   std::unique_ptr<QPainter> painter_;
   std::unique_ptr<QPainterCanvas> canvas_;
   bool documentOpen_ = false;
   bool pageUsed_ = false;  // the one file already holds a page
-  std::map<QString, int> usedNames_;
-  std::vector<std::filesystem::path> files_;
-  std::vector<QString> keys_;
 };
 
 // PNG: every page becomes an image "<title>-<page>.png" in the folder, white paper.
-class PngPrinter : public TPrinter {
+class PngPrinter : public PaperSheetPrinter {
  public:
   PngPrinter(const std::filesystem::path& folder, const TPaperOptions& options);
   ~PngPrinter() override;
 
   std::u16string PrnName() const override { return u"PNG"; }
-  int PrnDpiX() const override { return options_.dpi; }
-  int PrnDpiY() const override { return options_.dpi; }
-  int PaperWidthPx() const override { return sheet_.width(); }
-  int PaperHeightPx() const override { return sheet_.height(); }
-  int PageWidthPx() const override { return sheet_.width(); }
-  int PageHeightPx() const override { return sheet_.height(); }
   bool PrnTitle(const std::u16string& title) override;
   bool PrnNewPage() override;
   bool PrnEndDoc() override;
   Canvas* PageCanvas() override;
-  bool UseSheet(int aSeries) override;
-
-  const std::vector<std::filesystem::path>& Files() const { return files_; }
-  const std::vector<QString>& FileKeys() const { return keys_; }
 
  private:
   bool StartPage();
   bool SavePage();
 
   std::filesystem::path folder_;
-  TPaperOptions options_;
-  QPageSize::PageSizeId paper_;  // the sheet of the next page
-  QSize sheet_;
   QImage image_;
   std::unique_ptr<QPainter> painter_;
   std::unique_ptr<QPainterCanvas> canvas_;
   QString docName_;
   int pageNo_ = 0;
   bool documentOpen_ = false;
-  std::map<QString, int> usedNames_;
-  std::vector<std::filesystem::path> files_;
-  std::vector<QString> keys_;
 };
+
+// The pixels of an RGB32 image as the page writer takes them, with the image's resolution.
+PngPage PngPageOf(const QImage& image);
 
 // A sheet of a given pixel size in memory, white paper: each document draws onto the one image,
 // which stays after the document ends (the thumbnail of a drawing).
-class ImagePrinter : public TPrinter {
+class ImagePrinter : public WholeSheetPrinter {
  public:
   ImagePrinter(const QSize& size, int dpi);
   ~ImagePrinter() override;
 
   std::u16string PrnName() const override { return u"PNG"; }
-  int PrnDpiX() const override { return dpi_; }
-  int PrnDpiY() const override { return dpi_; }
-  int PaperWidthPx() const override { return image_.width(); }
-  int PaperHeightPx() const override { return image_.height(); }
-  int PageWidthPx() const override { return image_.width(); }
-  int PageHeightPx() const override { return image_.height(); }
   bool PrnTitle(const std::u16string& title) override;
   bool PrnNewPage() override;
   bool PrnEndDoc() override;
@@ -160,7 +170,6 @@ class ImagePrinter : public TPrinter {
 
  private:
   QImage image_;
-  int dpi_;
   std::unique_ptr<QPainter> painter_;
   std::unique_ptr<QPainterCanvas> canvas_;
 };

@@ -1,4 +1,4 @@
-// Runs the built tavolex-print with arguments through the shell and collects what it printed.
+// Runs the built tavolex-print (or any command) through the shell and collects what it printed.
 #pragma once
 
 #include <sys/wait.h>
@@ -15,9 +15,8 @@ struct CliOutcome {
   std::string output;
 };
 
-// stdout, and stderr too unless dropStderr.
-inline CliOutcome RunCli(const std::string& exe, const std::string& args, bool dropStderr = false) {
-  const std::string command = "'" + exe + "' " + args + (dropStderr ? " 2>/dev/null" : " 2>&1");
+// What a shell command writes on stdout, and its exit code.
+inline CliOutcome RunShell(const std::string& command) {
   CliOutcome o;
   std::FILE* pipe = ::popen(command.c_str(), "r");
   if (pipe == nullptr) return o;
@@ -28,6 +27,11 @@ inline CliOutcome RunCli(const std::string& exe, const std::string& args, bool d
   const int status = ::pclose(pipe);
   o.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return o;
+}
+
+// stdout, and stderr too unless dropStderr.
+inline CliOutcome RunCli(const std::string& exe, const std::string& args, bool dropStderr = false) {
+  return RunShell("'" + exe + "' " + args + (dropStderr ? " 2>/dev/null" : " 2>&1"));
 }
 
 // A path as one shell word.

@@ -48,13 +48,7 @@ int Shell(const std::string& cmd) {
 
 // What a command writes on stdout.
 std::string Output(const std::string& cmd) {
-  FILE* p = popen((cmd + " 2>/dev/null").c_str(), "r");
-  std::string text;
-  char buf[512];
-  while (p != nullptr && fgets(buf, sizeof buf, p) != nullptr)
-    text += buf;
-  if (p != nullptr) pclose(p);
-  return text;
+  return test::RunShell(cmd + " 2>/dev/null").output;
 }
 
 // The server: started once for the suite, stopped by its process id.

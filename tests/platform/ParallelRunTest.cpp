@@ -8,13 +8,12 @@
 #include <QImage>
 #include <QImageReader>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <regex>
 #include <string>
 #include <vector>
 
+#include "support/FileBytes.h"
 #include "support/ScopedTempDir.h"
 #include "support/TestPaths.h"
 
@@ -64,8 +63,7 @@ class ParallelRunTest : public ::testing::Test {
   static std::map<std::string, std::string> Contents(const std::filesystem::path& folder) {
     std::map<std::string, std::string> files;
     for (const auto& e : std::filesystem::directory_iterator(folder)) {
-      std::ifstream in(e.path(), std::ios::binary);
-      std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+      std::string data = test::FileBytes(e.path());
       // A PDF says when it was written; that is not part of what was printed.
       data = std::regex_replace(data, std::regex(R"(/CreationDate \([^)]*\))"), "");
       files[e.path().filename().string()] = data;
@@ -131,8 +129,7 @@ TEST_F(ParallelRunTest, CtrlCInAParallelRunLeavesWholeFilesOnly) {
   for (const auto& e : std::filesystem::directory_iterator(out)) {
     ASSERT_EQ(e.path().extension(), ".png") << e.path() << " is left over";
     ++files;
-    std::ifstream in(e.path(), std::ios::binary);
-    const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string data = test::FileBytes(e.path());
     // A whole PNG ends with its end chunk; A3 landscape at 300 dpi is 4961 points wide or so.
     EXPECT_TRUE(data.size() > 12 && data.compare(data.size() - 8, 4, "IEND") == 0) << e.path();
     QImage page;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/CliRun.h"
+#include "support/HeavyDrawings.h"
 #include "support/JwwWriter.h"
 
 namespace tavolex {
@@ -85,6 +86,21 @@ TEST(PrintInfoCli, ExtentsAndElementCounts) {
   EXPECT_EQ(info["elementNum"]["n3"], 1);
   EXPECT_EQ(info["elementNum"]["n4"], 1);
   EXPECT_EQ(info["elementNum"]["n1a"], 0);
+  fs::remove_all(dir);
+}
+
+// The notice of inserts cut short names a file whose name is not UTF-8 without stopping the run.
+TEST(PrintInfoCli, CutInsertsOfAFileNamedInOtherBytes) {
+  namespace fs = std::filesystem;
+  const fs::path dir = fs::temp_directory_path() / "tavolex-cli-info-cut";
+  fs::create_directories(dir);
+  const fs::path file = dir / std::string("\x8e\xa9\xff.jww");
+  ASSERT_TRUE(test::SaveJww(file, test::SelfInsertingDrawing(3000)));
+
+  const test::CliOutcome r = test::RunCli(TAVOLEX_PRINT_EXE, "--info " + test::Quote(file));
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_NE(r.output.find("block inserts expand too far"), std::string::npos);
+  EXPECT_NE(r.output.find("\"blockTreeTruncated\":true"), std::string::npos);
   fs::remove_all(dir);
 }
 #endif

@@ -169,13 +169,7 @@ TEST_F(PrintRunCliTest, DrawingPaperGivesEveryPageTheSheetItsDrawingStores) {
     ASSERT_EQ(o.exitCode, 0) << o.output;
     EXPECT_TRUE(Contains(o.output, "1 drawing stores no paper of A0 to A4 and printed on A4"))
         << o.output;
-    FILE* p = popen(("pdfinfo -f 1 -l 4 " + Quote(pdf) + " 2>/dev/null").c_str(), "r");
-    ASSERT_NE(p, nullptr);
-    std::string text;
-    char buf[512];
-    while (fgets(buf, sizeof buf, p) != nullptr)
-      text += buf;
-    pclose(p);
+    const std::string text = t::RunShell("pdfinfo -f 1 -l 4 " + Quote(pdf) + " 2>/dev/null").output;
     // Landscape A1, A3, A4 and the fallback A4, in points.
     EXPECT_TRUE(Contains(text, "Page    1 size:  2384 x 1684 pts (A1)")) << mode << text;
     EXPECT_TRUE(Contains(text, "Page    2 size:  1191 x 842 pts (A3)")) << mode << text;

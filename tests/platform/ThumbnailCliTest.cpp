@@ -44,6 +44,11 @@ TEST(ThumbnailCli, DrawingIsFittedIntoTheSquareOnWhitePaper) {
   EXPECT_TRUE(White(image, 32, 54));
   EXPECT_TRUE(White(image, 0, 0));
   EXPECT_TRUE(White(image, 63, 63));
+
+  // A drawing whose name is not UTF-8 is still found by that name.
+  const std::filesystem::path other = dir / std::string("\x8e\xa9\xff.jww");
+  std::filesystem::copy_file(dir / "cross.jww", other);
+  EXPECT_EQ(Thumbnail("64", other, dir / "other.png").exitCode, 0);
 }
 
 TEST(ThumbnailCli, DamagedDrawingOrBadArgumentsLeaveNoFile) {

@@ -2,6 +2,7 @@
 
 #include "app/cli/CliCommands.h"
 #include "app/cli/InfoJson.h"
+#include "common/Func_2.h"
 #include "jww/JwwInfo.h"
 #include "jww/JwwUnit.h"
 
@@ -18,7 +19,7 @@ int RunInfoCommand(const std::vector<std::string>& files, std::ostream& out, std
     const std::filesystem::path path(std::u8string(file.begin(), file.end()));
     const TJwwInfo info = CollectJwwInfo(path, jww);
     allLoaded = allLoaded && info.fileIn;
-    if (info.blockTreeTruncated) ReportBlockTreeCut(err, path.u16string());
+    if (info.blockTreeTruncated) ReportBlockTreeCut(err, StrFromPath(path));
     // Invalid UTF-8 in names is replaced rather than stopping the listing.
     out << InfoToJson(info).dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace)
         << "\n";

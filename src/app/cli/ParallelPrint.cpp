@@ -32,10 +32,22 @@ std::unique_ptr<TPrinter> MakeWorkerPrinter(const PrintOptions& o,
   return std::make_unique<PdfPrinter>(folder, true, o.paper);
 }
 
+// The files the worker's printer has written so far and the names they are made unique from.
+struct WrittenFiles {
+  const std::vector<std::filesystem::path>& files;
+  const std::vector<QString>& keys;
+};
+
+WrittenFiles WrittenBy(const TPrinter& printer) {
+  if (const auto* pdf = dynamic_cast<const PdfPrinter*>(&printer))
+    return {pdf->Files(), pdf->FileKeys()};
+  const auto& png = dynamic_cast<const PngPrinter&>(printer);
+  return {png.Files(), png.FileKeys()};
+}
+
 std::string PrintOneDrawing(const ParallelRun& run, TPrinter& printer, int index) {
-  auto* pdf = dynamic_cast<PdfPrinter*>(&printer);
-  auto* png = dynamic_cast<PngPrinter*>(&printer);
-  const size_t first = pdf != nullptr ? pdf->Files().size() : png->Files().size();
+  const WrittenFiles written = WrittenBy(printer);
+  const size_t first = written.files.size();
   JwwPrintDocument document(*run.app.JWW);
   std::vector<std::u16string> cut;
   document.OnBlockTreeCut = [&cut](const std::u16string& name) { cut.push_back(name); };
@@ -43,8 +55,7 @@ std::string PrintOneDrawing(const ParallelRun& run, TPrinter& printer, int index
   driver.AppFolder = run.app.Folders.AppFolder;
   driver.DrawingPaper = run.options.drawingPaper;
   const TPrintRunResult result = driver.Run({run.list[index]});
-  if (pdf != nullptr) return EncodeDrawingReport(result, pdf->Files(), pdf->FileKeys(), first, cut);
-  return EncodeDrawingReport(result, png->Files(), png->FileKeys(), first, cut);
+  return EncodeDrawingReport(result, written.files, written.keys, first, cut);
 }
 
 // Stored images of each worker are unpacked into a folder of its own inside the run's.
@@ -108,13 +119,14 @@ TPrintRunResult PrintInWorkers(const ParallelRun& run, int workers, bool& output
     std::filesystem::remove_all(WorkerImageFolder(runImages), e);
   };
   hooks.work = [&](int index) { return PrintOneDrawing(run, *printer, index); };
+  const auto drawingName = [&run](int index) { return StrToUtf8(StrFromPath(run.list[index])); };
   int lastStarted = 0;
   hooks.started = [&](int index) {
     lastStarted = index;
-    run.progress.Show(index, StrToUtf8(StrFromPath(run.list[index])), total.pagesPrinted);
+    run.progress.Show(index, drawingName(index), total.pagesPrinted);
   };
   hooks.finished = [&](int index, const std::optional<std::string>& bytes) {
-    const std::string file = StrToUtf8(StrFromPath(run.list[index]));
+    const std::string file = drawingName(index);
     DrawingReport report;
     if (!bytes || !DecodeDrawingReport(*bytes, report)) {
       run.err << "tavolex-print: the worker printing " << file << " ended before it was done\n";
@@ -126,8 +138,7 @@ TPrintRunResult PrintInWorkers(const ParallelRun& run, int workers, bool& output
       ReportBlockTreeCut(run.err, name);
     if (!PlaceFiles(report.files, output, usedNames)) outputOk = false;
     AddResult(total, report.result);
-    run.progress.Show(lastStarted, StrToUtf8(StrFromPath(run.list[lastStarted])),
-                      total.pagesPrinted);
+    run.progress.Show(lastStarted, drawingName(lastStarted), total.pagesPrinted);
   };
   hooks.stop = run.escPressed;
 

@@ -11,8 +11,8 @@
 #include "app/PrintApp.h"
 #include "app/PrintDriver.h"
 #include "app/cli/CliCommands.h"
-#include "common/Func_2.h"
 #include "common/UnitVal.h"
+#include "platform/QtPath.h"
 #include "platform/QtPrinters.h"
 
 namespace tavolex::cli {
@@ -32,7 +32,7 @@ bool ParseSize(const std::string& text, int& size) {
 
 // Written under a temporary name and renamed when complete, so a failure leaves no file.
 bool SavePng(const QImage& image, const std::filesystem::path& file) {
-  QSaveFile out(QString::fromStdU16String(StrFromPath(file)));
+  QSaveFile out(QtPathText(file));
   if (!out.open(QIODevice::WriteOnly)) return false;
   QImageWriter writer(&out, "png");
   if (!writer.write(image)) {
@@ -55,9 +55,9 @@ bool DrawThumbnail(const std::filesystem::path& input, const char* argv0, ImageP
   JwwPrintDocument document(*app.JWW);
   TPrintDriver driver(app.Settings, document, sheet);
   driver.AppFolder = app.Folders.AppFolder;
-  const TPrintRunResult result = driver.Run({StrFromPath(input)});
+  const TPrintRunResult result = driver.Run({input});
   app.Close(false);
-  return result.filesPrinted == 1 && document.LoadComplete() && !result.printerFailed;
+  return RunComplete(result, 1) && document.LoadComplete();
 }
 
 }  // namespace

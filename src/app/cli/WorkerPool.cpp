@@ -79,13 +79,17 @@ void CloseFd(int& fd) {
   fd = -1;
 }
 
+void ClosePipe(int (&ends)[2]) {
+  CloseFd(ends[0]);
+  CloseFd(ends[1]);
+}
+
 bool StartWorker(Worker& w, const std::vector<Worker>& others, const WorkerPoolHooks& hooks) {
-  int task[2];
-  int report[2];
-  if (pipe(task) != 0) return false;
-  if (pipe(report) != 0) {
-    close(task[0]);
-    close(task[1]);
+  int task[2] = {-1, -1};
+  int report[2] = {-1, -1};
+  if (pipe(task) != 0 || pipe(report) != 0) {
+    ClosePipe(task);
+    ClosePipe(report);
     return false;
   }
   std::cout.flush();
@@ -93,19 +97,19 @@ bool StartWorker(Worker& w, const std::vector<Worker>& others, const WorkerPoolH
   std::fflush(nullptr);
   const pid_t pid = fork();
   if (pid == 0) {
-    close(task[1]);
-    close(report[0]);
-    for (const Worker& o : others) {
-      if (o.taskFd >= 0) close(o.taskFd);
-      if (o.reportFd >= 0) close(o.reportFd);
+    CloseFd(task[1]);
+    CloseFd(report[0]);
+    for (Worker o : others) {
+      CloseFd(o.taskFd);
+      CloseFd(o.reportFd);
     }
     WorkerMain(task[0], report[1], hooks);
   }
-  close(task[0]);
-  close(report[1]);
+  CloseFd(task[0]);
+  CloseFd(report[1]);
   if (pid < 0) {
-    close(task[1]);
-    close(report[0]);
+    ClosePipe(task);
+    ClosePipe(report);
     return false;
   }
   w.pid = pid;
@@ -172,9 +176,9 @@ int RunWorkerPool(int workers, int count, const WorkerPoolHooks& hooks) {
     for (size_t i = 0; i < fds.size(); ++i) {
       if (fds[i].revents == 0) continue;
       Worker& w = *busy[i];
-      std::optional<std::string> report = ReceiveReport(w.reportFd);
-      done[w.task] = std::move(report);
-      if (!done[w.task]) StopWorker(w);
+      std::optional<std::string>& report = done[w.task];
+      report = ReceiveReport(w.reportFd);
+      if (!report) StopWorker(w);
       w.task = -1;
     }
     for (auto it = done.find(committed); it != done.end(); it = done.find(committed)) {

@@ -3,7 +3,6 @@
 // the core (TPrintApp, TPrintSettings, TPrintDriver, the list rules).
 #pragma once
 
-#include <QColor>
 #include <QMainWindow>
 #include <QStringList>
 #include <filesystem>
@@ -15,6 +14,7 @@
 #include "app/PrintApp.h"
 #include "app/PrintDriver.h"
 #include "app/UnitPrint.h"
+#include "app/window/tabs/TabWidgets.h"
 #include "platform/QtPrinters.h"
 
 class QButtonGroup;
@@ -158,13 +158,9 @@ class TForm1 : public QMainWindow {
   TTableTabServices TableTabServices();
   void ConnectHandlers();
 
-  // Settings of each tab to and from the fields.
+  // Settings of the print tab to and from the fields; the table tabs move their own.
   void PrintTabToSettings();
   void SettingsToPrintTab();
-  void PenTabToSettings();
-  void SettingsToPenTab();
-  void LtypeTabToSettings();
-  void SettingsToLtypeTab();
 
   // Event handlers as on the form.
   void Button1Click();
@@ -221,12 +217,5 @@ void LoadQtJapaneseTexts();
 // Names between the list control and the core.
 std::vector<std::u16string> ToU16Strings(const QStringList& names);
 QStringList ToQStrings(const std::vector<std::u16string>& names);
-
-// The colour of a Windows colour value 0x00BBGGRR and back.
-QColor ColorFromRgb(int value);
-int RgbFromColor(const QColor& color);
-// A label shown as a colour swatch, and the colour it shows.
-void ColorLabel(QLabel* label, const QColor& color);
-QColor LabelColor(const QLabel* label);
 
 }  // namespace tavolex

@@ -77,10 +77,7 @@ void TForm1::Button1Click() {
   dialog.setNameFilter(QStringLiteral("Jw_cad図面ファイル(*.jww)"));
   if (dialog.exec() != QDialog::Accepted) return;
   const QStringList chosen = dialog.selectedFiles();
-  if (!chosen.isEmpty()) {
-    App.Settings.FFolder =
-        FolderOf(StrFromPath(std::filesystem::path(chosen.constFirst().toStdU16String())));
-  }
+  if (!chosen.isEmpty()) App.Settings.FFolder = FolderOf(UStr(chosen.constFirst()));
   SetStatus(AddedStatus(AddFiles(chosen)));
 }
 
@@ -170,7 +167,7 @@ std::filesystem::path TForm1::FindJwwExe() const {
   const QString command =
       root.value(type + QStringLiteral("/shell/open/command/."), QString()).toString();
   if (command.isEmpty()) return {};
-  return std::filesystem::path(JwwExeFromCommand(command.toStdU16String()));
+  return PathFromStr(JwwExeFromCommand(UStr(command)));
 #else
   return {};
 #endif

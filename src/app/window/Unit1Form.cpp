@@ -277,7 +277,6 @@ QWidget* TForm1::BuildDisplayOnlyGroup() {
   LabelA2 = Named(new QLabel, "LabelA2");
   LabelA2->setFixedSize(36, 18);
   LabelA2->setFrameShape(QFrame::Box);
-  LabelA2->setAutoFillBackground(true);
   ColorLabel(LabelA2, QColor(Qt::gray));
   Button4 = NamedButton("Button4", QStringLiteral("設定"));
   Button4->setFixedWidth(48);

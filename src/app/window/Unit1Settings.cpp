@@ -12,6 +12,9 @@
 
 #include "app/FileListRules.h"
 #include "app/window/Unit1.h"
+#include "app/window/tabs/LtypeTab.h"
+#include "app/window/tabs/PenTab.h"
+#include "app/window/tabs/TabWidgets.h"
 #include "common/Func_2.h"
 #include "common/UnitVal.h"
 
@@ -31,47 +34,20 @@ int Checked(const QCheckBox* box) {
   return box->isChecked() ? 1 : 0;
 }
 
-void CheckItem(QButtonGroup* group, int index) {
-  if (QAbstractButton* item = group->button(index)) item->setChecked(true);
-}
-
-// The folder of a chosen file with its trailing separator, as the folders are kept.
-std::u16string FolderOfChoice(const QString& path) {
-  return FolderOf(StrFromPath(std::filesystem::path(path.toStdU16String())));
-}
-
 }  // namespace
-
-QColor ColorFromRgb(int value) {
-  return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
-}
-
-int RgbFromColor(const QColor& color) {
-  return color.red() | (color.green() << 8) | (color.blue() << 16);
-}
-
-void ColorLabel(QLabel* label, const QColor& color) {
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::Window, color);
-  label->setPalette(palette);
-}
-
-QColor LabelColor(const QLabel* label) {
-  return label->palette().color(QPalette::Window);
-}
 
 void TForm1::FormToSettings() {
   PrintTabToSettings();
-  PenTabToSettings();
-  LtypeTabToSettings();
+  PenTab->FormToSettings(App.Settings);
+  LtypeTab->FormToSettings(App.Settings);
   App.Settings.ApplyLimits();
   LtypeUnit = App.Settings.LtypeUnit;
 }
 
 void TForm1::SettingsToForm() {
   SettingsToPrintTab();
-  SettingsToPenTab();
-  SettingsToLtypeTab();
+  PenTab->SettingsToForm(App.Settings);
+  LtypeTab->SettingsToForm(App.Settings);
 }
 
 void TForm1::PrintTabToSettings() {
@@ -92,7 +68,7 @@ void TForm1::PrintTabToSettings() {
   s.PrnRenLG = ComboBox1->currentIndex();
   s.PrnHojo = Checked(CheckBox6);
   s.PrnDOLay = RadioGroup1Items->checkedId();
-  s.PrnDOLCol = RgbFromColor(LabelColor(LabelA2));
+  s.PrnDOLCol = static_cast<int>(QColorToWinColor(LabelColor(LabelA2)));
   s.PrnOrder = RadioGroup2Items->checkedId();
 }
 
@@ -114,9 +90,9 @@ void TForm1::SettingsToPrintTab() {
   CheckBox5->setChecked(s.PrnRen2 == 1);
   ComboBox1->setCurrentIndex(LimitChoice(s.PrnRenLG, kPrnRenLGMax));
   CheckBox6->setChecked(s.PrnHojo == 1);
-  CheckItem(RadioGroup1Items, LimitChoice(s.PrnDOLay, kPrnDOLayMax));
-  ColorLabel(LabelA2, ColorFromRgb(static_cast<int>(LimitColor(s.PrnDOLCol))));
-  CheckItem(RadioGroup2Items, LimitChoice(s.PrnOrder, kPrnOrderMax));
+  CheckIndex(RadioGroup1Items, LimitChoice(s.PrnDOLay, kPrnDOLayMax));
+  PaintSwatch(LabelA2, LimitColor(s.PrnDOLCol));
+  CheckIndex(RadioGroup2Items, LimitChoice(s.PrnOrder, kPrnOrderMax));
 }
 
 void TForm1::Button4Click() {
@@ -133,7 +109,7 @@ QString TForm1::ChooseSettingsFile(int acceptMode, const QString& filter) {
   dialog.setNameFilter(filter);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   const QString path = dialog.selectedFiles().constFirst();
-  App.Settings.FFolder3 = FolderOfChoice(path);
+  App.Settings.FFolder3 = FolderOf(UStr(path));
   return path;
 }
 
@@ -144,16 +120,14 @@ void TForm1::Button14Click() {
 }
 
 void TForm1::SettingsSaveTo(const QString& path) {
-  const std::filesystem::path file(path.toStdU16String());
+  const std::filesystem::path file = PathFromStr(UStr(path));
   const std::u16string refused = CheckSaveName(file, App.Folders.SettingsFile);
   if (!refused.empty()) {
     SetStatus(refused);
     return;
   }
   FormToSettings();
-  App.Settings.FileList.clear();
-  for (const QString& entry : ListEntries())
-    App.Settings.FileList.push_back(entry.toStdU16String());
+  App.Settings.FileList = ToU16Strings(ListEntries());
   SetStatus(SaveSettings(App.Settings, SettingsForm::Full, file).status);
 }
 
@@ -164,19 +138,14 @@ void TForm1::Button15Click() {
 }
 
 void TForm1::SettingsOpenFrom(const QString& path) {
-  const std::filesystem::path file(path.toStdU16String());
+  const std::filesystem::path file = PathFromStr(UStr(path));
   const std::u16string refused = CheckOpenName(file, App.Folders.SettingsFile);
   if (!refused.empty()) {
     SetStatus(refused);
     return;
   }
   const SettingsLoadResult r = LoadSettings(App.Settings, SettingsForm::Full, file);
-  if (!r.refused) {
-    QStringList entries;
-    for (const std::u16string& entry : App.Settings.FileList)
-      entries << QString::fromStdU16String(entry);
-    SetListEntries(entries);
-  }
+  if (!r.refused) SetListEntries(ToQStrings(App.Settings.FileList));
   LtypeUnit = App.Settings.LtypeUnit;
   SetStatus(r.status);
   ShowPrinterInfo();

@@ -15,21 +15,18 @@ TLtypeTab::TLtypeTab(TTableTabServices services, QWidget* parent)
     : QWidget(parent), services_(std::move(services)) {
   auto* layout = new QVBoxLayout(this);
   auto* top = new QHBoxLayout;
-  top->addWidget(MakeRadioGroup(
-      QStringLiteral("RadioGroup4"), QString(),
-      {QStringLiteral("図面データから取得"), QStringLiteral("下記で手動設定")}, RadioGroup4, this));
+  top->addWidget(MakeTableSourceGroup(QStringLiteral("RadioGroup4"), RadioGroup4, this));
   auto* unit = new QGridLayout;
   unit->addWidget(new QLabel(QStringLiteral("JWW形式ファイルから読み取る際の"), this), 0, 0, 1, 2);
   unit->addWidget(new QLabel(QStringLiteral("線種ピッチ1dot辺りのmm値の指定"), this), 1, 0, 1, 2);
-  Edit10 = new QLineEdit(this);
-  Edit10->setObjectName(QStringLiteral("Edit10"));
+  Edit10 = MakeEdit(QStringLiteral("Edit10"), this);
   unit->addWidget(Edit10, 2, 0);
   unit->addWidget(new QLabel(QStringLiteral("mm/dot"), this), 2, 1);
   top->addLayout(unit);
-  Button10 = new QPushButton(QStringLiteral("JWW形式ファイル設定内容を流用"), this);
-  Button10->setObjectName(QStringLiteral("Button10"));
-  Button11 = new QPushButton(QStringLiteral("JWF環境設定ファイル設定内容を流用"), this);
-  Button11->setObjectName(QStringLiteral("Button11"));
+  Button10 =
+      MakeButton(QStringLiteral("Button10"), QStringLiteral("JWW形式ファイル設定内容を流用"), this);
+  Button11 = MakeButton(QStringLiteral("Button11"),
+                        QStringLiteral("JWF環境設定ファイル設定内容を流用"), this);
   auto* buttons = new QVBoxLayout;
   buttons->addWidget(Button10);
   buttons->addWidget(Button11);

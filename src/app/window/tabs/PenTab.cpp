@@ -31,18 +31,6 @@ class TSwatchDelegate : public QStyledItemDelegate {
   }
 };
 
-QLineEdit* MakeEdit(const QString& name, QWidget* parent) {
-  auto* e = new QLineEdit(parent);
-  e->setObjectName(name);
-  return e;
-}
-
-QPushButton* MakeButton(const QString& name, const QString& text, QWidget* parent) {
-  auto* b = new QPushButton(text, parent);
-  b->setObjectName(name);
-  return b;
-}
-
 }  // namespace
 
 TPenTab::TPenTab(TTableTabServices services, QWidget* parent)
@@ -51,9 +39,7 @@ TPenTab::TPenTab(TTableTabServices services, QWidget* parent)
   // fit the window's width.
   auto* layout = new QVBoxLayout(this);
   auto* top = new QHBoxLayout;
-  top->addWidget(MakeRadioGroup(
-      QStringLiteral("RadioGroup3"), QString(),
-      {QStringLiteral("図面データから取得"), QStringLiteral("下記で手動設定")}, RadioGroup3, this));
+  top->addWidget(MakeTableSourceGroup(QStringLiteral("RadioGroup3"), RadioGroup3, this));
   top->addWidget(MakeBulkInput(), 1);
   layout->addLayout(top);
   SG01 = new QTableWidget(this);
@@ -153,9 +139,7 @@ void TPenTab::SettingsToForm(const TPrintSettings& s) {
   PaintSwatch(LabelA3, LimitColor(s.InpCol));
   for (int i = 0; i < kPrnColCount && i < static_cast<int>(s.PrnCol.size()); ++i) {
     TPrnColor pen = s.PrnCol[i];
-    pen.color = LimitColor(pen.color);
-    pen.width = LimitPenWidth(pen.width);
-    pen.ten_r = LimitPointRadius(pen.ten_r);
+    LimitPen(pen);
     for (const int col : {kPenColorCol, kPenWidthCol, kPenRadiusCol})
       SetGridText(SG01, i + 1, col, PenCellText(pen, col));
   }

@@ -44,6 +44,25 @@ QGroupBox* MakeRadioGroup(const QString& objectName, const QString& title, const
   return box;
 }
 
+QGroupBox* MakeTableSourceGroup(const QString& objectName, QButtonGroup*& buttons,
+                                QWidget* parent) {
+  return MakeRadioGroup(objectName, QString(),
+                        {QStringLiteral("図面データから取得"), QStringLiteral("下記で手動設定")},
+                        buttons, parent);
+}
+
+QLineEdit* MakeEdit(const QString& name, QWidget* parent) {
+  auto* e = new QLineEdit(parent);
+  e->setObjectName(name);
+  return e;
+}
+
+QPushButton* MakeButton(const QString& name, const QString& text, QWidget* parent) {
+  auto* b = new QPushButton(text, parent);
+  b->setObjectName(name);
+  return b;
+}
+
 int CheckedIndex(const QButtonGroup* buttons) {
   const int id = buttons->checkedId();
   return id < 0 ? 0 : id;
@@ -113,11 +132,19 @@ std::filesystem::path ChooseEnvironmentFile(const TTableTabServices& services) {
                           QStringLiteral("Jw_cad環境設定ファイル(*.jwf)"), QStringLiteral(".jwf"));
 }
 
-void PaintSwatch(QWidget* label, uint32_t colour) {
+void ColorLabel(QWidget* label, const QColor& colour) {
   QPalette p = label->palette();
-  p.setColor(QPalette::Window, WinColorToQColor(colour));
+  p.setColor(QPalette::Window, colour);
   label->setAutoFillBackground(true);
   label->setPalette(p);
+}
+
+QColor LabelColor(const QWidget* label) {
+  return label->palette().color(QPalette::Window);
+}
+
+void PaintSwatch(QWidget* label, uint32_t colour) {
+  ColorLabel(label, WinColorToQColor(colour));
 }
 
 TTableTabServices DefaultTableTabServices(TPrintSettings& settings, std::function<TJwwData*()> JWW,

@@ -4,6 +4,8 @@
 #include <QButtonGroup>
 #include <QColor>
 #include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QString>
 #include <QTableWidget>
 #include <cstdint>
@@ -18,12 +20,18 @@ struct TTableTabServices;
 QColor WinColorToQColor(uint32_t colour);
 uint32_t QColorToWinColor(const QColor& colour);
 
+// An edit field and a button with their form names.
+QLineEdit* MakeEdit(const QString& name, QWidget* parent);
+QPushButton* MakeButton(const QString& name, const QString& text, QWidget* parent);
+
 QString QStr(const std::u16string& s);
 std::u16string UStr(const QString& s);
 
 // A radio group box (object name given) with its items; the buttons' ids are the item indexes.
 QGroupBox* MakeRadioGroup(const QString& objectName, const QString& title, const QStringList& items,
                           QButtonGroup*& buttons, QWidget* parent);
+// The choice of a table tab: the table from the drawing (id 0) or as set below (id 1).
+QGroupBox* MakeTableSourceGroup(const QString& objectName, QButtonGroup*& buttons, QWidget* parent);
 int CheckedIndex(const QButtonGroup* buttons);
 void CheckIndex(QButtonGroup* buttons, int index);
 
@@ -42,7 +50,10 @@ void SetUpGrid(QTableWidget* grid, int rows, int cols,
 std::filesystem::path ChooseDrawingFile(const TTableTabServices& services);
 std::filesystem::path ChooseEnvironmentFile(const TTableTabServices& services);
 
-// A label coloured as a swatch.
+// A label shown as a colour swatch, and the colour it shows.
+void ColorLabel(QWidget* label, const QColor& colour);
+QColor LabelColor(const QWidget* label);
+// The swatch of a Windows colour value.
 void PaintSwatch(QWidget* label, uint32_t colour);
 
 }  // namespace tavolex

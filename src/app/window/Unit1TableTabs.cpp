@@ -1,6 +1,8 @@
-// Tab "線色・線幅": the pen table (TPenTab), and the services both table tabs use.
+// Tabs "線色・線幅" (TPenTab) and "線　種" (TLtypeTab), and the services both use.
 #include "app/window/Unit1.h"
+#include "app/window/tabs/LtypeTab.h"
 #include "app/window/tabs/PenTab.h"
+#include "app/window/tabs/TabWidgets.h"
 
 namespace tavolex {
 
@@ -9,7 +11,7 @@ TTableTabServices TForm1::TableTabServices() {
       App.Settings, [this] { return App.JWW.get(); }, this);
   services.ShowStatus = [this](const QString& text) { SetStatus(text.toStdU16String()); };
   services.DisplayOnlyColourChanged = [this](int colour) {
-    ColorLabel(LabelA2, ColorFromRgb(colour));
+    PaintSwatch(LabelA2, static_cast<uint32_t>(colour));
   };
   return services;
 }
@@ -19,12 +21,9 @@ QWidget* TForm1::BuildPenTab() {
   return PenTab;
 }
 
-void TForm1::PenTabToSettings() {
-  PenTab->FormToSettings(App.Settings);
-}
-
-void TForm1::SettingsToPenTab() {
-  PenTab->SettingsToForm(App.Settings);
+QWidget* TForm1::BuildLtypeTab() {
+  LtypeTab = new TLtypeTab(TableTabServices());
+  return LtypeTab;
 }
 
 }  // namespace tavolex
