@@ -11,14 +11,11 @@
 #include <vector>
 
 #include "platform/MetafilePicture.h"
+#include "platform/QtPath.h"
 
 namespace tavolex {
 
 namespace {
-
-QString PathText(const std::filesystem::path& file) {
-  return QString::fromStdU16String(file.u16string());
-}
 
 // Corners of a round dot: a fine polygon, as the unsmoothed ellipse of the painter comes out
 // lopsided by a pixel. Worked out once; dotted lines draw a dot per dash.
@@ -169,7 +166,7 @@ void QPainterCanvas::FillPolygon(const TPointF* points, int count, uint32_t argb
 
 const QImage* QPainterCanvas::Picture(const std::filesystem::path& file) {
   std::error_code ec;
-  PictureKey key{PathText(file), std::filesystem::file_size(file, ec), {}};
+  PictureKey key{QtPathText(file), std::filesystem::file_size(file, ec), {}};
   if (!ec) key.modified = std::filesystem::last_write_time(file, ec);
   if (ec) return nullptr;
   if (!(key == pictureKey_) || picture_.isNull()) {
@@ -191,7 +188,7 @@ void QPainterCanvas::ForgetPictures() {
 }
 
 bool QPainterCanvas::PictureSize(const std::filesystem::path& file, int& width, int& height) {
-  QImageReader reader(PathText(file));
+  QImageReader reader(QtPathText(file));
   QSize size = reader.size();
   if (!size.isValid()) {
     const QImage* image = Picture(file);
