@@ -48,8 +48,9 @@ int MoveSelectedDown(std::vector<std::u16string>& list, std::vector<bool>& selec
 }
 
 void SortEntries(std::vector<std::u16string>& list, const TListCompare& compare) {
-  std::stable_sort(list.begin(), list.end(),
-                   [&](const std::u16string& a, const std::u16string& b) { return compare(a, b) < 0; });
+  std::stable_sort(list.begin(), list.end(), [&](const std::u16string& a, const std::u16string& b) {
+    return compare(a, b) < 0;
+  });
 }
 
 std::vector<std::u16string> DroppedNames(const std::vector<std::u16string>& names) {

@@ -158,7 +158,8 @@ fs::path WineDrawingName(const fs::path& prefix, const fs::path& drawing) {
       const std::string name = it->path().filename().string();
       std::error_code linkError;
       if (name.size() == 2 && name[1] == ':' && fs::read_symlink(it->path(), linkError) == "/")
-        letter = static_cast<char>(name[0] >= 'a' && name[0] <= 'z' ? name[0] - 'a' + 'A' : name[0]);
+        letter =
+            static_cast<char>(name[0] >= 'a' && name[0] <= 'z' ? name[0] - 'a' + 'A' : name[0]);
     }
   }
   std::string text = std::string(1, letter) + ":" + fs::absolute(drawing, ec).string();
@@ -193,7 +194,8 @@ fs::path WinePrefix(const char* winePrefixVariable, const char* homeVariable) {
 
 fs::path FindOnPath(const std::string& name, const char* pathVariable) {
   if (pathVariable == nullptr) return {};
-  constexpr auto kExecutable = fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+  constexpr auto kExecutable =
+      fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
   std::string_view rest(pathVariable);
   for (;;) {
     const std::size_t colon = rest.find(':');
@@ -201,7 +203,8 @@ fs::path FindOnPath(const std::string& name, const char* pathVariable) {
     if (!folder.empty()) {
       const fs::path candidate = fs::path(std::string(folder)) / name;
       std::error_code ec;
-      if (IsFile(candidate) && (fs::status(candidate, ec).permissions() & kExecutable) != fs::perms::none)
+      if (IsFile(candidate) &&
+          (fs::status(candidate, ec).permissions() & kExecutable) != fs::perms::none)
         return candidate;
     }
     if (colon == std::string_view::npos) return {};
@@ -221,7 +224,8 @@ fs::path FindWineJwCad(const fs::path& prefix) {
   std::vector<std::u16string> candidates;
   const std::u16string associated = JwwExeFromCommand(AssociatedCommand(prefix));
   const std::size_t cut = associated.rfind(u'\\');
-  if (cut != std::u16string::npos) candidates.push_back(associated.substr(0, cut + 1) + u"Jw_win.exe");
+  if (cut != std::u16string::npos)
+    candidates.push_back(associated.substr(0, cut + 1) + u"Jw_win.exe");
   candidates.push_back(u"C:\\JWW\\Jw_win.exe");
   for (const std::u16string& candidate : candidates) {
     const fs::path found = FileInPrefix(prefix, candidate);
@@ -237,8 +241,8 @@ TProgramStart OpenInJwCad(const fs::path& drawing, const TDesktopLookups& system
   if (!system.wine.empty()) {
     const fs::path jwcad = FindWineJwCad(system.winePrefix);
     if (!jwcad.empty())
-      return {system.wine, {jwcad, WineDrawingName(system.winePrefix, drawing)},
-              jwcad.parent_path()};
+      return {
+          system.wine, {jwcad, WineDrawingName(system.winePrefix, drawing)}, jwcad.parent_path()};
   }
   if (system.xdgOpen.empty() || !system.defaultApplication) return {};
   const std::string application = Trimmed(system.defaultApplication(drawing));

@@ -10,7 +10,7 @@ namespace {
 TEST(WindowRules, KeptPositionIsTakenOnlyWhenItReachesAScreen) {
   const std::vector<TWindowGeometry> screens{{0, 0, 1920, 1040}, {1920, 0, 1280, 1024}};
   EXPECT_TRUE(KeptPositionUsable({40, 30, 650, 438}, screens));
-  EXPECT_TRUE(KeptPositionUsable({3000, 900, 650, 438}, screens));  // on the second screen
+  EXPECT_TRUE(KeptPositionUsable({3000, 900, 650, 438}, screens));   // on the second screen
   EXPECT_TRUE(KeptPositionUsable({-600, -400, 650, 438}, screens));  // a corner still in reach
   // Beside every screen, from a screen that is gone, or no screen at all.
   EXPECT_FALSE(KeptPositionUsable({3200, 0, 650, 438}, screens));

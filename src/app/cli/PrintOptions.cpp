@@ -89,7 +89,9 @@ bool ApplySettingOption(const std::string& option, TPrintSettings& s, std::ostre
     return false;
   };
   if (name == "--style") {
-    if (!Choice(value, {{"drawing", kStyleDrawing}, {"fit", kStyleFit}, {"scale", kStyleScale}}, s.PrnStyle)) return bad();
+    if (!Choice(value, {{"drawing", kStyleDrawing}, {"fit", kStyleFit}, {"scale", kStyleScale}},
+                s.PrnStyle))
+      return bad();
   } else if (name == "--scale") {
     if (!ReadDouble(value, s.PrnScale) || s.PrnScale <= 0) return bad();
     s.PrnStyle = kStyleScale;
@@ -144,7 +146,10 @@ bool ApplySettingOption(const std::string& option, TPrintSettings& s, std::ostre
   } else if (name == "--aux-lines" || name == "--no-aux-lines") {
     s.PrnHojo = name == "--aux-lines" ? 1 : 0;
   } else if (name == "--order") {
-    if (!Choice(value, {{"stored", kOrderStored}, {"layer", kOrderLayer}, {"reverse", kOrderReverseLayer}}, s.PrnOrder)) return bad();
+    if (!Choice(value,
+                {{"stored", kOrderStored}, {"layer", kOrderLayer}, {"reverse", kOrderReverseLayer}},
+                s.PrnOrder))
+      return bad();
   } else if (name == "--ltype-unit") {
     if (!ReadDouble(value, s.LtypeUnit) || s.LtypeUnit <= 0) return bad();
   } else if (name == "--pens" || name == "--line-types") {

@@ -74,7 +74,8 @@ void TForm1::PrintTabToSettings() {
 
 void TForm1::SettingsToPrintTab() {
   const TPrintSettings& s = App.Settings;
-  (s.PrnStyle == kStyleDrawing ? RadioButton1 : (s.PrnStyle == kStyleFit ? RadioButton2 : RadioButton3))
+  (s.PrnStyle == kStyleDrawing ? RadioButton1
+                               : (s.PrnStyle == kStyleFit ? RadioButton2 : RadioButton3))
       ->setChecked(true);
   Edit1->setText(Shown(s.PrnScale));
   Edit2->setText(Shown(s.PrnOfstX));
