@@ -34,7 +34,7 @@ void BM_PrintSamplesToOnePdf(benchmark::State& state) {
   const std::filesystem::path out = std::filesystem::temp_directory_path() / "tavolex-bench.pdf";
   TPrintApp app;
   app.Start(std::filesystem::temp_directory_path() / "tavolex-bench" / "tavolex", {}, false);
-  app.Settings.PrnStyle = 1;
+  app.Settings.PrnStyle = kStyleFit;
   for (auto _ : state) {
     PdfPrinter pdf(out, false, TPaperOptions{});
     JwwPrintDocument document(*app.JWW);

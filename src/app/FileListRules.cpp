@@ -1,5 +1,7 @@
 #include "app/FileListRules.h"
 
+#include <algorithm>
+
 #include "common/Func_2.h"
 
 namespace tavolex {
@@ -43,6 +45,12 @@ int MoveSelectedDown(std::vector<std::u16string>& list, std::vector<bool>& selec
     if (was[i]) selected[i + 1] = true;
   }
   return n;
+}
+
+void SortEntries(std::vector<std::u16string>& list, const TListCompare& compare) {
+  std::stable_sort(list.begin(), list.end(), [&](const std::u16string& a, const std::u16string& b) {
+    return compare(a, b) < 0;
+  });
 }
 
 std::vector<std::u16string> DroppedNames(const std::vector<std::u16string>& names) {

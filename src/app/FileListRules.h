@@ -2,6 +2,7 @@
 // from the window so that they are tested without a display.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,13 @@ inline constexpr std::size_t kDroppedNameMax = 512;
 int MoveSelectedUp(std::vector<std::u16string>& list, std::vector<bool>& selected);
 // The same downwards; a selected last entry stays and ends unselected.
 int MoveSelectedDown(std::vector<std::u16string>& list, std::vector<bool>& selected);
+
+// A comparison of two list entries: negative, zero or positive as a sorts before, with or after b.
+using TListCompare = std::function<int(const std::u16string& a, const std::u16string& b)>;
+
+// Sorts the list by the comparison; entries it finds equal keep their order. The window hands it
+// the comparison of the user's locale with letter case ignored, as its list control sorts.
+void SortEntries(std::vector<std::u16string>& list, const TListCompare& compare);
 
 // The names of a drop, each cut to kDroppedNameMax characters.
 std::vector<std::u16string> DroppedNames(const std::vector<std::u16string>& names);

@@ -146,7 +146,7 @@ TTableImport ReadJwfLtypes(TPrintSettings& s, const std::filesystem::path& FName
   TTableImport r;
   std::vector<TJwfEntry> entries;
   if (GAtt == nullptr || !IsEnvironmentFile(FName) || !ReadJwfEntries(FName, entries)) return r;
-  LtypeUnit = LimitLtypeUnit(ltypeUnitField);
+  UseLtypeUnit(ltypeUnitField);
   const double q = JwfUnit(true, entries);
   r.ltypeUnit = q;
   TJwfLtypes work;

@@ -58,7 +58,7 @@ TTableImport ImportJwwLtypes(TPrintSettings& s, TJwwData& JW, const std::filesys
                              double ltypeUnitField) {
   TTableImport r;
   if (GAtt == nullptr || !IsDrawingFile(FName)) return r;
-  LtypeUnit = LimitLtypeUnit(ltypeUnitField);
+  UseLtypeUnit(ltypeUnitField);
   TakeOverDrawing(JW, FName);
   // The field shows the drawing's own unit for what follows; the line types just taken used the
   // earlier one where the drawing states none.

@@ -40,7 +40,6 @@ TPrintApp::~TPrintApp() {
 void TPrintApp::InitApp() {
   Str2List.clear();
   Str2ListN = 0;
-  LtypeUnit = 0.035;
   ZuBackKind = 0;
   JWW = std::make_unique<TJwwData>();
   att_ = std::make_unique<TgraAttribute>();
@@ -89,7 +88,6 @@ void TPrintApp::ResetAttributes() {
   GAtt->SetDispHojo(Settings.PrnHojo);
   Settings.FillTablesFrom(*GAtt);
   Settings.SetDefaults();
-  LtypeUnit = Settings.LtypeUnit;
 }
 
 void TPrintApp::Start(const std::filesystem::path& programFile,
@@ -110,7 +108,6 @@ void TPrintApp::Start(const std::filesystem::path& programFile,
   Settings.FillTablesFrom(*GAtt);
   Settings.SetDefaults();
   if (loadAutomatic) LoadSettings(Settings, SettingsForm::Automatic, Folders.SettingsFile);
-  LtypeUnit = Settings.LtypeUnit;
   GAtt->SetDispHojo(Settings.PrnHojo);
 }
 

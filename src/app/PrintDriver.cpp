@@ -19,7 +19,7 @@ constexpr double kPi = std::numbers::pi;
 
 // The position of group g in the print order, as the drawing traversal reads it.
 int OrderPosition(int g, int order) {
-  return order == 2 ? 15 - g : g;
+  return order == kOrderReverseLayer ? 15 - g : g;
 }
 
 bool IsDrawingFile(const std::filesystem::path& path) {
@@ -71,7 +71,7 @@ TPagePlacement PlacePage(const TPrintSettings& s, const TPrintHeader& header, do
   double scale = 1.0;
   double ox = 0.0;
   double oy = 0.0;
-  if (s.PrnStyle == 0) {
+  if (s.PrnStyle == kStyleDrawing) {
     // A damaged header scale would make the window infinite; it prints at 1 as a zero given
     // scale does.
     scale = UsableScale(header.dPrtBairitsu) ? header.dPrtBairitsu : 1.0;
@@ -91,7 +91,7 @@ TPagePlacement PlacePage(const TPrintSettings& s, const TPrintHeader& header, do
   const double pxPerMm = pageWidthMm > 0.0 ? p.viewWidth / pageWidthMm : 600.0 / 25.4;
   double cx = ox;
   double cy = oy;
-  if (s.PrnStyle == 1) {
+  if (s.PrnStyle == kStyleFit) {
     // Fit printing fits what lands on the sheet: the drawing as it is turned.
     if (p.rotation != 0.0) TurnedExtents(p.rotation, minX, minY, maxX, maxY);
     const double w = std::fabs(maxX - minX) * 1.01;
@@ -120,7 +120,7 @@ TPagePlacement PlacePage(const TPrintSettings& s, const TPrintHeader& header, do
 TPagePlacement FitPlacement(double minX, double minY, double maxX, double maxY, int widthPx,
                             int heightPx) {
   TPrintSettings fit;
-  fit.PrnStyle = 1;
+  fit.PrnStyle = kStyleFit;
   return PlacePage(fit, TPrintHeader{}, minX, minY, maxX, maxY, widthPx, heightPx, 0.0);
 }
 
@@ -154,6 +154,7 @@ void TPrintDriver::CopyTablesToAttributes() {
 TPrintRunResult TPrintDriver::Run(std::vector<std::filesystem::path> list) {
   TPrintRunResult result;
   result_ = &result;
+  UseLtypeUnit(s_.LtypeUnit);
   CopyTablesToAttributes();
   RefFileOpen(AppFolder);
   // With the drawings' own sheets the one document begins at its first page, once the first
@@ -210,8 +211,8 @@ void TPrintDriver::PrintFile(const std::filesystem::path& FName, bool& Printed) 
   doc_.JwwDataFree();
   doc_.FileIn(FName);
   doc_.BindImageExplode();
-  if (s_.PrnColor == 0) doc_.FileColorSet();
-  if (s_.PrnLtype == 0) doc_.FileLtypeSet();
+  if (s_.PrnColor == kFromDrawing) doc_.FileColorSet();
+  if (s_.PrnLtype == kFromDrawing) doc_.FileLtypeSet();
   doc_.SetGAttLayer();
   double minX = 0.0;
   double minY = 0.0;
@@ -224,7 +225,7 @@ void TPrintDriver::PrintFile(const std::filesystem::path& FName, bool& Printed) 
   const TPagePlacement place =
       PlacePage(s_, doc_.PrintHeader(), minX, minY, maxX, maxY, printer_.PageWidthPx(),
                 printer_.PageHeightPx(), PrnPageWmm(printer_));
-  SetPrintColours();
+  UsePrintMode(*GAtt, s_);
   UsePlacement(place);
 
   title_ = u"Tavolex_" + FileNameOf(zfile);
@@ -242,7 +243,7 @@ void TPrintDriver::ChooseSheet(const std::filesystem::path& FName) {
 }
 
 void TPrintDriver::AdjustDisplayOnlyLayers() {
-  if (s_.PrnDOLay == 0) {
+  if (s_.PrnDOLay == kDisplayOnlyHidden) {
     for (int g = 0; g < 16; ++g) {
       const int gs = doc_.GroupState(g);
       for (int l = 0; l < 16; ++l) {
@@ -250,9 +251,9 @@ void TPrintDriver::AdjustDisplayOnlyLayers() {
         if (gs == 1 || (gs != 0 && doc_.LayerState(n) == 1)) GAtt->SetAttrLayer(n, 3);
       }
     }
-  } else if (s_.PrnDOLay == 1) {
+  } else if (s_.PrnDOLay == kDisplayOnlyGrey) {
     GAtt->SetGrayColor(RgbToArgb(doc_.DisplayOnlyPrintColor()));
-  } else if (s_.PrnDOLay == 2) {
+  } else if (s_.PrnDOLay == kDisplayOnlyColour) {
     GAtt->SetGrayColor(RgbToArgb(static_cast<uint32_t>(s_.PrnDOLCol)));
   } else {
     for (int g = 0; g < 16; ++g) {
@@ -263,13 +264,6 @@ void TPrintDriver::AdjustDisplayOnlyLayers() {
       }
     }
   }
-}
-
-void TPrintDriver::SetPrintColours() {
-  const int sk0 = s_.PrnMono == 1 ? s_.PrnSikii0 : -1;
-  const int sk1 = s_.PrnWhite1 == 1 ? s_.PrnSikii1 : -1;
-  const int sk2 = s_.PrnWhite2 == 1 ? s_.PrnSikii2 : -1;
-  GAtt->SetPrintMode(true, sk0, sk1, sk2);
 }
 
 void TPrintDriver::PrintSinglePage(bool& Printed, double rot) {
@@ -290,21 +284,22 @@ long long TPrintDriver::GroupElements(int g) const {
 void TPrintDriver::PrintGroupPages(bool& Printed, double rot) {
   const int order = s_.PrnOrder;
   for (int q = 0; q < 16; ++q) {
-    const int g = order == 2 ? 15 - q : q;
+    const int g = OrderPosition(q, order);
     const int gs = doc_.GroupState(g);
-    if (g + 1 == s_.PrnRenLG) continue;
-    if (s_.PrnRenLG == 17 && gs == 1) continue;
+    if (g == CommonGroupOf(s_.PrnRenLG)) continue;
+    if (s_.PrnRenLG == kCommonGroupDisplayOnly && gs == 1) continue;
     if (gs == 0) continue;
-    if (s_.PrnDOLay == 0 && gs == 1) continue;
+    if (s_.PrnDOLay == kDisplayOnlyHidden && gs == 1) continue;
     if (GroupElements(g) == 0) continue;
 
     if (!BeginPage(u"[" + IntStr(g) + u"]" + title_, Printed)) continue;
     DrawOnPage(q, rot);
-    if (s_.PrnRenLG >= 1 && s_.PrnRenLG <= 16) {
-      const int c = s_.PrnRenLG - 1;
+    const int c = CommonGroupOf(s_.PrnRenLG);
+    if (c >= 0) {
       const int cs = doc_.GroupState(c);
-      if (cs != 0 && (cs != 1 || s_.PrnDOLay != 0)) DrawOnPage(OrderPosition(c, order), rot);
-    } else if (s_.PrnRenLG == 17 && s_.PrnDOLay > 0) {
+      if (cs != 0 && (cs != 1 || s_.PrnDOLay != kDisplayOnlyHidden))
+        DrawOnPage(OrderPosition(c, order), rot);
+    } else if (s_.PrnRenLG == kCommonGroupDisplayOnly && s_.PrnDOLay > kDisplayOnlyHidden) {
       for (int i = 0; i < 16; ++i) {
         if (doc_.GroupState(i) == 1) DrawOnPage(OrderPosition(i, order), rot);
       }

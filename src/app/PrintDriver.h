@@ -134,7 +134,6 @@ class TPrintDriver {
   void CopyTablesToAttributes();
   void ChooseSheet(const std::filesystem::path& FName);
   void AdjustDisplayOnlyLayers();
-  void SetPrintColours();
   void PrintSinglePage(bool& Printed, double rot);
   void PrintGroupPages(bool& Printed, double rot);
   long long GroupElements(int g) const;

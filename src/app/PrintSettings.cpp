@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/Func_2.h"
+#include "common/UnitVal.h"
 #include "graphics/UnitGraAtt.h"
 
 namespace tavolex {
@@ -17,11 +18,16 @@ int Flag(int v) {
   return v == 1 ? 1 : 0;
 }
 
-int Threshold(int v) {
-  return v < 0 ? 0 : (v > 255 ? 255 : v);
+}  // namespace
+
+int LimitThreshold(int value) {
+  return value < 0 ? 0 : (value > kThresholdMax ? kThresholdMax : value);
 }
 
-}  // namespace
+double LimitScale(double value) {
+  value = FiniteOrZero(value);
+  return value < 1e-6 ? 1e-6 : value;
+}
 
 uint32_t LimitColor(int64_t value) {
   if (value < 0) return 0;
@@ -84,8 +90,19 @@ void LimitLtype(TPrnLtype& lt) {
   }
 }
 
+void UsePrintMode(TgraAttribute& att, const TPrintSettings& s) {
+  const int sk0 = s.PrnMono == 1 ? s.PrnSikii0 : -1;
+  const int sk1 = s.PrnWhite1 == 1 ? s.PrnSikii1 : -1;
+  const int sk2 = s.PrnWhite2 == 1 ? s.PrnSikii2 : -1;
+  att.SetPrintMode(true, sk0, sk1, sk2);
+}
+
+void UseLtypeUnit(double unit) {
+  LtypeUnit = LimitLtypeUnit(unit);
+}
+
 void TPrintSettings::SetDefaults() {
-  PrnStyle = 0;
+  PrnStyle = kStyleDrawing;
   PrnScale = 1.0;
   PrnOfstX = 0.0;
   PrnOfstY = 0.0;
@@ -98,16 +115,16 @@ void TPrintSettings::SetDefaults() {
   PrnSikii2 = 0;
   PrnRen1 = 0;
   PrnRen2 = 0;
-  PrnRenLG = 0;
+  PrnRenLG = kCommonGroupNone;
   PrnHojo = 0;
-  PrnDOLay = 0;
+  PrnDOLay = kDisplayOnlyHidden;
   PrnDOLCol = 0;
-  PrnOrder = 0;
-  PrnColor = 0;
+  PrnOrder = kOrderStored;
+  PrnColor = kFromDrawing;
   InpCol = 0;
   InpWid = 0.0;
   InpTenR = 0.1;
-  PrnLtype = 0;
+  PrnLtype = kFromDrawing;
   LtypeUnit = 0.035;
 }
 
@@ -130,18 +147,17 @@ void TPrintSettings::FillTablesFrom(const TgraAttribute& att) {
 }
 
 void TPrintSettings::ApplyLimits() {
-  PrnStyle = (PrnStyle == 0 || PrnStyle == 1) ? PrnStyle : 2;
-  PrnScale = FiniteOrZero(PrnScale);
-  if (PrnScale < 1e-6) PrnScale = 1e-6;
+  PrnStyle = (PrnStyle == kStyleDrawing || PrnStyle == kStyleFit) ? PrnStyle : kStyleScale;
+  PrnScale = LimitScale(PrnScale);
   PrnOfstX = FiniteOrZero(PrnOfstX);
   PrnOfstY = FiniteOrZero(PrnOfstY);
   PrnAngle = FiniteOrZero(PrnAngle);
   PrnMono = Flag(PrnMono);
-  PrnSikii0 = Threshold(PrnSikii0);
+  PrnSikii0 = LimitThreshold(PrnSikii0);
   PrnWhite1 = Flag(PrnWhite1);
-  PrnSikii1 = Threshold(PrnSikii1);
+  PrnSikii1 = LimitThreshold(PrnSikii1);
   PrnWhite2 = Flag(PrnWhite2);
-  PrnSikii2 = Threshold(PrnSikii2);
+  PrnSikii2 = LimitThreshold(PrnSikii2);
   PrnRen1 = Flag(PrnRen1);
   PrnRen2 = Flag(PrnRen2);
   PrnRenLG = LimitChoice(PrnRenLG, kPrnRenLGMax);

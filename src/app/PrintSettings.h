@@ -31,11 +31,47 @@ struct TPrnLtype {
 inline constexpr int kPrnColCount = 265;
 inline constexpr int kPrnTypCount = 50;
 
+// The codes of the choice settings, as the settings file stores them and as the item indexes of
+// their controls. The fields stay plain integers: a file can hold any number, which the limits
+// then bring into range.
+
+// PrnStyle: where scale, origin and rotation come from.
+enum TPrnStyle : int { kStyleDrawing = 0, kStyleFit = 1, kStyleScale = 2 };
+
+// PrnDOLay: how display-only layers and groups print.
+enum TPrnDOLay : int {
+  kDisplayOnlyHidden = 0,
+  kDisplayOnlyGrey = 1,
+  kDisplayOnlyColour = 2,
+  kDisplayOnlyAsIs = 3
+};
+
+// PrnOrder: the order in which a drawing's elements are drawn.
+enum TPrnOrder : int { kOrderStored = 0, kOrderLayer = 1, kOrderReverseLayer = 2 };
+
+// PrnRenLG: the group printed on every group page; codes 1..16 are groups 0..F.
+enum TPrnRenLG : int { kCommonGroupNone = 0, kCommonGroup0 = 1, kCommonGroupDisplayOnly = 17 };
+
+// The PrnRenLG code of layer group g (0..15).
+constexpr int CommonGroupCode(int g) {
+  return kCommonGroup0 + g;
+}
+// The layer group a PrnRenLG code names; -1 for none and for the display-only groups.
+constexpr int CommonGroupOf(int code) {
+  return code >= kCommonGroup0 && code < kCommonGroup0 + 16 ? code - kCommonGroup0 : -1;
+}
+
+// PrnColor and PrnLtype: pens and line types from each drawing or from the program's tables.
+enum TPrnTableSource : int { kFromDrawing = 0, kFromTable = 1 };
+
 // Last item index of the choice controls.
-inline constexpr int kPrnRenLGMax = 17;
-inline constexpr int kPrnDOLayMax = 3;
-inline constexpr int kPrnOrderMax = 2;
-inline constexpr int kPrnTableChoiceMax = 1;
+inline constexpr int kPrnRenLGMax = kCommonGroupDisplayOnly;
+inline constexpr int kPrnDOLayMax = kDisplayOnlyAsIs;
+inline constexpr int kPrnOrderMax = kOrderReverseLayer;
+inline constexpr int kPrnTableChoiceMax = kFromTable;
+
+// The white-to-black and monochrome thresholds run from 0 to this.
+inline constexpr int kThresholdMax = 255;
 
 // Window position kept in the automatic settings file.
 struct TWindowGeometry {
@@ -74,7 +110,8 @@ struct TPrintSettings {
   double InpWid = 0.0;
   double InpTenR = 0.1;
   int PrnLtype = 0;
-  // Mirrors the global LtypeUnit; the window copies it there before the tables are read.
+  // Millimetres per dot for line types a drawing gives in dots; UseLtypeUnit hands it to the
+  // attribute transfer when a run or an import begins.
   double LtypeUnit = 0.035;
 
   std::vector<TPrnColor> PrnCol = std::vector<TPrnColor>(kPrnColCount);
@@ -93,7 +130,9 @@ struct TPrintSettings {
   void ApplyLimits();
 };
 
-// Limits shared with the bulk input and the import of pen and line-type tables.
+// Limits shared by both front ends, the bulk input and the import of pen and line-type tables.
+int LimitThreshold(int value);
+double LimitScale(double value);
 uint32_t LimitColor(int64_t value);
 double LimitPenWidth(double value);
 double LimitPointRadius(double value);
@@ -104,6 +143,14 @@ double LimitLtypeElement(double value);
 int LimitChoice(int value, int lastIndex);
 void LimitPen(TPrnColor& pen);
 void LimitLtype(TPrnLtype& lt);
+
+// The monochrome and white-to-black thresholds of the settings as the attribute object takes
+// them (-1 where the setting is off), set on att in print mode.
+void UsePrintMode(TgraAttribute& att, const TPrintSettings& s);
+
+// Makes unit (limited) the line-type unit of the attribute transfer and of the environment-file
+// reader. The one place the shared value is set: where a run or a table import begins.
+void UseLtypeUnit(double unit);
 
 // Entry n of the attribute tables as a table entry of the program, within the limits above
 // (colour converted to a Windows value, pit recomputed from the elements kept).

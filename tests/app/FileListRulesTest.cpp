@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/Func_2.h"
 #include "support/RecordingPrinter.h"
 
 namespace tavolex {
@@ -27,6 +28,16 @@ TEST(FileListRules, MovingKeepsTheSelectionOnTheMovedEntries) {
   std::vector<bool> only{true};
   EXPECT_EQ(MoveSelectedDown(one, only), 1);
   EXPECT_EQ(one, List{u"a"});
+}
+
+TEST(FileListRules, SortingFollowsTheGivenComparisonAndKeepsEqualEntriesInOrder) {
+  // Letter case ignored, as the window's comparison does.
+  const TListCompare ignoringCase = [](const std::u16string& a, const std::u16string& b) {
+    return LowerStr(a).compare(LowerStr(b));
+  };
+  List list{u"/d/b.jww", u"/d/A.jww", u"/d/B.JWW", u"/d/c.jww", u"/d/a.jww"};
+  SortEntries(list, ignoringCase);
+  EXPECT_EQ(list, (List{u"/d/A.jww", u"/d/a.jww", u"/d/b.jww", u"/d/B.JWW", u"/d/c.jww"}));
 }
 
 TEST(FileListRules, JwCadProgramFromTheAssociationCommand) {

@@ -23,11 +23,11 @@ class PenTablesTest : public ::testing::Test {
     saved_ = GAtt;
     GAtt = &att_;
     s_.FillTablesFrom(att_);
-    LtypeUnit = 0.035;
+    UseLtypeUnit(0.035);
   }
   void TearDown() override {
     GAtt = saved_;
-    LtypeUnit = 0.035;
+    UseLtypeUnit(0.035);
   }
 
   // An environment file as Jw_cad writes one: CP932, CR LF, Japanese comments, blank-separated
@@ -100,7 +100,7 @@ TEST_F(PenTablesTest, EnvironmentUnitFromTheCommentAndPrinterResolution) {
     bool forLtype;
     double unit;
   };
-  LtypeUnit = 0.05;
+  UseLtypeUnit(0.05);
   const Case cases[] = {
       {u"S_COMM_2 = 0 -101\n", false, 0.01},
       {u"S_COMM_2 = 0 -4\n", false, 0.25},

@@ -62,7 +62,7 @@ TEST_F(PrintAppTest, ResetGivesFreshTablesAndDefaultsButKeepsTheFolders) {
   TPrintApp app;
   app.Start(dir_ / "bin" / "tavolex", {}, false);
   EXPECT_EQ(app.Settings.FFolder2, StrFromPath(dir_ / "bin" / ""));
-  app.Settings.PrnStyle = 2;
+  app.Settings.PrnStyle = kStyleScale;
   app.Settings.PrnCol[0].color = 0x123456;
   app.Settings.FFolder = u"/somewhere/";
   GAtt->SetAttrCol_(0, 0xFF000000, 1, 1);

@@ -40,6 +40,7 @@ class FakeDocument : public TPrintDocument {
   explicit FakeDocument(std::vector<std::string>& log) : log_(log) {}
 
   std::map<std::u16string, FakeDrawing> drawings;
+  double ltypeUnitTaken = 0.0;  // the line-type unit the drawing's line types were read with
 
   bool FileCheck(const std::filesystem::path& FName) override {
     return drawings.count(StrFromPath(FName)) > 0;
@@ -51,7 +52,7 @@ class FakeDocument : public TPrintDocument {
   }
   void BindImageExplode() override {}
   void FileColorSet() override {}
-  void FileLtypeSet() override {}
+  void FileLtypeSet() override { ltypeUnitTaken = LtypeUnit; }
   void SetGAttLayer() override {
     for (int i = 0; i < 256; ++i) {
       const int gs = loaded_->groups[i / 16];
@@ -201,7 +202,7 @@ TEST_F(PrintDriverTest, DrawingWithoutElementsPrintsNoDocument) {
 
 TEST_F(PrintDriverTest, GroupPagesInReverseOrderCarryTheRealGroupNumber) {
   settings_.PrnRen1 = 1;
-  settings_.PrnOrder = 2;
+  settings_.PrnOrder = kOrderReverseLayer;
   FakeDrawing d;
   d.counts[{0, 0}] = 1;
   d.counts[{15, 2}] = 1;
@@ -214,7 +215,7 @@ TEST_F(PrintDriverTest, GroupPagesInReverseOrderCarryTheRealGroupNumber) {
 
 TEST_F(PrintDriverTest, CommonGroupIsDrawnOnEveryOtherGroupPageAfterItsOwnGroup) {
   settings_.PrnRen1 = 1;
-  settings_.PrnRenLG = 3;  // group 2
+  settings_.PrnRenLG = CommonGroupCode(2);
   FakeDrawing d;
   d.counts[{0, 0}] = 1;
   d.counts[{2, 0}] = 1;
@@ -225,7 +226,7 @@ TEST_F(PrintDriverTest, CommonGroupIsDrawnOnEveryOtherGroupPageAfterItsOwnGroup)
                            "begin:[5]Tavolex_a.jww", "draw:0/5", "draw:0/2", "end"}));
 
   Log().clear();
-  settings_.PrnOrder = 2;
+  settings_.PrnOrder = kOrderReverseLayer;
   Run({a});
   EXPECT_EQ(Log(), (Events{"begin:[5]Tavolex_a.jww", "draw:2/10", "draw:2/13", "end",
                            "begin:[0]Tavolex_a.jww", "draw:2/15", "draw:2/13", "end"}));
@@ -233,7 +234,7 @@ TEST_F(PrintDriverTest, CommonGroupIsDrawnOnEveryOtherGroupPageAfterItsOwnGroup)
 
 TEST_F(PrintDriverTest, DisplayOnlyGroupsAsCommonGroup) {
   settings_.PrnRen1 = 1;
-  settings_.PrnRenLG = 17;
+  settings_.PrnRenLG = kCommonGroupDisplayOnly;
   FakeDrawing d;
   d.counts[{0, 0}] = 1;
   d.counts[{1, 0}] = 1;
@@ -243,13 +244,13 @@ TEST_F(PrintDriverTest, DisplayOnlyGroupsAsCommonGroup) {
   const auto a = AddDrawing("a.jww", d);
 
   // Not printed: no page of their own and not added to the others.
-  settings_.PrnDOLay = 0;
+  settings_.PrnDOLay = kDisplayOnlyHidden;
   Run({a});
   EXPECT_EQ(Log(), (Events{"begin:[0]Tavolex_a.jww", "draw:0/0", "end"}));
 
   // Printed grey: still no page of their own, drawn on every page in increasing group order.
   Log().clear();
-  settings_.PrnDOLay = 1;
+  settings_.PrnDOLay = kDisplayOnlyGrey;
   Run({a});
   EXPECT_EQ(Log(), (Events{"begin:[0]Tavolex_a.jww", "draw:0/0", "draw:0/1", "draw:0/4", "end"}));
 }
@@ -261,12 +262,12 @@ TEST_F(PrintDriverTest, DisplayOnlyGroupPagesFollowTheLayerRule) {
   d.counts[{1, 0}] = 1;
   d.groups[1] = 1;
   const auto a = AddDrawing("a.jww", d);
-  settings_.PrnDOLay = 0;
+  settings_.PrnDOLay = kDisplayOnlyHidden;
   Run({a});
   EXPECT_EQ(Log(), (Events{"begin:[0]Tavolex_a.jww", "draw:0/0", "end"}));
 
   Log().clear();
-  settings_.PrnDOLay = 3;
+  settings_.PrnDOLay = kDisplayOnlyAsIs;
   Run({a});
   EXPECT_EQ(Log(), (Events{"begin:[0]Tavolex_a.jww", "draw:0/0", "end", "begin:[1]Tavolex_a.jww",
                            "draw:0/1", "end"}));
@@ -283,41 +284,46 @@ TEST_F(PrintDriverTest, DisplayOnlyLayerStatesAndGrey) {
   TPrintDriver driver(settings_, doc_, printer_);
   bool printed = false;
 
-  settings_.PrnDOLay = 0;
+  settings_.PrnDOLay = kDisplayOnlyHidden;
   driver.PrintFile(a, printed);
   EXPECT_EQ(GAtt->GetAttrLayerState(16 + 5), 3);
   EXPECT_EQ(GAtt->GetAttrLayerState(2), 3);
   EXPECT_EQ(GAtt->GetAttrLayerState(3), 1);
   EXPECT_EQ(GAtt->GetAttrLayerState(3 * 16 + 1), 3);
 
-  settings_.PrnDOLay = 3;
+  settings_.PrnDOLay = kDisplayOnlyAsIs;
   driver.PrintFile(a, printed);
   EXPECT_EQ(GAtt->GetAttrLayerState(16 + 5), 1);
   EXPECT_EQ(GAtt->GetAttrLayerState(2), 1);
   EXPECT_EQ(GAtt->GetAttrLayerState(3 * 16 + 1), 3);  // its group stays hidden
 
-  settings_.PrnDOLay = 1;
+  settings_.PrnDOLay = kDisplayOnlyGrey;
   driver.PrintFile(a, printed);
   EXPECT_EQ(GAtt->GetGrayColor(), 0xFF996633u);
   EXPECT_EQ(GAtt->GetAttrLayerState(16 + 5), 2);
 
-  settings_.PrnDOLay = 2;
+  settings_.PrnDOLay = kDisplayOnlyColour;
   settings_.PrnDOLCol = 0x0000FF;
   driver.PrintFile(a, printed);
   EXPECT_EQ(GAtt->GetGrayColor(), 0xFFFF0000u);
 }
 
-TEST_F(PrintDriverTest, ProgramTablesAndThresholdsReachTheAttributes) {
+TEST_F(PrintDriverTest, ProgramTablesThresholdsAndLineTypeUnitReachTheAttributes) {
   settings_.PrnCol[2].color = 0x0000FF;
   settings_.PrnCol[2].width = 0.7;
   settings_.PrnTyp[1].seg = 2;
   settings_.PrnTyp[1].pa[0] = 2.0;
   settings_.PrnTyp[1].pa[1] = -1.0;
-  settings_.PrnColor = 1;
+  settings_.PrnColor = kFromTable;
   settings_.PrnMono = 1;
   settings_.PrnSikii0 = 10;
+  settings_.PrnSikii1 = 200;  // its setting is off
+  settings_.LtypeUnit = 0.07;
+  UseLtypeUnit(0.5);  // what an earlier import left
   const auto a = AddDrawing("a.jww", OneLine());
   Run({a});
+  EXPECT_EQ(doc_.ltypeUnitTaken, 0.07);
+  EXPECT_EQ(GAtt->Sikii1, -1);
   EXPECT_DOUBLE_EQ(GAtt->GetAttrColwid_(2), 0.7);
   EXPECT_EQ(GAtt->GetAttrTypseg_(1), 2);
   EXPECT_DOUBLE_EQ(GAtt->GetAttrTyppit_(1), 3.0);
@@ -380,7 +386,7 @@ constexpr double kPageWmm = 297.04;
 
 TEST(PlacePageTest, FitFillsTheLimitingSideWithOnePercentMarginAndCentres) {
   TPrintSettings s;
-  s.PrnStyle = 1;
+  s.PrnStyle = kStyleFit;
   s.PrnScale = 5.0;  // not used when fitting
   const TPagePlacement p = PlacePage(s, {}, 0, 0, 200, 100, kPageW, kPageH, kPageWmm);
   EXPECT_DOUBLE_EQ(p.viewScale, kPageW / 202.0);
@@ -399,7 +405,7 @@ TEST(PlacePageTest, FitFillsTheLimitingSideWithOnePercentMarginAndCentres) {
 
 TEST(PlacePageTest, FitFitsTheDrawingAsItIsTurned) {
   TPrintSettings s;
-  s.PrnStyle = 1;
+  s.PrnStyle = kStyleFit;
   // A wide plan turned a quarter clockwise lies on x 0..100, y -200..0 about its origin.
   s.PrnAngle = 90;
   const TPagePlacement q = PlacePage(s, {}, 0, 0, 200, 100, kPageW, kPageH, kPageWmm);
@@ -417,7 +423,7 @@ TEST(PlacePageTest, FitFitsTheDrawingAsItIsTurned) {
 
 TEST(PlacePageTest, FitOfExtentsWithoutWidthOrHeightPrintsAtMagnificationOne) {
   TPrintSettings s;
-  s.PrnStyle = 1;
+  s.PrnStyle = kStyleFit;
   const TPagePlacement p = PlacePage(s, {}, 0, 5, 100, 5, kPageW, kPageH, kPageWmm);
   EXPECT_DOUBLE_EQ(p.viewScale, kPageW / kPageWmm);
   EXPECT_NEAR((p.minX + p.maxX) / 2, 50.0, 1e-9);
@@ -427,7 +433,7 @@ TEST(PlacePageTest, FitOfExtentsWithoutWidthOrHeightPrintsAtMagnificationOne) {
 
 TEST(PlacePageTest, GivenScalePutsTheOffsetPointAtThePageCentre) {
   TPrintSettings s;
-  s.PrnStyle = 2;
+  s.PrnStyle = kStyleScale;
   s.PrnScale = 2.0;
   s.PrnOfstX = 30;
   s.PrnOfstY = -20;
@@ -446,7 +452,7 @@ TEST(PlacePageTest, GivenScalePutsTheOffsetPointAtThePageCentre) {
 
 TEST(PlacePageTest, DrawingScaleTakesScaleOriginAndTurnFromTheHeader) {
   TPrintSettings s;
-  s.PrnStyle = 0;
+  s.PrnStyle = kStyleDrawing;
   s.PrnAngle = 30;  // not used with the drawing's own scale
   TPrintHeader h;
   h.dPrtBairitsu = 0.5;

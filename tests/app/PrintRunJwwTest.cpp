@@ -59,7 +59,7 @@ TEST_F(PrintRunJwwTest, GroupPagesFollowTheStoredLayerStates) {
   const std::filesystem::path file = dir_ / "groups.jww";
   ASSERT_TRUE(t::SaveJww(file, d));
   app_.Settings.PrnRen1 = 1;
-  app_.Settings.PrnStyle = 1;
+  app_.Settings.PrnStyle = kStyleFit;
   const TPrintRunResult r = Run({StrFromPath(file)});
   EXPECT_EQ(printer_.events, (std::vector<std::string>{"begin:[0]Tavolex_groups.jww", "end",
                                                        "begin:[2]Tavolex_groups.jww", "end"}));

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "app/PrintSettings.h"
 #include "common/UnitVal.h"
 #include "graphics/UnitGraAtt.h"
 #include "jww/JwwUnit.h"
@@ -32,7 +33,7 @@ class AttrTransfer : public ::testing::Test {
   void TearDown() override {
     GAtt = savedGAtt_;
     ZuBackKind = savedBackKind_;
-    LtypeUnit = savedLtypeUnit_;
+    UseLtypeUnit(savedLtypeUnit_);
   }
 
   // Printed width of pen 1 with a stored printer width of 10.
@@ -108,7 +109,7 @@ TEST_F(AttrTransfer, EmptyDocumentLeavesPensAndLineTypes) {
 }
 
 TEST_F(AttrTransfer, LineTypesFromBitsWithTheDrawingsUnit) {
-  LtypeUnit = 0.035;
+  UseLtypeUnit(0.035);
   jww_.Enthd.nMaxDrawWid = 1;
   jww_.Enthd.jwVer = 600;
   jww_.Enthd.nPrtDpi = 0;  // no resolution stated: the user's unit

@@ -17,7 +17,6 @@
 #include "app/cli/TableOptions.h"
 #include "app/cli/WorkerCount.h"
 #include "common/Func_2.h"
-#include "common/UnitVal.h"
 #include "platform/QtPrinters.h"
 
 namespace tavolex::cli {
@@ -149,7 +148,6 @@ int RunPrintCommand(const std::vector<std::string>& args, const char* argv0, std
     }
   }
   app.Settings.ApplyLimits();
-  LtypeUnit = app.Settings.LtypeUnit;
   const std::vector<std::filesystem::path> named = CollectDrawings(o.files);
   list.insert(list.end(), named.begin(), named.end());
   if (o.saveSettings) {

@@ -89,10 +89,12 @@ bool ApplySettingOption(const std::string& option, TPrintSettings& s, std::ostre
     return false;
   };
   if (name == "--style") {
-    if (!Choice(value, {{"drawing", 0}, {"fit", 1}, {"scale", 2}}, s.PrnStyle)) return bad();
+    if (!Choice(value, {{"drawing", kStyleDrawing}, {"fit", kStyleFit}, {"scale", kStyleScale}},
+                s.PrnStyle))
+      return bad();
   } else if (name == "--scale") {
     if (!ReadDouble(value, s.PrnScale) || s.PrnScale <= 0) return bad();
-    s.PrnStyle = 2;
+    s.PrnStyle = kStyleScale;
   } else if (name == "--offset") {
     const size_t comma = value.find(',');
     if (comma == std::string::npos || !ReadDouble(value.substr(0, comma), s.PrnOfstX) ||
@@ -106,24 +108,29 @@ bool ApplySettingOption(const std::string& option, TPrintSettings& s, std::ostre
     int& threshold =
         name == "--mono" ? s.PrnSikii0 : (name == "--white-black" ? s.PrnSikii1 : s.PrnSikii2);
     flag = 1;
-    if (hasValue && !ReadInt(value, threshold, 0, 255)) return bad();
+    if (hasValue && !ReadInt(value, threshold, 0, kThresholdMax)) return bad();
   } else if (name == "--group-pages" || name == "--no-group-pages") {
     s.PrnRen1 = name == "--group-pages" ? 1 : 0;
   } else if (name == "--one-document" || name == "--document-per-page") {
     s.PrnRen2 = name == "--one-document" ? 1 : 0;
   } else if (name == "--common-group") {
     if (value == "none") {
-      s.PrnRenLG = 0;
+      s.PrnRenLG = kCommonGroupNone;
     } else if (value == "display-only") {
-      s.PrnRenLG = 17;
+      s.PrnRenLG = kCommonGroupDisplayOnly;
     } else if (value.size() == 1 && std::isxdigit(static_cast<unsigned char>(value[0]))) {
-      s.PrnRenLG = std::stoi(value, nullptr, 16) + 1;
+      s.PrnRenLG = CommonGroupCode(std::stoi(value, nullptr, 16));
     } else {
       return bad();
     }
   } else if (name == "--display-only") {
     if (!Choice(value,
-                {{"skip", 0}, {"grey", 1}, {"gray", 1}, {"colour", 2}, {"color", 2}, {"as-is", 3}},
+                {{"skip", kDisplayOnlyHidden},
+                 {"grey", kDisplayOnlyGrey},
+                 {"gray", kDisplayOnlyGrey},
+                 {"colour", kDisplayOnlyColour},
+                 {"color", kDisplayOnlyColour},
+                 {"as-is", kDisplayOnlyAsIs}},
                 s.PrnDOLay))
       return bad();
   } else if (name == "--display-only-color") {
@@ -135,16 +142,19 @@ bool ApplySettingOption(const std::string& option, TPrintSettings& s, std::ostre
       return bad();
     const long rgb = std::strtol(hex.c_str(), nullptr, 16);
     s.PrnDOLCol = static_cast<int>(MakeRgb((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
-    s.PrnDOLay = 2;
+    s.PrnDOLay = kDisplayOnlyColour;
   } else if (name == "--aux-lines" || name == "--no-aux-lines") {
     s.PrnHojo = name == "--aux-lines" ? 1 : 0;
   } else if (name == "--order") {
-    if (!Choice(value, {{"stored", 0}, {"layer", 1}, {"reverse", 2}}, s.PrnOrder)) return bad();
+    if (!Choice(value,
+                {{"stored", kOrderStored}, {"layer", kOrderLayer}, {"reverse", kOrderReverseLayer}},
+                s.PrnOrder))
+      return bad();
   } else if (name == "--ltype-unit") {
     if (!ReadDouble(value, s.LtypeUnit) || s.LtypeUnit <= 0) return bad();
   } else if (name == "--pens" || name == "--line-types") {
     int& which = name == "--pens" ? s.PrnColor : s.PrnLtype;
-    if (!Choice(value, {{"drawing", 0}, {"settings", 1}}, which)) return bad();
+    if (!Choice(value, {{"drawing", kFromDrawing}, {"settings", kFromTable}}, which)) return bad();
   } else {
     err << "tavolex-print: unknown option " << name << "\n";
     return false;

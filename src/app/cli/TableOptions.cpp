@@ -3,7 +3,6 @@
 #include "app/PenTableImport.h"
 #include "app/PrintApp.h"
 #include "common/Func_2.h"
-#include "common/UnitVal.h"
 
 namespace tavolex::cli {
 
@@ -52,8 +51,7 @@ bool ApplyTableImport(const std::string& option, TPrintApp& app, bool quiet, std
   }
   TPrintSettings& s = app.Settings;
   if (r.ltypeUnit) s.LtypeUnit = *r.ltypeUnit;
-  LtypeUnit = LimitLtypeUnit(s.LtypeUnit);
-  (pens ? s.PrnColor : s.PrnLtype) = 1;
+  (pens ? s.PrnColor : s.PrnLtype) = kFromTable;
   if (!quiet) err << StrToUtf8(r.status) << "\n";
   return true;
 }

@@ -11,7 +11,6 @@
 #include "app/PrintApp.h"
 #include "app/PrintDriver.h"
 #include "app/cli/CliCommands.h"
-#include "common/UnitVal.h"
 #include "platform/QtPath.h"
 #include "platform/QtPrinters.h"
 
@@ -46,11 +45,10 @@ bool SavePng(const QImage& image, const std::filesystem::path& file) {
 bool DrawThumbnail(const std::filesystem::path& input, const char* argv0, ImagePrinter& sheet) {
   TPrintApp app;
   app.Start(ProgramFile(argv0), {}, false);
-  app.Settings.PrnStyle = 1;
+  app.Settings.PrnStyle = kStyleFit;
   app.Settings.PrnRen1 = 0;
   app.Settings.PrnRen2 = 0;
   app.Settings.ApplyLimits();
-  LtypeUnit = app.Settings.LtypeUnit;
 
   JwwPrintDocument document(*app.JWW);
   TPrintDriver driver(app.Settings, document, sheet);

@@ -1,7 +1,6 @@
 // The drawing list: adding from the dialog, a drop or the command line, deleting, moving,
 // sorting, and opening an entry in Jw_cad.
 #include <QCollator>
-#include <QDesktopServices>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -11,13 +10,47 @@
 #include <QSettings>
 #include <QUrl>
 #include <algorithm>
+#include <memory>
 
 #include "app/AppFolders.h"
 #include "app/FileListRules.h"
+#include "app/JwCadLaunch.h"
 #include "app/window/Unit1.h"
 #include "common/Func_2.h"
+#include "platform/QtPath.h"
 
 namespace tavolex {
+
+namespace {
+
+// The order of the user's locale with letter case ignored, as the list control sorts.
+TListCompare LocaleCompare() {
+  auto collator = std::make_shared<QCollator>();
+  collator->setCaseSensitivity(Qt::CaseInsensitive);
+  return [collator](const std::u16string& a, const std::u16string& b) {
+    return collator->compare(QString::fromStdU16String(a), QString::fromStdU16String(b));
+  };
+}
+
+// The desktop entry the desktop opens the drawing with: the drawing's file type, then that
+// type's default application. Empty when xdg-mime is missing or says nothing in time.
+std::string DesktopDefaultApplication(const std::filesystem::path& drawing) {
+  const auto ask = [](const QStringList& arguments) {
+    QProcess query;
+    query.start(QStringLiteral("xdg-mime"), arguments);
+    if (!query.waitForFinished(3000)) {
+      query.kill();
+      query.waitForFinished(1000);
+      return QString();
+    }
+    return QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed();
+  };
+  QString type = ask({QStringLiteral("query"), QStringLiteral("filetype"), QtPathText(drawing)});
+  if (type.isEmpty()) type = QString::fromLatin1(kJwwMimeType);
+  return ask({QStringLiteral("query"), QStringLiteral("default"), type}).toStdString();
+}
+
+}  // namespace
 
 std::vector<std::u16string> ToU16Strings(const QStringList& names) {
   std::vector<std::u16string> out;
@@ -131,13 +164,10 @@ void TForm1::Button18Click() {
 
 void TForm1::Button19Click() {
   if (ListBox1->count() < 2) return;
-  // The order of the user's locale, letter case ignored, through the hidden list.
-  QStringList entries = ListEntries();
-  QCollator collator;
-  collator.setCaseSensitivity(Qt::CaseInsensitive);
-  std::stable_sort(entries.begin(), entries.end(),
-                   [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
-  ListBox2->addItems(entries);
+  // Through the hidden list, as the form sorts.
+  std::vector<std::u16string> entries = ToU16Strings(ListEntries());
+  SortEntries(entries, LocaleCompare());
+  ListBox2->addItems(ToQStrings(entries));
   ListBox1->clear();
   for (int i = 0; i < ListBox2->count(); ++i)
     ListBox1->addItem(ListBox2->item(i)->text());
@@ -148,15 +178,18 @@ void TForm1::Button19Click() {
 void TForm1::ListBox1DblClick() {
   QListWidgetItem* focused = ListBox1->currentItem();
   if (focused == nullptr) return;
-  const QString path = focused->text();
-  if (!FileExistsQ(path.toStdU16String())) return;
+  const std::filesystem::path drawing = PathFromQtText(focused->text());
 #ifdef _WIN32
-  const QString boot = QString::fromStdU16String(StrFromPath(App.BootJww));
-  QProcess::startDetached(boot, {path}, QString::fromStdU16String(FolderOf(boot.toStdU16String())));
+  const TProgramStart start = OpenWithBootJww(App.BootJww, drawing);
 #else
-  // Jw_cad under Wine, or whatever the desktop opens drawings with.
-  QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+  const TProgramStart start = OpenInJwCad(drawing, SystemDesktopLookups(DesktopDefaultApplication));
 #endif
+  if (start.program.empty()) return;
+  QStringList arguments;
+  for (const std::filesystem::path& argument : start.arguments)
+    arguments << QtPathText(argument);
+  // Nothing is reported when it cannot start.
+  QProcess::startDetached(QtPathText(start.program), arguments, QtPathText(start.folder));
 }
 
 std::filesystem::path TForm1::FindJwwExe() const {

@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 
 #include "app/FileListRules.h"
+#include "app/PrintSettings.h"
 #include "app/window/Unit1.h"
 
 namespace tavolex {
@@ -36,7 +37,7 @@ QPushButton* NamedButton(const char* name, const QString& text) {
 // A threshold 0..255; its edit field gets the form name of the edit beside the up-down.
 QSpinBox* ThresholdBox(const char* upDownName, const char* editName) {
   auto* box = Named(new QSpinBox, upDownName);
-  box->setRange(0, 255);
+  box->setRange(0, kThresholdMax);
   box->setFixedWidth(56);
   if (auto* edit = box->findChild<QLineEdit*>()) edit->setObjectName(QString::fromLatin1(editName));
   return box;

@@ -14,6 +14,7 @@
 #include "app/FileListRules.h"
 #include "app/JwwPrintDocument.h"
 #include "app/PrintDriver.h"
+#include "app/RunPrinterChoice.h"
 #include "app/window/Unit1.h"
 #include "app/window/tabs/LtypeTab.h"
 #include "app/window/tabs/PenTab.h"
@@ -155,16 +156,22 @@ void TForm1::PrintRun() {
   FormToSettings();
   std::unique_ptr<PdfPrinter> pdf;
   TPrinter* printer = nullptr;
-  if (RunPrinterOverride) {
-    printer = RunPrinterOverride();
-  } else if (HasSystemPrinter() && PrintsToFile(*systemPrinter_->Printer())) {
-    pdf = FilePrinterOf(*systemPrinter_->Printer());
-    printer = pdf.get();
-  } else if (HasSystemPrinter()) {
-    printer = systemPrinter_.get();
-  } else {
-    pdf = AskPdfPrinter();
-    printer = pdf.get();
+  switch (ChooseRunPrinter(bool(RunPrinterOverride), HasSystemPrinter(),
+                           HasSystemPrinter() && PrintsToFile(*systemPrinter_->Printer()))) {
+    case TRunPrinter::Override:
+      printer = RunPrinterOverride();
+      break;
+    case TRunPrinter::PrintToFile:
+      pdf = FilePrinterOf(*systemPrinter_->Printer());
+      printer = pdf.get();
+      break;
+    case TRunPrinter::SystemPrinter:
+      printer = systemPrinter_.get();
+      break;
+    case TRunPrinter::AskPdfFile:
+      pdf = AskPdfPrinter();
+      printer = pdf.get();
+      break;
   }
   if (printer == nullptr) return;
 

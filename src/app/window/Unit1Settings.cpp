@@ -16,7 +16,6 @@
 #include "app/window/tabs/PenTab.h"
 #include "app/window/tabs/TabWidgets.h"
 #include "common/Func_2.h"
-#include "common/UnitVal.h"
 
 namespace tavolex {
 
@@ -41,7 +40,6 @@ void TForm1::FormToSettings() {
   PenTab->FormToSettings(App.Settings);
   LtypeTab->FormToSettings(App.Settings);
   App.Settings.ApplyLimits();
-  LtypeUnit = App.Settings.LtypeUnit;
 }
 
 void TForm1::SettingsToForm() {
@@ -52,7 +50,9 @@ void TForm1::SettingsToForm() {
 
 void TForm1::PrintTabToSettings() {
   TPrintSettings& s = App.Settings;
-  s.PrnStyle = RadioButton2->isChecked() ? 1 : (RadioButton3->isChecked() ? 2 : 0);
+  s.PrnStyle = RadioButton2->isChecked()   ? kStyleFit
+               : RadioButton3->isChecked() ? kStyleScale
+                                           : kStyleDrawing;
   s.PrnScale = StrToFloatZ(Text(Edit1));
   s.PrnOfstX = StrToFloatZ(Text(Edit2));
   s.PrnOfstY = StrToFloatZ(Text(Edit3));
@@ -74,7 +74,8 @@ void TForm1::PrintTabToSettings() {
 
 void TForm1::SettingsToPrintTab() {
   const TPrintSettings& s = App.Settings;
-  (s.PrnStyle == 0 ? RadioButton1 : (s.PrnStyle == 1 ? RadioButton2 : RadioButton3))
+  (s.PrnStyle == kStyleDrawing ? RadioButton1
+                               : (s.PrnStyle == kStyleFit ? RadioButton2 : RadioButton3))
       ->setChecked(true);
   Edit1->setText(Shown(s.PrnScale));
   Edit2->setText(Shown(s.PrnOfstX));
@@ -146,7 +147,6 @@ void TForm1::SettingsOpenFrom(const QString& path) {
   }
   const SettingsLoadResult r = LoadSettings(App.Settings, SettingsForm::Full, file);
   if (!r.refused) SetListEntries(ToQStrings(App.Settings.FileList));
-  LtypeUnit = App.Settings.LtypeUnit;
   SetStatus(r.status);
   ShowPrinterInfo();
   SettingsToForm();

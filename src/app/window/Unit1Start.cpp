@@ -14,6 +14,8 @@
 
 #include "app/AppFolders.h"
 #include "app/FileListRules.h"
+#include "app/JwCadLaunch.h"
+#include "app/WindowPlacement.h"
 #include "app/window/Unit1.h"
 #include "graphics/UnitGraAtt.h"
 
@@ -73,17 +75,17 @@ void TForm1::ConnectHandlers() {
 }
 
 void TForm1::FormShow(const QStringList& arguments) {
-  std::filesystem::path boot = FindJwwExe();
 #ifdef _WIN32
-  if (boot.empty()) boot = std::filesystem::path(u"C:\\JWW\\JW_WIN.EXE");
+  const std::filesystem::path boot = BootJwwOrDefault(FindJwwExe());
+#else
+  // Jw_cad under Wine is looked for when a drawing is opened in it.
+  const std::filesystem::path boot;
 #endif
   App.Start(programFile_, boot, loadAutomatic_);
   ApplyWindowGeometry();
   ShowPrinterInfo();
   SettingsToForm();
-  const TPrintSettings& s = App.Settings;
-  GAtt->SetPrintMode(true, s.PrnMono == 1 ? s.PrnSikii0 : -1, s.PrnWhite1 == 1 ? s.PrnSikii1 : -1,
-                     s.PrnWhite2 == 1 ? s.PrnSikii2 : -1);
+  UsePrintMode(*GAtt, App.Settings);
   // Names are kept as given: file systems that tell letter case apart would lose the file
   // when it was lowered.
   AddFiles(ToQStrings(FullPaths(ToU16Strings(arguments))));
@@ -125,22 +127,13 @@ void TForm1::Button13Click() {
 }
 
 void TForm1::ApplyWindowGeometry() {
-  const TWindowGeometry& g = App.Settings.Window;
-  // A damaged file can hold any numbers; only a position within reach of a screen is taken, and
-  // the rectangle is built only from values whose sums cannot overflow.
-  constexpr int kFarOut = 1 << 20;
-  const auto inReach = [](int v) { return v > -kFarOut && v < kFarOut; };
-  if (g.width <= 0 || g.height <= 0 || !inReach(g.left) || !inReach(g.top) || !inReach(g.width) ||
-      !inReach(g.height))
-    return;
-  // A position kept from a screen that is gone would put the window out of reach.
-  const QRect kept(g.left, g.top, g.width, g.height);
+  std::vector<TWindowGeometry> screens;
   for (const QScreen* screen : QGuiApplication::screens()) {
-    if (screen->availableGeometry().intersects(kept)) {
-      move(g.left, g.top);
-      return;
-    }
+    const QRect area = screen->availableGeometry();
+    screens.push_back({area.left(), area.top(), area.width(), area.height()});
   }
+  const TWindowGeometry& kept = App.Settings.Window;
+  if (KeptPositionUsable(kept, screens)) move(kept.left, kept.top);
 }
 
 void TForm1::StoreWindowGeometry() {
