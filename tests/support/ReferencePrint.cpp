@@ -113,7 +113,8 @@ class PagePrinter : public RecordingPrinter {
 class InFolder {
  public:
   explicit InFolder(const fs::path& folder) : before_(fs::current_path()) {
-    fs::current_path(folder);
+    std::error_code ec;
+    fs::current_path(folder, ec);
   }
   ~InFolder() {
     std::error_code ec;
