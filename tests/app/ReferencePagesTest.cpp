@@ -3,6 +3,8 @@
 // scripts/update-reference-pages.sh writes the references again.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <map>
 #include <set>
 
@@ -16,6 +18,10 @@ struct ReferenceCase {
   std::string drawing;
   ReferenceSetting setting;
 };
+
+void PrintTo(const ReferenceCase& c, std::ostream* os) {
+  *os << c.set.name << "/" << c.drawing << " " << c.setting.name;
+}
 
 const std::vector<PageReference>& ReferencesOf(const DrawingSet& set) {
   static std::map<std::string, std::vector<PageReference>> cache;
