@@ -8,6 +8,7 @@
 #include "common/UnitVal.h"
 #include "graphics/UnitGraAtt.h"
 #include "jww/JwwUnit.h"
+#include "support/ScopedTempDir.h"
 
 namespace tavolex {
 namespace {
@@ -15,18 +16,11 @@ namespace {
 class PrintAppTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("tavolex-app-" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_ / "bin");
     std::filesystem::create_directories(dir_ / "jw");
   }
-  void TearDown() override {
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
-  }
-  std::filesystem::path dir_;
+  test::ScopedTempDir tmp_;
+  const std::filesystem::path dir_ = tmp_.path();
 };
 
 TEST_F(PrintAppTest, StartAndCloseKeepTheAutomaticSettingsBesideTheProgram) {

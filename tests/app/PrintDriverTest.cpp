@@ -14,6 +14,7 @@
 #include "common/UnitVal.h"
 #include "graphics/UnitGraAtt.h"
 #include "support/RecordingPrinter.h"
+#include "support/ScopedTempDir.h"
 
 namespace tavolex {
 namespace {
@@ -93,17 +94,9 @@ class PrintDriverTest : public ::testing::Test {
   void SetUp() override {
     att_ = std::make_unique<TgraAttribute>();
     GAtt = att_.get();
-    dir_ = std::filesystem::temp_directory_path() /
-           ("tavolex-driver-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir_);
     settings_.SetDefaults();
   }
-  void TearDown() override {
-    GAtt = nullptr;
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
-  }
+  void TearDown() override { GAtt = nullptr; }
 
   // A file on disk with a drawing the fake document knows.
   std::u16string AddDrawing(const std::string& name, const FakeDrawing& d) {
@@ -123,7 +116,8 @@ class PrintDriverTest : public ::testing::Test {
   std::vector<std::string>& Log() { return printer_.events; }
 
   std::unique_ptr<TgraAttribute> att_;
-  std::filesystem::path dir_;
+  test::ScopedTempDir tmp_;
+  const std::filesystem::path dir_ = tmp_.path();
   TPrintSettings settings_;
   RecordingPrinter printer_;
   FakeDocument doc_{printer_.events};

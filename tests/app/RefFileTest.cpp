@@ -8,6 +8,7 @@
 #include "app/DosTime.h"
 #include "common/Func_2.h"
 #include "common/UnitVal.h"
+#include "support/ScopedTempDir.h"
 
 namespace tavolex {
 namespace {
@@ -15,10 +16,6 @@ namespace {
 class RefFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("tavolex-ref-" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_ / "app");
     std::filesystem::create_directories(dir_ / "jww");
     std::filesystem::create_directories(dir_ / "drawings");
@@ -28,8 +25,6 @@ class RefFileTest : public ::testing::Test {
     ZuFileName.clear();
   }
   void TearDown() override {
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
     RefFileName.clear();
     Str2List.clear();
     Str2ListN = 0;
@@ -41,7 +36,8 @@ class RefFileTest : public ::testing::Test {
   std::filesystem::path App() const { return dir_ / "app"; }
   std::filesystem::path Boot() const { return dir_ / "jww" / "Jw_win.exe"; }
 
-  std::filesystem::path dir_;
+  test::ScopedTempDir tmp_;
+  const std::filesystem::path dir_ = tmp_.path();
 };
 
 TEST_F(RefFileTest, NameComesFromTheProgramFolderFirstThenJwcadsFolder) {

@@ -8,24 +8,13 @@
 #include "app/PrintSettings.h"
 #include "common/Func_2.h"
 #include "graphics/UnitGraAtt.h"
+#include "support/ScopedTempDir.h"
 
 namespace tavolex {
 namespace {
 
 class SettingsFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("tavolex-settings-" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override {
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
-  }
-
   static std::string ReadBytes(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -138,7 +127,8 @@ class SettingsFileTest : public ::testing::Test {
     }
   }
 
-  std::filesystem::path dir_;
+  test::ScopedTempDir tmp_;
+  const std::filesystem::path dir_ = tmp_.path();
 };
 
 TEST_F(SettingsFileTest, FullFileRoundTripKeepsEveryValueAndUnicodePaths) {

@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "common/Func_2.h"
+#include "support/ScopedTempDir.h"
 
 namespace tavolex {
 namespace {
@@ -29,17 +30,11 @@ TEST(FileNameTest, TakesApartWindowsAndPosixNames) {
 
 class FileOpsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    root_ = std::filesystem::temp_directory_path() /
-            ("tavolex-func2-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(root_);
-  }
-  void TearDown() override { std::filesystem::remove_all(root_); }
-
   std::u16string Name(const std::u16string& rest) const { return StrFromPath(root_) + rest; }
 
-  std::filesystem::path root_;
+  test::ScopedTempDir tmp_;
+  // Made by the tests themselves.
+  const std::filesystem::path root_ = tmp_ / "root";
 };
 
 TEST_F(FileOpsTest, CreatesChecksDeletesAndRemoves) {

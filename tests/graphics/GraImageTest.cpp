@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "graphics/EngineFixture.h"
+#include "support/ScopedTempDir.h"
 
 namespace tavolex::test {
 namespace {
@@ -14,8 +15,6 @@ class ImageTest : public EngineTest {
  protected:
   void SetUp() override {
     EngineTest::SetUp();
-    dir = fs::temp_directory_path() / ("tavolex-image-" + std::to_string(::getpid()));
-    fs::remove_all(dir);
     fs::create_directories(dir / "drawings");
     fs::create_directories(dir / "work");
     GraImageWorkFolder = dir / "work";
@@ -24,7 +23,6 @@ class ImageTest : public EngineTest {
   void TearDown() override {
     GraImageWorkFolder.clear();
     ZuFileName.clear();
-    fs::remove_all(dir);
     EngineTest::TearDown();
   }
   fs::path Touch(const fs::path& p) {
@@ -36,7 +34,8 @@ class ImageTest : public EngineTest {
     return graph->GLImage2(x1, y1, x2, y2, drx, dry, drr, dan, p.u16string());
   }
 
-  fs::path dir;
+  ScopedTempDir tmp;
+  const fs::path dir = tmp.path();
 };
 
 TEST_F(ImageTest, FileKindsAndMissingFiles) {

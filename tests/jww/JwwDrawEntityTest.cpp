@@ -6,6 +6,7 @@
 
 #include "common/Func_2.h"
 #include "jww/DrawFixture.h"
+#include "support/ScopedTempDir.h"
 
 namespace tavolex::test {
 namespace {
@@ -162,26 +163,19 @@ class ImageDrawTest : public EntityDrawTest {
  protected:
   void SetUp() override {
     EntityDrawTest::SetUp();
-    folder = std::filesystem::temp_directory_path() /
-             ("tavolex-draw-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-              "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(folder);
     picture = folder / "pic.png";
     std::ofstream(picture) << "not decoded by the recording canvas";
     canvas.AddPicture(picture, 300, 200);
     doc.BindImageFolder = folder;
     att->SetDisplayMode(true);
   }
-  void TearDown() override {
-    std::filesystem::remove_all(folder);
-    EntityDrawTest::TearDown();
-  }
   void DrawImage(const std::u16string& s, double b1 = 1, double b4 = 1) {
     doc.GLDrawImage2(att->GetDisplayMode(), 0, Text(10, 10, 20, 10, s), false, 1, 0, 0, b1, 0, 0,
                      b4);
   }
 
-  std::filesystem::path folder;
+  ScopedTempDir dir;
+  const std::filesystem::path folder = dir.path();
   std::filesystem::path picture;
 };
 

@@ -6,6 +6,7 @@
 #include "jww/JwwInfo.h"
 #include "jww/JwwUnit.h"
 #include "support/JwwWriter.h"
+#include "support/ScopedTempDir.h"
 
 namespace tavolex {
 namespace {
@@ -27,14 +28,14 @@ TEST(JwwInfo, CountsKindsWithTemporaryPointsAndImagesApart) {
                 text,    picture, WSunpo{}, WSolid{}, WBlock{.nNumber = 5}};
   d.blockDefs = {WBlockDef{.nNumber = 5, .strName = u"扉", .entities = {WLine{}, WLine{}}}};
   d.images = {{u"a.bmp.gz", GzipBytes({1, 2, 3})}};
-  const auto file = std::filesystem::temp_directory_path() / "tavolex-info-test.jww";
+  ScopedTempDir dir;
+  const auto file = dir / "info-test.jww";
   ASSERT_TRUE(SaveJww(file, d));
 
   TJwwData jww;
   jww.BindImageExp = true;  // --info must not write images even when the document would
-  jww.BindImageFolder = std::filesystem::temp_directory_path();
+  jww.BindImageFolder = dir.path();
   const TJwwInfo info = CollectJwwInfo(file, jww);
-  std::filesystem::remove(file);
 
   EXPECT_TRUE(info.fileCheck);
   EXPECT_TRUE(info.fileIn);
@@ -56,18 +57,19 @@ TEST(JwwInfo, CountsKindsWithTemporaryPointsAndImagesApart) {
   EXPECT_EQ(info.blockTreeNodes, 1);
   ASSERT_EQ(info.storedImages.size(), 1u);
   EXPECT_EQ(info.storedImages[0].name, u"a.bmp.gz");
-  EXPECT_FALSE(std::filesystem::exists(std::filesystem::temp_directory_path() / "a.bmp.gz"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "a.bmp.gz"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "a.bmp"));
   EXPECT_EQ(jww.BindImageExp, true);
   ASSERT_EQ(info.layerGroupNames.size(), 16u);
   EXPECT_EQ(info.layerGroupNames[3], u"配置");
 }
 
 TEST(JwwInfo, RefusedFileIsNotLoaded) {
-  const auto file = std::filesystem::temp_directory_path() / "tavolex-info-refused.jww";
+  ScopedTempDir dir;
+  const auto file = dir / "info-refused.jww";
   ASSERT_TRUE(WriteFileBytes(file, {'J', 'w', 'w', 'D', 'a', 't', 'a', '.', 0xBD, 0, 0, 0}));
   TJwwData jww;
   const TJwwInfo info = CollectJwwInfo(file, jww);
-  std::filesystem::remove(file);
   EXPECT_FALSE(info.fileCheck);
   EXPECT_FALSE(info.fileIn);
   EXPECT_EQ(info.jwVer, 0);

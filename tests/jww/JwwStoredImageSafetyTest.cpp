@@ -1,14 +1,13 @@
 // Stored images: names kept inside the work folder, unpacking with an output limit, deletion.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <atomic>
 #include <filesystem>
 #include <string>
 
 #include "jww/JwwUnit.h"
 #include "support/JwwWriter.h"
+#include "support/ScopedTempDir.h"
 
 namespace tavolex {
 namespace {
@@ -23,20 +22,11 @@ using test::WriteFileBytes;
 class StoredImages : public ::testing::Test {
  protected:
   void SetUp() override {
-    static std::atomic<int> serial{0};
-    root_ = fs::temp_directory_path() /
-            ("tavolex-images-" + std::to_string(::getpid()) + "-" + std::to_string(serial++));
-    fs::remove_all(root_);
     fs::create_directories(root_ / "work");
     jww_.BindImageFolder = root_ / "work";
     jww_.BindImageExp = true;
     jww_.BindImageExr = true;
   }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::remove_all(root_, ignored);
-  }
-
   bool Load(const std::vector<WImage>& images) {
     test::WDrawing d;
     d.header.jwVer = 700;
@@ -54,7 +44,8 @@ class StoredImages : public ::testing::Test {
     return names;
   }
 
-  fs::path root_;
+  test::ScopedTempDir dir_;
+  const fs::path root_ = dir_.path();
   TJwwData jww_;
 };
 

@@ -14,6 +14,7 @@
 #include "graphics/GraUnit1.h"
 #include "graphics/UnitGraAtt.h"
 #include "platform/QPainterCanvas.h"
+#include "support/ScopedTempDir.h"
 
 namespace tavolex {
 namespace {
@@ -46,7 +47,6 @@ class QPainterCanvasTest : public ::testing::Test {
     graph.reset();
     if (painter->isActive()) painter->end();
     GAtt = nullptr;
-    if (!picture.empty()) fs::remove(picture);
   }
   QRgb At(int x, int y) { return image.pixel(x, y) & 0xFFFFFFu; }
   void Finish() { painter->end(); }
@@ -56,6 +56,7 @@ class QPainterCanvasTest : public ::testing::Test {
   std::unique_ptr<QPainter> painter;
   std::unique_ptr<QPainterCanvas> canvas;
   std::unique_ptr<TGraph1> graph;
+  test::ScopedTempDir dir;
   fs::path picture;
 };
 
@@ -106,7 +107,7 @@ TEST_F(QPainterCanvasTest, ThinLineThickLineAndEvenOddFill) {
 }
 
 TEST_F(QPainterCanvasTest, PictureIsCroppedScaledAndTurned) {
-  picture = fs::temp_directory_path() / "tavolex-canvas-test.png";
+  picture = dir / "canvas-test.png";
   QImage source(20, 10, QImage::Format_RGB32);
   source.fill(QColor(0, 200, 0));
   for (int y = 0; y < 10; ++y) {
@@ -175,7 +176,7 @@ std::string RightHalfRedMetafile() {
 }
 
 TEST_F(QPainterCanvasTest, EnhancedMetafileIsAPicture) {
-  picture = fs::temp_directory_path() / "tavolex-canvas-test.EMF";
+  picture = dir / "canvas-test.EMF";
   { std::ofstream(picture, std::ios::binary) << RightHalfRedMetafile(); }
   int w = 0, h = 0;
   ASSERT_TRUE(canvas->PictureSize(picture, w, h));
@@ -187,7 +188,7 @@ TEST_F(QPainterCanvasTest, EnhancedMetafileIsAPicture) {
 }
 
 TEST_F(QPainterCanvasTest, UndecodablePictures) {
-  picture = fs::temp_directory_path() / "tavolex-canvas-test.wmf";
+  picture = dir / "canvas-test.wmf";
   { std::ofstream(picture) << "not a metafile"; }
   int w = 0, h = 0;
   EXPECT_FALSE(canvas->PictureSize(picture, w, h));
