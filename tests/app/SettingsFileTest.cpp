@@ -8,6 +8,7 @@
 #include "app/PrintSettings.h"
 #include "common/Func_2.h"
 #include "graphics/UnitGraAtt.h"
+#include "support/ScopedTempDir.h"
 
 namespace tavolex {
 namespace {
@@ -230,14 +231,16 @@ TEST_F(SettingsFileTest, FileThatEndsBeforeItsTablesIsNotTaken) {
   lines.resize(10);  // ends after PrnSikii0
   const std::filesystem::path file = dir_ / "short.dat";
   WriteBytes(file, Join(lines));
-  TPrintSettings loaded = Sample();
+  // Settings as the user has them, two list entries fewer than the file that was saved.
+  TPrintSettings shown = Sample();
+  shown.PrnScale = 3.5;
+  shown.FileList.clear();
+  TPrintSettings loaded = shown;
   const SettingsLoadResult r = LoadSettings(loaded, SettingsForm::Full, file);
   EXPECT_TRUE(r.readError);
   EXPECT_EQ(r.status, u"Tavolex設定ファイルが開けませんでした。");
-  TPrintSettings defaults = Sample();
-  defaults.SetDefaults();
-  ExpectSameValues(defaults, loaded);
-  EXPECT_EQ(loaded.FileList, s.FileList);
+  EXPECT_EQ(SettingsFileBytes(loaded, SettingsForm::Full),
+            SettingsFileBytes(shown, SettingsForm::Full));
 
   // A file of the earlier product, which ends before the angle, is whole.
   lines = Lines(SettingsFileBytes(s, SettingsForm::Full));
@@ -377,6 +380,22 @@ TEST(SettingsNamesTest, ExtensionAndAutomaticFileAreRefused) {
             u"このファイル名では設定を開く事は出来ません。再度行って下さい。");
   EXPECT_TRUE(CheckSaveName("/tmp/Mine.DAT", automatic).empty());
   EXPECT_TRUE(CheckOpenName("/tmp/tavolex.dat", automatic).empty());
+
+  // The automatic file named from the working folder, through "." and "..", or through a link.
+  test::ScopedTempDir dir;
+  std::filesystem::create_directories(dir / "bin");
+  std::ofstream(dir / "bin" / "tavolex.dat") << "0\r\n";
+  std::filesystem::create_directory_symlink(dir / "bin", dir / "link");
+  const std::filesystem::path relative = std::filesystem::relative(dir / "bin" / "tavolex.dat");
+  ASSERT_TRUE(relative.is_relative());
+  for (const std::filesystem::path& name :
+       {relative, "." / relative, relative.parent_path() / ".." / "bin" / "Tavolex.DAT",
+        dir / "link" / "tavolex.dat"}) {
+    EXPECT_FALSE(CheckSaveName(name, dir / "bin" / "tavolex.dat").empty()) << name;
+    EXPECT_FALSE(CheckOpenName(name, dir / "bin" / "tavolex.dat").empty()) << name;
+  }
+  EXPECT_TRUE(CheckSaveName(relative.parent_path() / "other.dat", dir / "bin" / "tavolex.dat")
+                  .empty());
 }
 
 }  // namespace
