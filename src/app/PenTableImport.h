@@ -51,7 +51,8 @@ std::u16string UnreadableDrawingStatus(const std::u16string& path);
 TTableImport RefusedImport(TImportRefusal why, std::u16string status);
 
 // Pens 1..8 with width and point radius, the auxiliary pen and the display-only colour from an
-// environment file. The file must have the extension ".jwf"; one without a pen line changes nothing.
+// environment file. The file must have the extension ".jwf"; one without a pen line changes
+// nothing.
 TTableImport ReadJwfPens(TPrintSettings& s, const std::filesystem::path& FName);
 
 // Line types 1..9, the random lines and the double-length types (entries 0..17) from an

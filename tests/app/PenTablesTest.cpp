@@ -154,11 +154,17 @@ TEST_F(PenTablesTest, EnvironmentLineTypesComeOutOfTheirBitPatterns) {
   EXPECT_EQ(pattern(20), (std::vector<double>{7}));
 }
 
-TEST_F(PenTablesTest, RefusedAndDamagedFilesChangeNothingAndEndPromptly) {
-  const TPrintSettings before = s_;
-  const auto same = [&] {
-    return s_.PrnCol[2].color == before.PrnCol[2].color && s_.PrnTyp[1].seg == before.PrnTyp[1].seg;
-  };
+// Everything an import may change: the program's tables, the attribute tables, the line-type unit.
+std::string ImportTargets(const TPrintSettings& s, const TgraAttribute& att) {
+  TPrintSettings fromAttribute;
+  fromAttribute.FillTablesFrom(att);
+  return SettingsFileBytes(s, SettingsForm::Full) +
+         SettingsFileBytes(fromAttribute, SettingsForm::Full) + std::to_string(LtypeUnit);
+}
+
+TEST_F(PenTablesTest, RefusedEmptyAndDamagedFilesChangeNothingAndEndPromptly) {
+  LtypeUnit = 0.05;
+  const std::string before = ImportTargets(s_, att_);
   const auto txt = Jwf("pens.txt", u"PCOLLOR_3 = 255 0 0\n");
   EXPECT_FALSE(ReadJwfPens(s_, txt).done);
   EXPECT_FALSE(ReadJwfPens(s_, dir_ / "missing.jwf").done);
@@ -166,7 +172,34 @@ TEST_F(PenTablesTest, RefusedAndDamagedFilesChangeNothingAndEndPromptly) {
   TJwwData jw;
   EXPECT_FALSE(ImportJwwPens(s_, jw, dir_ / "missing.jww").done);
   EXPECT_FALSE(ImportJwwLtypes(s_, jw, Jwf("text.jww", u"JwwData."), 0.035).done);
-  EXPECT_TRUE(same());
+  EXPECT_EQ(ImportTargets(s_, att_), before);
+
+  // Files without the settings asked for, and drawings cut short, change nothing and say so.
+  ASSERT_TRUE(test::SaveJww(dir_ / "whole.jww", test::WDrawing{}));
+  const std::string drawing = test::FileBytes(dir_ / "whole.jww");
+  std::ofstream(dir_ / "cut12.jww") << drawing.substr(0, 12);
+  std::ofstream(dir_ / "cut3000.jww") << drawing.substr(0, 3000);
+  std::ofstream(dir_ / "binary.jwf") << drawing;
+  Jwf("empty.jwf", u"");
+  // Jw_cad's own sample ends near its top; what follows "END" is never read.
+  Jwf("end.jwf", u"# 環境設定\nEND\nPCOLLOR_3 = 255 0 0\nLTYPE_02 = FF00FF00 1 4 1\n");
+  for (const char* name : {"end.jwf", "empty.jwf", "binary.jwf", "cut12.jww", "cut3000.jww"}) {
+    const std::filesystem::path file = dir_ / name;
+    const std::u16string path = u"ファイル " + StrFromPath(file);
+    const bool jww = file.extension() == ".jww";
+    const TTableImport pens = jww ? ImportJwwPens(s_, jw, file) : ReadJwfPens(s_, file);
+    const TTableImport lts =
+        jww ? ImportJwwLtypes(s_, jw, file, 3.0) : ReadJwfLtypes(s_, file, 3.0);
+    EXPECT_FALSE(pens.done || lts.done || lts.ltypeUnit) << name;
+    EXPECT_EQ(pens.status, path + (jww ? u" の設定を読み取れませんでした。"
+                                       : u" には線色・線幅設定がありません。"));
+    EXPECT_EQ(lts.status,
+              path + (jww ? u" の設定を読み取れませんでした。" : u" には線種設定がありません。"));
+    EXPECT_EQ(ImportTargets(s_, att_), before) << name;
+  }
+  // Each kind is asked for on its own: pens alone are no line types, and the other way round.
+  EXPECT_FALSE(ReadJwfLtypes(s_, Jwf("pens.jwf", u"PCOLLOR_3 = 255 0 0\n"), 3.0).done);
+  EXPECT_FALSE(ReadJwfPens(s_, Jwf("lt.jwf", u"LTYPE_R1 = FF00FF00 1 4 1 1\n")).done);
 
   // A huge binary file: one line far longer than is kept, then a line with thousands of fields.
   std::string bytes(kJwfMaxFileBytes + 1000, '\x81');
@@ -196,71 +229,6 @@ TEST_F(PenTablesTest, RefusedAndDamagedFilesChangeNothingAndEndPromptly) {
     ASSERT_TRUE(ReadJwfPens(s_, dir_ / "bom.jwf").done);
     EXPECT_EQ(s_.PrnCol[2].color, 0xFF0000u);
   }
-}
-
-// Everything an import may change: the program's tables and choices, the attribute tables and
-// the global line-type unit.
-std::string ImportTargets(const TPrintSettings& s, const TgraAttribute& att) {
-  TPrintSettings fromAttribute;
-  fromAttribute.FillTablesFrom(att);
-  return SettingsFileBytes(s, SettingsForm::Full) +
-         SettingsFileBytes(fromAttribute, SettingsForm::Full) + std::to_string(LtypeUnit);
-}
-
-TEST_F(PenTablesTest, EnvironmentFilesWithoutTheSettingsChangeNothingAndSaySo) {
-  LtypeUnit = 0.05;
-  const std::string before = ImportTargets(s_, att_);
-  std::string binary;
-  for (int i = 0; i < 4096; ++i)
-    binary += static_cast<char>((i * 37 + 11) % 256);
-  std::ofstream(dir_ / "binary.jwf", std::ios::binary) << binary;
-  // Jw_cad's own sample ends near its top; what follows "END" is never read.
-  const std::filesystem::path files[] = {
-      Jwf("end.jwf", u"# 環境設定\nEND\nPCOLLOR_3 = 255 0 0\nLTYPE_02 = FF00FF00 1 4 1\n"),
-      Jwf("empty.jwf", u""), dir_ / "binary.jwf"};
-  for (const std::filesystem::path& file : files) {
-    const std::u16string path = StrFromPath(file);
-    const TTableImport pens = ReadJwfPens(s_, file);
-    EXPECT_FALSE(pens.done);
-    EXPECT_EQ(pens.refusal, TImportRefusal::NoSettings);
-    EXPECT_EQ(pens.status, u"ファイル " + path + u" には線色・線幅設定がありません。");
-    const TTableImport lts = ReadJwfLtypes(s_, file, 3.0);
-    EXPECT_FALSE(lts.done || lts.ltypeUnit.has_value());
-    EXPECT_EQ(lts.status, u"ファイル " + path + u" には線種設定がありません。");
-    EXPECT_EQ(ImportTargets(s_, att_), before) << file;
-  }
-  // Each kind is asked for on its own: pens alone are no line types, and the other way round.
-  EXPECT_FALSE(ReadJwfLtypes(s_, Jwf("pens.jwf", u"PCOLLOR_3 = 255 0 0\n"), 3.0).done);
-  EXPECT_FALSE(ReadJwfPens(s_, Jwf("lt.jwf", u"LTYPE_R1 = FF00FF00 1 4 1 1\n")).done);
-  EXPECT_EQ(ImportTargets(s_, att_), before);
-  EXPECT_TRUE(ReadJwfLtypes(s_, dir_ / "lt.jwf", 3.0).done);
-}
-
-TEST_F(PenTablesTest, DrawingsCutShortChangeNothingAndSaySo) {
-  test::WDrawing d;
-  d.header.EntCol[3].aPrtPenColor = 0x0000FF;
-  d.header.EntLtp1[0].alLType = static_cast<int32_t>(0xFF00FF00u);
-  const auto whole = dir_ / "whole.jww";
-  ASSERT_TRUE(test::SaveJww(whole, d));
-  const std::string bytes = test::FileBytes(whole);
-  ASSERT_GT(bytes.size(), 3000u);
-  LtypeUnit = 0.05;
-  const std::string before = ImportTargets(s_, att_);
-  TJwwData jw;
-  for (const size_t length : {size_t{12}, size_t{200}, size_t{1500}, size_t{3000}}) {
-    const auto file = dir_ / "short.jww";
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes.substr(0, length);
-    ASSERT_TRUE(TJwwData::FileCheck(file));
-    for (const TTableImport& r : {ImportJwwPens(s_, jw, file), ImportJwwLtypes(s_, jw, file, 3.0)}) {
-      EXPECT_FALSE(r.done) << length;
-      EXPECT_EQ(r.refusal, TImportRefusal::Unreadable);
-      EXPECT_EQ(r.status, u"ファイル " + StrFromPath(file) + u" の設定を読み取れませんでした。");
-    }
-    EXPECT_EQ(ImportTargets(s_, att_), before) << length;
-    EXPECT_TRUE(jw.EntCol.empty());
-  }
-  EXPECT_TRUE(ImportJwwPens(s_, jw, whole).done);
-  EXPECT_EQ(s_.PrnCol[2].color, 0x0000FF);
 }
 
 TEST_F(PenTablesTest, DrawingPensAndLineTypesWithTheirUnits) {

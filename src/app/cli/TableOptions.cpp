@@ -50,7 +50,8 @@ bool ApplyTableImport(const std::string& option, TPrintApp& app, bool quiet, std
   const bool pens = name == kImportPens;
   const TTableImport r = Import(pens, app, file);
   if (!r.done) {
-    err << "tavolex-print: " << name << " " << file.string() << ": " << WhyRefused(file, r, pens) << "\n";
+    err << "tavolex-print: " << name << " " << file.string() << ": " << WhyRefused(file, r, pens)
+        << "\n";
     return false;
   }
   TPrintSettings& s = app.Settings;
