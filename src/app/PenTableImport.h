@@ -18,7 +18,7 @@ class TJwwData;
 // Why an import changed nothing.
 enum class TImportRefusal {
   None,
-  NotAccepted,  // wrong extension, not a drawing, or a file that cannot be opened: not reported
+  NotAccepted,  // wrong extension, not a drawing, a file that cannot be opened: no status text
   NoSettings,   // the environment file holds no line of the kind asked for
   Unreadable,   // the drawing passed the signature test but its settings could not be read
 };
