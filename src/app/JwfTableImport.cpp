@@ -1,4 +1,5 @@
 // The pens and the line types of a Jw_cad environment file into the program's tables.
+#include <algorithm>
 #include <array>
 
 #include "app/JwfFile.h"
@@ -32,7 +33,18 @@ void SetPenColour(TPrintSettings& s, TTableImport& r, int entry, uint32_t colour
   r.penCells.emplace_back(entry + 1, kPenColorCol);
 }
 
-// "PCOLLOR_1" .. "PCOLLOR_8": a pen with optional width (in the file's unit) and point radius.
+bool IsAuxiliaryPenLine(const TJwfEntry& e) {
+  return e.fields.size() >= 3 && e.key.starts_with(u"LCOLLOR_H");
+}
+
+// "PCOLLOR_1" .. "PCOLLOR_8" and "PCOLLOR_G" (the display-only colour).
+bool IsPenLine(const TJwfEntry& e) {
+  if (e.fields.size() < 3 || !e.key.starts_with(u"PCOLLOR_") || e.key.size() < 9) return false;
+  const char16_t c = e.key[8];
+  return c == u'G' || (c >= u'1' && c <= u'8');
+}
+
+// A pen with optional width (in the file's unit) and point radius, or the display-only colour.
 void ReadPenLine(TPrintSettings& s, TTableImport& r, const TJwfEntry& e, double u) {
   const char16_t c = e.key[8];
   const uint32_t colour = FieldColour(e);
@@ -41,7 +53,6 @@ void ReadPenLine(TPrintSettings& s, TTableImport& r, const TJwfEntry& e, double 
     r.displayOnlyColour = true;
     return;
   }
-  if (c < u'1' || c > u'8') return;
   const int entry = c - u'1';
   SetPenColour(s, r, entry, colour);
   if (e.fields.size() > 3) {
@@ -86,8 +97,9 @@ void ReadRandomLtype(const TJwfEntry& e, TJwfLtype& t) {
     *next[f - 1] = JwfReal(e, f);
 }
 
-void ReadLtypeLine(TJwfLtypes& w, const TJwfEntry& e) {
-  if (e.key.size() < 8) return;
+// False when the line is not one of the line types.
+bool ReadLtypeLine(TJwfLtypes& w, const TJwfEntry& e) {
+  if (e.key.size() < 8) return false;
   const std::u16string head = e.key.substr(0, 7);
   const char16_t c = e.key[7];
   if (head == u"LTYPE_0" && c >= u'2' && c <= u'9') {
@@ -98,7 +110,18 @@ void ReadLtypeLine(TJwfLtypes& w, const TJwfEntry& e) {
     ReadRandomLtype(e, w.random[static_cast<size_t>(c - u'1')]);
   } else if (head == u"LTYPE_L" && c >= u'1' && c <= u'4') {
     ReadPlainLtype(e, w.doubled[static_cast<size_t>(c - u'1')]);
+  } else {
+    return false;
   }
+  return true;
+}
+
+// The line-type records of the file; false when it holds no line-type line.
+bool ReadLtypeLines(TJwfLtypes& w, const std::vector<TJwfEntry>& entries) {
+  bool any = false;
+  for (const TJwfEntry& e : entries)
+    any = ReadLtypeLine(w, e) || any;
+  return any;
 }
 
 void SetLtypeEntry(TgraAttribute& att, int n, double amp, const TJwfLtype& t, double q) {
@@ -126,17 +149,21 @@ TTableImport ReadJwfPens(TPrintSettings& s, const std::filesystem::path& FName) 
   TTableImport r;
   std::vector<TJwfEntry> entries;
   if (!IsEnvironmentFile(FName) || !ReadJwfEntries(FName, entries)) return r;
+  // A file that ends before its pens (Jw_cad's sample has "END" near the top) keeps the table.
+  if (std::none_of(entries.begin(), entries.end(),
+                   [](const TJwfEntry& e) { return IsAuxiliaryPenLine(e) || IsPenLine(e); }))
+    return RefusedImport(TImportRefusal::NoSettings, NoPenSettingsStatus(StrFromPath(FName)));
   const double u = JwfUnit(false, entries);
   s.PrnCol.resize(kPrnColCount);
   for (const TJwfEntry& e : entries) {
-    if (e.fields.size() < 3) continue;
-    if (e.key.starts_with(u"LCOLLOR_H")) {
+    if (IsAuxiliaryPenLine(e)) {
       SetPenColour(s, r, kAuxiliaryPen, FieldColour(e));
-    } else if (e.key.starts_with(u"PCOLLOR_") && e.key.size() >= 9) {
+    } else if (IsPenLine(e)) {
       ReadPenLine(s, r, e, u);
     }
   }
   r.done = true;
+  r.refusal = TImportRefusal::None;
   r.status = PenImportStatus(StrFromPath(FName));
   return r;
 }
@@ -146,12 +173,13 @@ TTableImport ReadJwfLtypes(TPrintSettings& s, const std::filesystem::path& FName
   TTableImport r;
   std::vector<TJwfEntry> entries;
   if (GAtt == nullptr || !IsEnvironmentFile(FName) || !ReadJwfEntries(FName, entries)) return r;
+  // Without a line-type line every pattern would be built empty and print solid.
+  TJwfLtypes work;
+  if (!ReadLtypeLines(work, entries))
+    return RefusedImport(TImportRefusal::NoSettings, NoLtypeSettingsStatus(StrFromPath(FName)));
   UseLtypeUnit(ltypeUnitField);
   const double q = JwfUnit(true, entries);
   r.ltypeUnit = q;
-  TJwfLtypes work;
-  for (const TJwfEntry& e : entries)
-    ReadLtypeLine(work, e);
   BuildLtypes(*GAtt, work, q);
   s.PrnTyp.resize(kPrnTypCount);
   for (int i = 0; i <= 17; ++i) {
@@ -159,6 +187,7 @@ TTableImport ReadJwfLtypes(TPrintSettings& s, const std::filesystem::path& FName
     r.ltypeRows.push_back(i + 1);
   }
   r.done = true;
+  r.refusal = TImportRefusal::None;
   r.status = LtypeImportStatus(StrFromPath(FName));
   return r;
 }

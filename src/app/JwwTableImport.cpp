@@ -1,4 +1,6 @@
 // The pens and the line types of a JWW drawing into the program's tables.
+#include <utility>
+
 #include "app/JwwPrintDocument.h"
 #include "app/PenGrids.h"
 #include "app/PenTableImport.h"
@@ -18,14 +20,25 @@ bool IsDrawingFile(const std::filesystem::path& FName) {
   return ExtLower(StrFromPath(FName)) == u".jww" && TJwwData::FileCheck(FName);
 }
 
-// Reads the drawing's settings into GAtt; the document keeps the header until JwwDataFree.
-void TakeOverDrawing(TJwwData& JW, const std::filesystem::path& FName) {
+// The header and first objects of the drawing into JW. A drawing cut short is emptied again, so
+// that nothing of it reaches GAtt (its pens would read black and of no width).
+bool ReadDrawingSettings(TJwwData& JW, const std::filesystem::path& FName) {
   JwwDataFree(JW);
-  JW.FilePrevIn(FName, kPreviewTags);
+  if (JW.FilePrevIn(FName, kPreviewTags)) return true;
+  JwwDataFree(JW);
+  return false;
+}
+
+// The drawing's settings into GAtt; the document keeps the header until JwwDataFree.
+void TakeOverDrawing(TJwwData& JW) {
   JW.FileColorSet();
   JW.FileLtypeSet();
   JW.SetGAttLayer();
   JW.GetMinMaxZahyo();
+}
+
+TTableImport UnreadableDrawing(const std::filesystem::path& FName) {
+  return RefusedImport(TImportRefusal::Unreadable, UnreadableDrawingStatus(StrFromPath(FName)));
 }
 
 }  // namespace
@@ -38,10 +51,30 @@ std::u16string LtypeImportStatus(const std::u16string& path) {
   return u"ファイル " + path + u" から線種設定を読み取りました。";
 }
 
+std::u16string NoPenSettingsStatus(const std::u16string& path) {
+  return u"ファイル " + path + u" には線色・線幅設定がありません。";
+}
+
+std::u16string NoLtypeSettingsStatus(const std::u16string& path) {
+  return u"ファイル " + path + u" には線種設定がありません。";
+}
+
+std::u16string UnreadableDrawingStatus(const std::u16string& path) {
+  return u"ファイル " + path + u" の設定を読み取れませんでした。";
+}
+
+TTableImport RefusedImport(TImportRefusal why, std::u16string status) {
+  TTableImport r;
+  r.refusal = why;
+  r.status = std::move(status);
+  return r;
+}
+
 TTableImport ImportJwwPens(TPrintSettings& s, TJwwData& JW, const std::filesystem::path& FName) {
   TTableImport r;
   if (GAtt == nullptr || !IsDrawingFile(FName)) return r;
-  TakeOverDrawing(JW, FName);
+  if (!ReadDrawingSettings(JW, FName)) return UnreadableDrawing(FName);
+  TakeOverDrawing(JW);
   s.PrnCol.resize(kPrnColCount);
   for (int i = 0; i < kPrnColCount; ++i) {
     s.PrnCol[i] = PenFromAttribute(*GAtt, i);
@@ -50,6 +83,7 @@ TTableImport ImportJwwPens(TPrintSettings& s, TJwwData& JW, const std::filesyste
   }
   JwwDataFree(JW);
   r.done = true;
+  r.refusal = TImportRefusal::None;
   r.status = PenImportStatus(StrFromPath(FName));
   return r;
 }
@@ -58,8 +92,9 @@ TTableImport ImportJwwLtypes(TPrintSettings& s, TJwwData& JW, const std::filesys
                              double ltypeUnitField) {
   TTableImport r;
   if (GAtt == nullptr || !IsDrawingFile(FName)) return r;
+  if (!ReadDrawingSettings(JW, FName)) return UnreadableDrawing(FName);
   UseLtypeUnit(ltypeUnitField);
-  TakeOverDrawing(JW, FName);
+  TakeOverDrawing(JW);
   // The field shows the drawing's own unit for what follows; the line types just taken used the
   // earlier one where the drawing states none.
   r.ltypeUnit = DrawingLineTypeUnit(JW.Enthd);
@@ -70,6 +105,7 @@ TTableImport ImportJwwLtypes(TPrintSettings& s, TJwwData& JW, const std::filesys
   }
   JwwDataFree(JW);
   r.done = true;
+  r.refusal = TImportRefusal::None;
   r.status = LtypeImportStatus(StrFromPath(FName));
   return r;
 }

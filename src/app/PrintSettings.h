@@ -170,8 +170,9 @@ struct SettingsSaveResult {
   std::u16string status;
 };
 
-// Reads a settings file into s. The defaults are set first; a missing, unreadable or cut-short
-// file leaves them (and the tables, list and folders as they were).
+// Reads a settings file into s. The defaults are set first; a missing file or one with a foreign
+// first line leaves them (and the tables, list and folders as they were). An unreadable or
+// cut-short file (readError) leaves s exactly as it was.
 SettingsLoadResult LoadSettings(TPrintSettings& s, SettingsForm form,
                                 const std::filesystem::path& file);
 

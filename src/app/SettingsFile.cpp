@@ -219,13 +219,14 @@ SettingsLoadResult LoadSettings(TPrintSettings& s, SettingsForm form,
                                 const std::filesystem::path& file) {
   SettingsLoadResult result;
   const bool full = form == SettingsForm::Full;
-  s.SetDefaults();
   const TPrintSettings beforeLoad = s;
+  s.SetDefaults();
   std::error_code ec;
   if (!std::filesystem::is_regular_file(file, ec)) return result;
 
   std::string bytes;
   if (!ReadAllBytes(file, bytes)) {
+    s = beforeLoad;
     result.readError = true;
     if (full) result.status = u"Tavolex設定ファイルが開けませんでした。";
     return result;
@@ -247,7 +248,8 @@ SettingsLoadResult LoadSettings(TPrintSettings& s, SettingsForm form,
   }
   ReadBody(in, s);
   // A file cut short would otherwise turn every later value into 0 (black pens of no width, solid
-  // line types) and the window would save that back at exit: take nothing of it.
+  // line types) and the window would save that back at exit: take nothing of it, not even the
+  // defaults, so the settings stay as the user had them.
   if (in.RanShort()) {
     s = beforeLoad;
     result.readError = true;

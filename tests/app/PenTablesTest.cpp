@@ -11,6 +11,7 @@
 #include "common/UnitVal.h"
 #include "graphics/UnitGraAtt.h"
 #include "jww/JwwUnit.h"
+#include "support/FileBytes.h"
 #include "support/JwwWriter.h"
 #include "support/ScopedTempDir.h"
 
@@ -153,11 +154,17 @@ TEST_F(PenTablesTest, EnvironmentLineTypesComeOutOfTheirBitPatterns) {
   EXPECT_EQ(pattern(20), (std::vector<double>{7}));
 }
 
-TEST_F(PenTablesTest, RefusedAndDamagedFilesChangeNothingAndEndPromptly) {
-  const TPrintSettings before = s_;
-  const auto same = [&] {
-    return s_.PrnCol[2].color == before.PrnCol[2].color && s_.PrnTyp[1].seg == before.PrnTyp[1].seg;
-  };
+// Everything an import may change: the program's tables, the attribute tables, the line-type unit.
+std::string ImportTargets(const TPrintSettings& s, const TgraAttribute& att) {
+  TPrintSettings fromAttribute;
+  fromAttribute.FillTablesFrom(att);
+  return SettingsFileBytes(s, SettingsForm::Full) +
+         SettingsFileBytes(fromAttribute, SettingsForm::Full) + std::to_string(LtypeUnit);
+}
+
+TEST_F(PenTablesTest, RefusedEmptyAndDamagedFilesChangeNothingAndEndPromptly) {
+  LtypeUnit = 0.05;
+  const std::string before = ImportTargets(s_, att_);
   const auto txt = Jwf("pens.txt", u"PCOLLOR_3 = 255 0 0\n");
   EXPECT_FALSE(ReadJwfPens(s_, txt).done);
   EXPECT_FALSE(ReadJwfPens(s_, dir_ / "missing.jwf").done);
@@ -165,7 +172,34 @@ TEST_F(PenTablesTest, RefusedAndDamagedFilesChangeNothingAndEndPromptly) {
   TJwwData jw;
   EXPECT_FALSE(ImportJwwPens(s_, jw, dir_ / "missing.jww").done);
   EXPECT_FALSE(ImportJwwLtypes(s_, jw, Jwf("text.jww", u"JwwData."), 0.035).done);
-  EXPECT_TRUE(same());
+  EXPECT_EQ(ImportTargets(s_, att_), before);
+
+  // Files without the settings asked for, and drawings cut short, change nothing and say so.
+  ASSERT_TRUE(test::SaveJww(dir_ / "whole.jww", test::WDrawing{}));
+  const std::string drawing = test::FileBytes(dir_ / "whole.jww");
+  std::ofstream(dir_ / "cut12.jww") << drawing.substr(0, 12);
+  std::ofstream(dir_ / "cut3000.jww") << drawing.substr(0, 3000);
+  std::ofstream(dir_ / "binary.jwf") << drawing;
+  Jwf("empty.jwf", u"");
+  // Jw_cad's own sample ends near its top; what follows "END" is never read.
+  Jwf("end.jwf", u"# 環境設定\nEND\nPCOLLOR_3 = 255 0 0\nLTYPE_02 = FF00FF00 1 4 1\n");
+  for (const char* name : {"end.jwf", "empty.jwf", "binary.jwf", "cut12.jww", "cut3000.jww"}) {
+    const std::filesystem::path file = dir_ / name;
+    const std::u16string path = u"ファイル " + StrFromPath(file);
+    const bool jww = file.extension() == ".jww";
+    const TTableImport pens = jww ? ImportJwwPens(s_, jw, file) : ReadJwfPens(s_, file);
+    const TTableImport lts =
+        jww ? ImportJwwLtypes(s_, jw, file, 3.0) : ReadJwfLtypes(s_, file, 3.0);
+    EXPECT_FALSE(pens.done || lts.done || lts.ltypeUnit) << name;
+    EXPECT_EQ(pens.status, path + (jww ? u" の設定を読み取れませんでした。"
+                                       : u" には線色・線幅設定がありません。"));
+    EXPECT_EQ(lts.status,
+              path + (jww ? u" の設定を読み取れませんでした。" : u" には線種設定がありません。"));
+    EXPECT_EQ(ImportTargets(s_, att_), before) << name;
+  }
+  // Each kind is asked for on its own: pens alone are no line types, and the other way round.
+  EXPECT_FALSE(ReadJwfLtypes(s_, Jwf("pens.jwf", u"PCOLLOR_3 = 255 0 0\n"), 3.0).done);
+  EXPECT_FALSE(ReadJwfPens(s_, Jwf("lt.jwf", u"LTYPE_R1 = FF00FF00 1 4 1 1\n")).done);
 
   // A huge binary file: one line far longer than is kept, then a line with thousands of fields.
   std::string bytes(kJwfMaxFileBytes + 1000, '\x81');

@@ -220,14 +220,15 @@ TEST_F(SettingsFileTest, FileThatEndsBeforeItsTablesIsNotTaken) {
   lines.resize(10);  // ends after PrnSikii0
   const std::filesystem::path file = dir_ / "short.dat";
   WriteBytes(file, Join(lines));
-  TPrintSettings loaded = Sample();
+  // Settings as the user has them, two list entries fewer than the file that was saved.
+  TPrintSettings shown = Sample();
+  shown.FileList.clear();
+  TPrintSettings loaded = shown;
   const SettingsLoadResult r = LoadSettings(loaded, SettingsForm::Full, file);
   EXPECT_TRUE(r.readError);
   EXPECT_EQ(r.status, u"Tavolex設定ファイルが開けませんでした。");
-  TPrintSettings defaults = Sample();
-  defaults.SetDefaults();
-  ExpectSameValues(defaults, loaded);
-  EXPECT_EQ(loaded.FileList, s.FileList);
+  EXPECT_EQ(SettingsFileBytes(loaded, SettingsForm::Full),
+            SettingsFileBytes(shown, SettingsForm::Full));
 
   // A file of the earlier product, which ends before the angle, is whole.
   lines = Lines(SettingsFileBytes(s, SettingsForm::Full));
@@ -367,6 +368,18 @@ TEST(SettingsNamesTest, ExtensionAndAutomaticFileAreRefused) {
             u"このファイル名では設定を開く事は出来ません。再度行って下さい。");
   EXPECT_TRUE(CheckSaveName("/tmp/Mine.DAT", automatic).empty());
   EXPECT_TRUE(CheckOpenName("/tmp/tavolex.dat", automatic).empty());
+
+  // The automatic file named from the working folder, through "." and "..", or through a link.
+  test::ScopedTempDir dir;
+  const std::filesystem::path own = dir / "bin" / "tavolex.dat";
+  std::filesystem::create_directories(dir / "bin");
+  std::filesystem::create_directory_symlink(dir / "bin", dir / "link");
+  const std::filesystem::path relative = std::filesystem::relative(own);
+  for (const std::filesystem::path& name :
+       {relative, "." / relative.parent_path() / "../bin/Tavolex.DAT",
+        relative.parent_path() / "../link/tavolex.dat"})
+    EXPECT_FALSE(CheckSaveName(name, own).empty()) << name;
+  EXPECT_TRUE(CheckSaveName(relative.parent_path() / "other.dat", own).empty());
 }
 
 }  // namespace

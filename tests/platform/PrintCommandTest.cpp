@@ -8,6 +8,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include <QBuffer>
@@ -241,6 +242,19 @@ TEST_F(PrintCommandTest, ImportedTablesSaveAsSettingsThatLoadAgain) {
                 .exitCode,
             2);
   EXPECT_EQ(FileBytes(second), bytes);  // nothing saved by a refused run
+
+  // An environment file without line types and a drawing cut short are refused, file named.
+  std::ofstream(dir_ / "end.jwf") << "END\r\nLTYPE_02 = FF00FF00 1 4 1\r\n";
+  std::ofstream(dir_ / "cut.jww") << "JwwData." << std::string("\x58\x02\0\0", 4);
+  for (const auto& [option, name, why] :
+       {std::tuple{"--import-line-types ", "end.jwf", ": holds no line-type settings"},
+        {"--import-pens ", "end.jwf", ": holds no pen settings"},
+        {"--import-pens ", "cut.jww", ": the drawing's settings cannot be read"}}) {
+    const Outcome o = RunPrint(option + Quote(dir_ / name) + " --save-settings " + Quote(second));
+    EXPECT_EQ(o.exitCode, 2);
+    EXPECT_NE(o.output.find((dir_ / name).string() + why), std::string::npos) << o.output;
+  }
+  EXPECT_EQ(FileBytes(second), bytes);
 }
 
 }  // namespace

@@ -23,7 +23,10 @@ TTableImport Import(bool pens, TPrintApp& app, const std::filesystem::path& file
                      : ImportJwwLtypes(s, *app.JWW, file, s.LtypeUnit);
 }
 
-std::string WhyRefused(const std::filesystem::path& file) {
+std::string WhyRefused(const std::filesystem::path& file, const TTableImport& r, bool pens) {
+  if (r.refusal == TImportRefusal::NoSettings)
+    return pens ? "holds no pen settings" : "holds no line-type settings";
+  if (r.refusal == TImportRefusal::Unreadable) return "the drawing's settings cannot be read";
   const std::u16string ext = ExtLower(StrFromPath(file));
   std::error_code ec;
   if (ext != u".jww" && ext != u".jwf") return "takes a .jww drawing or a .jwf environment file";
@@ -46,7 +49,8 @@ bool ApplyTableImport(const std::string& option, TPrintApp& app, bool quiet, std
   const bool pens = name == kImportPens;
   const TTableImport r = Import(pens, app, file);
   if (!r.done) {
-    err << "tavolex-print: " << name << " " << file.string() << ": " << WhyRefused(file) << "\n";
+    err << "tavolex-print: " << name << " " << file.string() << ": " << WhyRefused(file, r, pens)
+        << "\n";
     return false;
   }
   TPrintSettings& s = app.Settings;

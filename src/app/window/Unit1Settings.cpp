@@ -146,8 +146,11 @@ void TForm1::SettingsOpenFrom(const QString& path) {
     return;
   }
   const SettingsLoadResult r = LoadSettings(App.Settings, SettingsForm::Full, file);
-  if (!r.refused) SetListEntries(ToQStrings(App.Settings.FileList));
   SetStatus(r.status);
+  // A file that cannot be read or ends early takes nothing: the list and the controls stay as
+  // they are on screen (the fields may still hold what was last saved or opened).
+  if (r.readError) return;
+  if (!r.refused) SetListEntries(ToQStrings(App.Settings.FileList));
   ShowPrinterInfo();
   SettingsToForm();
 }

@@ -28,6 +28,7 @@
 #include "app/window/Unit1.h"
 #include "app/window/tabs/LtypeTab.h"
 #include "app/window/tabs/PenTab.h"
+#include "common/Func_2.h"
 #include "support/RecordingPrinter.h"
 #include "support/ScopedTempDir.h"
 #include "support/TestPaths.h"
@@ -325,7 +326,7 @@ class WindowTest : public QObject {
     QVERIFY(s.PrnDOLay == 3 && s.PrnRenLG == 0 && s.PrnScale == 1e-6);
   }
 
-  void settingsFileNamesAreChecked() {
+  void settingsFileNamesAndUnreadableFiles() {
     const QString automatic = Q(form_->App.Folders.SettingsFile);
     const QString upper = automatic.left(automatic.size() - 11) + QStringLiteral("TAVOLEX.DAT");
     form_->SettingsSaveTo(upper);
@@ -346,6 +347,13 @@ class WindowTest : public QObject {
     QCOMPARE(form_->StatusText(),
              QStringLiteral("このファイルは Tavolex設定ファイルではありません"));
     QVERIFY(!form_->CheckBox1->isChecked());
+    // A file that ends early takes nothing: the list and the controls stay as they are shown.
+    std::ofstream(*dir_ / "short.dat") << StrToCp932(u"【Tavolex設定ファイル】\r\n");
+    form_->AddFiles({Q(Drawing("a.jww"))});
+    form_->CheckBox1->setChecked(true);
+    form_->SettingsOpenFrom(Q(*dir_ / "short.dat"));
+    QCOMPARE(form_->StatusText(), QStringLiteral("Tavolex設定ファイルが開けませんでした。"));
+    QVERIFY(form_->ListBox1->count() == 1 && form_->CheckBox1->isChecked());
   }
 
   void exitKeepsSettingsAndPosition() {

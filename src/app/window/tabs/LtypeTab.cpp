@@ -78,11 +78,12 @@ void TLtypeTab::SettingsToForm(const TPrintSettings& s) {
 }
 
 void TLtypeTab::ShowImport(const TTableImport& r) {
+  // What was taken, or why nothing was (a file without line types, a drawing that cannot be read).
+  if (!r.status.empty() && services_.ShowStatus) services_.ShowStatus(QStr(r.status));
   if (!r.done) return;
   for (const int row : r.ltypeRows)
     ShowLtypeRow(row, services_.settings->PrnTyp[static_cast<size_t>(row - 1)]);
   if (r.ltypeUnit) Edit10->setText(QStr(FloatStr(*r.ltypeUnit)));
-  if (services_.ShowStatus) services_.ShowStatus(QStr(r.status));
 }
 
 void TLtypeTab::Button10Click() {

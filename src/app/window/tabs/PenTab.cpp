@@ -200,6 +200,8 @@ void TPenTab::Button7Click() {
 }
 
 void TPenTab::ShowImport(const TTableImport& r) {
+  // What was taken, or why nothing was (a file without pens, a drawing that cannot be read).
+  if (!r.status.empty() && services_.ShowStatus) services_.ShowStatus(QStr(r.status));
   if (!r.done) return;
   const TPrintSettings& s = *services_.settings;
   for (const auto& [row, col] : r.penCells)
@@ -207,7 +209,6 @@ void TPenTab::ShowImport(const TTableImport& r) {
   SG01->viewport()->update();
   if (r.displayOnlyColour && services_.DisplayOnlyColourChanged)
     services_.DisplayOnlyColourChanged(s.PrnDOLCol);
-  if (services_.ShowStatus) services_.ShowStatus(QStr(r.status));
 }
 
 void TPenTab::Button8Click() {
