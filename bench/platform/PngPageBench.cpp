@@ -11,8 +11,8 @@
 #include "app/PrintApp.h"
 #include "app/PrintDriver.h"
 #include "common/Func_2.h"
-#include "platform/PngWrite.h"
-#include "platform/QtPrinters.h"
+#include "platform/qt/PngWrite.h"
+#include "platform/qt/QtPrinters.h"
 
 namespace tavolex {
 namespace {

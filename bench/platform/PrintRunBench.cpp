@@ -8,7 +8,7 @@
 #include "app/PrintApp.h"
 #include "app/PrintDriver.h"
 #include "common/Func_2.h"
-#include "platform/QtPrinters.h"
+#include "platform/qt/QtPrinters.h"
 
 namespace tavolex {
 namespace {

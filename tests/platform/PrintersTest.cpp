@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/QtPrinters.h"
+#include "platform/qt/QtPrinters.h"
 
 namespace tavolex {
 namespace {

@@ -14,7 +14,7 @@
 #include "common/Func_2.h"
 #include "graphics/GraUnit1.h"
 #include "jww/JwwUnit.h"
-#include "platform/QtPrinters.h"
+#include "platform/qt/QtPrinters.h"
 
 namespace tavolex::cli {
 

@@ -18,7 +18,7 @@
 #include "app/cli/WorkerCount.h"
 #include "common/Func_2.h"
 #include "common/UnitVal.h"
-#include "platform/QtPrinters.h"
+#include "platform/qt/QtPrinters.h"
 
 namespace tavolex::cli {
 

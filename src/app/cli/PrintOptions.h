@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "app/PrintSettings.h"
-#include "platform/QtPrinters.h"
+#include "platform/qt/QtPrinters.h"
 
 namespace tavolex::cli {
 

@@ -12,8 +12,8 @@
 #include "app/PrintDriver.h"
 #include "app/cli/CliCommands.h"
 #include "common/UnitVal.h"
-#include "platform/QtPath.h"
-#include "platform/QtPrinters.h"
+#include "platform/qt/QtPath.h"
+#include "platform/qt/QtPrinters.h"
 
 namespace tavolex::cli {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <fstream>
 
-#include "platform/QtPrinters.h"
+#include "platform/qt/QtPrinters.h"
 
 namespace tavolex::cli {
 

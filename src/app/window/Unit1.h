@@ -15,7 +15,7 @@
 #include "app/PrintDriver.h"
 #include "app/UnitPrint.h"
 #include "app/window/tabs/TabWidgets.h"
-#include "platform/QtPrinters.h"
+#include "platform/qt/QtPrinters.h"
 
 class QButtonGroup;
 class QCheckBox;

@@ -17,7 +17,7 @@
 #include "app/window/Unit1.h"
 #include "app/window/tabs/LtypeTab.h"
 #include "app/window/tabs/PenTab.h"
-#include "platform/PreviewPrinter.h"
+#include "platform/qt/PreviewPrinter.h"
 
 namespace tavolex {
 

@@ -1,9 +1,9 @@
 #include <QFile>
 #include <QPdfWriter>
 
-#include "platform/QPainterCanvas.h"
-#include "platform/QtPath.h"
-#include "platform/QtPrinters.h"
+#include "platform/qt/QPainterCanvas.h"
+#include "platform/qt/QtPath.h"
+#include "platform/qt/QtPrinters.h"
 
 namespace tavolex {
 

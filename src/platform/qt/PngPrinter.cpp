@@ -1,6 +1,6 @@
-#include "platform/PngWrite.h"
-#include "platform/QPainterCanvas.h"
-#include "platform/QtPrinters.h"
+#include "platform/qt/PngWrite.h"
+#include "platform/qt/QPainterCanvas.h"
+#include "platform/qt/QtPrinters.h"
 
 namespace tavolex {
 

@@ -1,5 +1,5 @@
-#include "platform/QPainterCanvas.h"
-#include "platform/QtPrinters.h"
+#include "platform/qt/QPainterCanvas.h"
+#include "platform/qt/QtPrinters.h"
 
 namespace tavolex {
 

@@ -1,9 +1,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "platform/CupsQueue.h"
-#include "platform/QPainterCanvas.h"
-#include "platform/QtPrinters.h"
+#include "platform/qt/CupsQueue.h"
+#include "platform/qt/QPainterCanvas.h"
+#include "platform/qt/QtPrinters.h"
 
 namespace tavolex {
 

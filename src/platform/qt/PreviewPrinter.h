@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <memory>
 
-#include "platform/QtPrinters.h"
+#include "platform/qt/QtPrinters.h"
 
 namespace tavolex {
 

@@ -2,8 +2,8 @@
 #include <QString>
 #include <cctype>
 
-#include "platform/QtPath.h"
-#include "platform/QtPrinters.h"
+#include "platform/qt/QtPath.h"
+#include "platform/qt/QtPrinters.h"
 
 namespace tavolex {
 

@@ -1,8 +1,8 @@
-#include "platform/PreviewPrinter.h"
+#include "platform/qt/PreviewPrinter.h"
 
 #include <QPrinter>
 
-#include "platform/QPainterCanvas.h"
+#include "platform/qt/QPainterCanvas.h"
 
 namespace tavolex {
 
