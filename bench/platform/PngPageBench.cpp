@@ -24,7 +24,7 @@ const fs::path kDrawing = fs::path(TAVOLEX_SAMPLES_DIR) / "Test1.jww";
 struct PngRun {
   fs::path folder = fs::temp_directory_path() / "tavolex-bench-png";
   TPrintApp app;
-  PngPrinter printer{folder, TPaperOptions{}};
+  PngPrinter printer{folder, QtPaperOptions{}};
 
   PngRun() {
     fs::create_directories(folder);
@@ -61,7 +61,7 @@ const QImage& PrintedPage() {
     PngRun run;
     run.PrintOnce();
     QImageReader::setAllocationLimit(0);
-    QImage image(QString::fromStdU16String(StrFromPath(run.printer.Files().front())));
+    QImage image(QString::fromStdU16String(StrFromPath(run.printer.FilesWritten().front().path)));
     return image.convertToFormat(QImage::Format_RGB32);
   }();
   return page;

@@ -11,7 +11,7 @@ PreviewPrinter::PreviewPrinter(QPrinter* printer) : printer_(printer) {
 }
 
 PreviewPrinter::~PreviewPrinter() {
-  Finish();
+  PrnFinish();
 }
 
 std::u16string PreviewPrinter::PrnName() const {
@@ -50,7 +50,7 @@ Canvas* PreviewPrinter::PageCanvas() {
   return documentOpen_ ? canvas_.get() : nullptr;
 }
 
-bool PreviewPrinter::Finish() {
+bool PreviewPrinter::PrnFinish() {
   documentOpen_ = false;
   canvas_.reset();
   if (!painter_) return true;

@@ -1,64 +1,49 @@
-#include <QChar>
-#include <QString>
-#include <cctype>
-
-#include "platform/qt/QtPath.h"
 #include "platform/qt/QtPrinters.h"
 
 namespace tavolex {
 
-bool ParsePaperName(const std::string& name, QPageSize::PageSizeId& id) {
-  std::string key;
-  for (char c : name)
-    key.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
-  static const std::map<std::string, QPageSize::PageSizeId> kPapers = {
-      {"a0", QPageSize::A0},          {"a1", QPageSize::A1},         {"a2", QPageSize::A2},
-      {"a3", QPageSize::A3},          {"a4", QPageSize::A4},         {"a5", QPageSize::A5},
-      {"a6", QPageSize::A6},          {"b3", QPageSize::JisB3},      {"b4", QPageSize::JisB4},
-      {"b5", QPageSize::JisB5},       {"letter", QPageSize::Letter}, {"legal", QPageSize::Legal},
-      {"tabloid", QPageSize::Tabloid}};
-  const auto it = kPapers.find(key);
-  if (it == kPapers.end()) return false;
-  id = it->second;
-  return true;
-}
-
-QString FileNameFromTitle(const std::u16string& title) {
-  QString name = QString::fromStdU16String(title);
-  for (QChar& c : name) {
-    const char16_t u = c.unicode();
-    if (u < 0x20 || u == '/' || u == '\\' || u == ':' || u == '*' || u == '?' || u == '"' ||
-        u == '<' || u == '>' || u == '|') {
-      c = QChar(u'_');
-    }
+QPageSize::PageSizeId QtSheetId(TSheetId sheet) {
+  switch (sheet) {
+    case TSheetId::A0: return QPageSize::A0;
+    case TSheetId::A1: return QPageSize::A1;
+    case TSheetId::A2: return QPageSize::A2;
+    case TSheetId::A3: return QPageSize::A3;
+    case TSheetId::A4: return QPageSize::A4;
+    case TSheetId::A5: return QPageSize::A5;
+    case TSheetId::A6: return QPageSize::A6;
+    case TSheetId::B3: return QPageSize::JisB3;
+    case TSheetId::B4: return QPageSize::JisB4;
+    case TSheetId::B5: return QPageSize::JisB5;
+    case TSheetId::Letter: return QPageSize::Letter;
+    case TSheetId::Legal: return QPageSize::Legal;
+    case TSheetId::Tabloid: return QPageSize::Tabloid;
   }
-  name = name.trimmed();
-  if (name.isEmpty() || name == "." || name == "..") name = "Tavolex";
-  return name;
+  return QPageSize::A3;
 }
 
-QString UniqueFileName(std::map<QString, int>& used, const QString& base, const QString& ext) {
-  const int n = ++used[base];
-  return n == 1 ? base + ext : QStringLiteral("%1 (%2)%3").arg(base).arg(n).arg(ext);
+QPageLayout::Orientation QtOrientation(TOrientation orientation) {
+  return orientation == TOrientation::Portrait ? QPageLayout::Portrait : QPageLayout::Landscape;
+}
+
+QtPaperOptions QtPaperOf(const TPaperOptions& paper) {
+  return {QtSheetId(paper.paper), QtOrientation(paper.orientation), paper.dpi};
 }
 
 QPageSize::PageSizeId ASeriesSheet(int aSeries, QPageSize::PageSizeId fallback) {
-  static constexpr QPageSize::PageSizeId kSheets[] = {QPageSize::A0, QPageSize::A1, QPageSize::A2,
-                                                      QPageSize::A3, QPageSize::A4};
-  return aSeries >= 0 && aSeries <= 4 ? kSheets[aSeries] : fallback;
+  return aSeries >= 0 && aSeries <= 4 ? QtSheetId(ASeriesSheet(aSeries, TSheetId::A3)) : fallback;
 }
 
-QSize SheetPixels(const TPaperOptions& options) {
+QSize SheetPixels(const QtPaperOptions& options) {
   return SheetPixels(options, options.paper);
 }
 
-QSize SheetPixels(const TPaperOptions& options, QPageSize::PageSizeId paper) {
+QSize SheetPixels(const QtPaperOptions& options, QPageSize::PageSizeId paper) {
   QSize px = QPageSize(paper).sizePixels(options.dpi);
   if (options.orientation == QPageLayout::Landscape) px.transpose();
   return px;
 }
 
-PaperSheetPrinter::PaperSheetPrinter(const TPaperOptions& options)
+PaperSheetPrinter::PaperSheetPrinter(const QtPaperOptions& options)
     : WholeSheetPrinter(SheetPixels(options), options.dpi),
       options_(options),
       paper_(options.paper) {}
@@ -67,16 +52,6 @@ bool PaperSheetPrinter::UseSheet(int aSeries) {
   paper_ = ASeriesSheet(aSeries, options_.paper);
   sheet_ = SheetPixels(options_, paper_);
   return true;
-}
-
-std::filesystem::path PaperSheetPrinter::UniqueFile(const std::filesystem::path& folder,
-                                                    const QString& key, const QString& ext) {
-  return folder / PathFromQtText(UniqueFileName(usedNames_, key, ext));
-}
-
-void PaperSheetPrinter::FileWritten(const std::filesystem::path& file, const QString& key) {
-  files_.push_back(file);
-  keys_.push_back(key);
 }
 
 }  // namespace tavolex
