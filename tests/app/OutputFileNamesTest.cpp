@@ -16,7 +16,8 @@ TEST(OutputFileNames, TitlesBecomeSafeNamesGivenOutOnce) {
   OutputFiles files;
   EXPECT_EQ(files.UniqueFile("out", u"plan", u".pdf"), std::filesystem::path("out/plan.pdf"));
   EXPECT_EQ(files.UniqueFile("out", u"plan", u".pdf"), std::filesystem::path("out/plan (2).pdf"));
-  EXPECT_EQ(files.UniqueFile("out", u"plan-001", u".png"), std::filesystem::path("out/plan-001.png"));
+  EXPECT_EQ(files.UniqueFile("out", u"plan-001", u".png"),
+            std::filesystem::path("out/plan-001.png"));
 }
 
 }  // namespace

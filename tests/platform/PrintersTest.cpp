@@ -71,7 +71,8 @@ TEST_F(PrintersTest, SheetSizesFollowPaperOrientationAndResolution) {
     EXPECT_EQ(QPageSize::name(qt.id()).toStdString(), SheetSize(id).name);
     for (int dpi : {36, 150, 600, 2400}) {
       const TSheetPixels px = SheetPixels(id, TOrientation::Landscape, dpi);
-      EXPECT_EQ(QSize(px.width, px.height), qt.sizePixels(dpi).transposed()) << qt.name().toStdString();
+      EXPECT_EQ(QSize(px.width, px.height), qt.sizePixels(dpi).transposed())
+          << qt.name().toStdString();
     }
   }
 }

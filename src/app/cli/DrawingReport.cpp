@@ -82,9 +82,8 @@ struct Reader {
 }  // namespace
 
 // The report of one drawing: its result and the files written from `first` on.
-std::string EncodeDrawingReport(const TPrintRunResult& r,
-                                const std::vector<WrittenFile>& files, size_t first,
-                                const std::vector<std::u16string>& cutBlockTrees) {
+std::string EncodeDrawingReport(const TPrintRunResult& r, const std::vector<WrittenFile>& files,
+                                size_t first, const std::vector<std::u16string>& cutBlockTrees) {
   std::string out;
   PutInt(out, r.filesPrinted);
   PutInt(out, r.pagesPrinted);

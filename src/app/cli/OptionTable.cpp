@@ -20,7 +20,7 @@ constexpr CliOption Option(std::string_view name, OptionValue value, OptionStage
   return {name, value, stage, apply, nullptr, help};
 }
 constexpr CliOption CommandRow(std::string_view name, int (*run)(const CommandUse&),
-                            std::string_view help) {
+                               std::string_view help) {
   return {name, None, OptionStage::Command, nullptr, run, help};
 }
 
@@ -45,8 +45,9 @@ Output (one of):
     Option("--printer", Required, Run, SetOutput,
            "  --printer NAME           a printer of the system (see --list-printers)\n"),
     Option("--list-printers", None, Run, SetListPrinters, ""),
-    Option("--paper", Required, Run, SetPaper,
-           R"(  --paper A3|A4|...|B4|Letter  sheet (default A3; a printer keeps its own unless given)
+    Option(
+        "--paper", Required, Run, SetPaper,
+        R"(  --paper A3|A4|...|B4|Letter  sheet (default A3; a printer keeps its own unless given)
   --paper drawing[,SHEET]  each page on the paper its drawing stores (A0 to A4); SHEET for
                            drawings that store none (default A3)
 )"),
@@ -56,15 +57,17 @@ Output (one of):
     Option("--landscape", None, Run, SetOrientation, ""),
     Option("--dpi", Required, Run, SetDpi,
            "  --dpi N                  resolution of PDF and PNG (default 600)\n"),
-    Option("--jobs", Required, Run, SetJobs,
-           R"(  --jobs N                 drawings printed at once by N processes for --png and --pdf-dir
+    Option(
+        "--jobs", Required, Run, SetJobs,
+        R"(  --jobs N                 drawings printed at once by N processes for --png and --pdf-dir
                            (default: one per core, fewer when memory is short)
 )"),
     Text(R"(
 Settings (start from the defaults, or from a saved settings file):
 )"),
-    Option("--settings", Required, Run, SetSettingsFile,
-           R"(  --settings FILE.dat      load a settings file saved by the window; its file list is printed
+    Option(
+        "--settings", Required, Run, SetSettingsFile,
+        R"(  --settings FILE.dat      load a settings file saved by the window; its file list is printed
                            before the files named here
 )"),
     Option("--style", Required, Setting, SetStyle,
@@ -109,16 +112,18 @@ Settings (start from the defaults, or from a saved settings file):
            "file\n"),
     Option("--line-types", Required, Setting, SetTableSource,
            "  --line-types drawing|settings           line types likewise\n"),
-    Option("--import-pens", Required, Setting, ImportTable,
-           R"(  --import-pens FILE       fill the pen table from a .jww drawing or a .jwf environment file
+    Option(
+        "--import-pens", Required, Setting, ImportTable,
+        R"(  --import-pens FILE       fill the pen table from a .jww drawing or a .jwf environment file
                            and print with it (sets --pens settings); may be repeated
 )"),
     Option("--import-line-types", Required, Setting, ImportTable,
            R"(  --import-line-types FILE
                            fill the line-type table likewise (sets --line-types settings)
 )"),
-    Option("--ltype-unit", Required, Setting, SetLtypeUnit,
-           R"(  --ltype-unit MM          mm per dot of line-type pitches a drawing does not state (default
+    Option(
+        "--ltype-unit", Required, Setting, SetLtypeUnit,
+        R"(  --ltype-unit MM          mm per dot of line-type pitches a drawing does not state (default
                            0.035), for the imports after it
 )"),
     Option("--save-settings", Required, Run, SetSaveSettings,
@@ -135,12 +140,14 @@ it gave a page. Exit code: 0 every drawing printed, 1 some passed over, gave no 
 printer or output failed, 2 usage error (including an output file or settings file that cannot
 be used).
 )"),
-    CommandRow("--info", InfoCommand,
-            R"(  --info FILE...           describe each drawing as one JSON object per line; exit code
+    CommandRow(
+        "--info", InfoCommand,
+        R"(  --info FILE...           describe each drawing as one JSON object per line; exit code
                            0 every file read, 1 some not, 2 no file named
 )"),
-    CommandRow("--thumbnail", ThumbnailCommand,
-            R"(  --thumbnail SIZE INPUT OUTPUT  the drawing INPUT fitted into SIZE x SIZE pixels (1 to 2048)
+    CommandRow(
+        "--thumbnail", ThumbnailCommand,
+        R"(  --thumbnail SIZE INPUT OUTPUT  the drawing INPUT fitted into SIZE x SIZE pixels (1 to 2048)
                            on white paper, as the PNG file OUTPUT; exit code 0 written,
                            1 not a readable drawing or not written (no file is left), 2 usage
                            error

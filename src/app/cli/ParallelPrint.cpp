@@ -50,6 +50,35 @@ std::filesystem::path WorkerImageFolder(const std::filesystem::path& runFolder) 
   return runFolder / ("worker-" + std::to_string(getpid())) / "";
 }
 
+// What a worker starts from: the run, the folder it writes into and the run's image folder.
+struct WorkerSide {
+  const ParallelRun& run;
+  const std::filesystem::path stage;
+  const std::filesystem::path runImages;
+};
+
+// A worker makes its printer and image folder when it starts, prints drawing after drawing and
+// removes its image folder when it ends.
+void SetWorkerHooks(WorkerPoolHooks& hooks, const WorkerSide& worker,
+                    std::unique_ptr<TFilePrinter>& printer) {
+  hooks.workerStart = [&worker, &printer] {
+    printer = MakeWorkerPrinter(worker.run, worker.stage / std::to_string(getpid()));
+    const std::filesystem::path images = WorkerImageFolder(worker.runImages);
+    std::error_code e;
+    std::filesystem::create_directories(images, e);
+    worker.run.app.JWW->BindImageFolder = images;
+    GraImageWorkFolder = images;
+  };
+  hooks.workerEnd = [&worker, &printer] {
+    printer.reset();
+    std::error_code e;
+    std::filesystem::remove_all(WorkerImageFolder(worker.runImages), e);
+  };
+  hooks.work = [&worker, &printer](int index) {
+    return PrintOneDrawing(worker.run, *printer, index);
+  };
+}
+
 // ---- The run's side -------------------------------------------------------------------------
 
 void AddResult(TPrintRunResult& into, const TPrintRunResult& part) {
@@ -89,23 +118,10 @@ TPrintRunResult PrintInWorkers(const ParallelRun& run, int workers, bool& output
   std::map<std::u16string, int> usedNames;
   const int count = static_cast<int>(run.list.size());
 
-  const std::filesystem::path runImages = run.app.JWW->BindImageFolder;
+  const WorkerSide worker{run, stage, run.app.JWW->BindImageFolder};
   std::unique_ptr<TFilePrinter> printer;  // in a worker
   WorkerPoolHooks hooks;
-  hooks.workerStart = [&] {
-    printer = MakeWorkerPrinter(run, stage / std::to_string(getpid()));
-    const std::filesystem::path images = WorkerImageFolder(runImages);
-    std::error_code e;
-    std::filesystem::create_directories(images, e);
-    run.app.JWW->BindImageFolder = images;
-    GraImageWorkFolder = images;
-  };
-  hooks.workerEnd = [&] {
-    printer.reset();
-    std::error_code e;
-    std::filesystem::remove_all(WorkerImageFolder(runImages), e);
-  };
-  hooks.work = [&](int index) { return PrintOneDrawing(run, *printer, index); };
+  SetWorkerHooks(hooks, worker, printer);
   const auto drawingName = [&run](int index) { return StrToUtf8(StrFromPath(run.list[index])); };
   int lastStarted = 0;
   hooks.started = [&](int index) {

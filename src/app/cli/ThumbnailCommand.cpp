@@ -28,8 +28,7 @@ bool ParseSize(const std::string& text, int& size) {
 }
 
 // Prints the drawing fitted onto the sheet; false when it is not a drawing or is damaged.
-bool DrawThumbnail(const std::filesystem::path& input, const char* argv0,
-                   TImagePrinter& sheet) {
+bool DrawThumbnail(const std::filesystem::path& input, const char* argv0, TImagePrinter& sheet) {
   TPrintApp app;
   app.Start(ProgramFile(argv0), {}, false);
   app.Settings.PrnStyle = 1;

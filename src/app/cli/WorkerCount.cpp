@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <fstream>
 
-
 namespace tavolex::cli {
 
 namespace {
@@ -39,7 +38,8 @@ uint64_t AvailableMemory() {
 uint64_t WorkerBytes(const PrintOptions& o) {
   if (o.output != OutputKind::Png) return kWorkerBaseBytes;
   const TSheetPixels sheet = SheetPixels(o.paper);
-  return kWorkerBaseBytes + static_cast<uint64_t>(sheet.width) * static_cast<uint64_t>(sheet.height) * 4u;
+  return kWorkerBaseBytes +
+         static_cast<uint64_t>(sheet.width) * static_cast<uint64_t>(sheet.height) * 4u;
 }
 
 }  // namespace

@@ -4,19 +4,32 @@ namespace tavolex {
 
 QPageSize::PageSizeId QtSheetId(TSheetId sheet) {
   switch (sheet) {
-    case TSheetId::A0: return QPageSize::A0;
-    case TSheetId::A1: return QPageSize::A1;
-    case TSheetId::A2: return QPageSize::A2;
-    case TSheetId::A3: return QPageSize::A3;
-    case TSheetId::A4: return QPageSize::A4;
-    case TSheetId::A5: return QPageSize::A5;
-    case TSheetId::A6: return QPageSize::A6;
-    case TSheetId::B3: return QPageSize::JisB3;
-    case TSheetId::B4: return QPageSize::JisB4;
-    case TSheetId::B5: return QPageSize::JisB5;
-    case TSheetId::Letter: return QPageSize::Letter;
-    case TSheetId::Legal: return QPageSize::Legal;
-    case TSheetId::Tabloid: return QPageSize::Tabloid;
+    case TSheetId::A0:
+      return QPageSize::A0;
+    case TSheetId::A1:
+      return QPageSize::A1;
+    case TSheetId::A2:
+      return QPageSize::A2;
+    case TSheetId::A3:
+      return QPageSize::A3;
+    case TSheetId::A4:
+      return QPageSize::A4;
+    case TSheetId::A5:
+      return QPageSize::A5;
+    case TSheetId::A6:
+      return QPageSize::A6;
+    case TSheetId::B3:
+      return QPageSize::JisB3;
+    case TSheetId::B4:
+      return QPageSize::JisB4;
+    case TSheetId::B5:
+      return QPageSize::JisB5;
+    case TSheetId::Letter:
+      return QPageSize::Letter;
+    case TSheetId::Legal:
+      return QPageSize::Legal;
+    case TSheetId::Tabloid:
+      return QPageSize::Tabloid;
   }
   return QPageSize::A3;
 }

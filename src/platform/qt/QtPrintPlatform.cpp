@@ -45,8 +45,7 @@ std::unique_ptr<TPrinter> QtPrintPlatform::OpenPrinter(const std::u16string& nam
                                                        std::optional<TSheetId> sheet,
                                                        std::optional<TOrientation> orientation) {
   auto printer = std::make_unique<SystemPrinter>(
-      QString::fromStdU16String(name),
-      sheet ? std::optional(QtSheetId(*sheet)) : std::nullopt,
+      QString::fromStdU16String(name), sheet ? std::optional(QtSheetId(*sheet)) : std::nullopt,
       orientation ? std::optional(QtOrientation(*orientation)) : std::nullopt);
   if (!printer->Valid()) return nullptr;
   return printer;

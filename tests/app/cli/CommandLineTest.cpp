@@ -76,8 +76,8 @@ TEST_F(CommandLineTest, UsageErrorsGiveExitCodeTwoBeforeAnythingPrints) {
   for (const char* line :
        {"--pdf @/x.pdf", "@/a.jww", "--frobnicate", "--pdf", "--pdf x.pdf --png y a.jww",
         "--paper A9 --pdf x.pdf a.jww", "--dpi 20 --pdf x.pdf a.jww", "--jobs 0 --png y a.jww",
-        "--pdf @/missing/x.pdf @/a.jww", "--pdf @ @/a.jww", "--png @/a.jww @/a.jww", "--settings @ --pdf x.pdf a.jww",
-        "--printer nowhere a.jww", "--pdf x.pdf --info a.jww"}) {
+        "--pdf @/missing/x.pdf @/a.jww", "--pdf @ @/a.jww", "--png @/a.jww @/a.jww",
+        "--settings @ --pdf x.pdf a.jww", "--printer nowhere a.jww", "--pdf x.pdf --info a.jww"}) {
     EXPECT_EQ(Run(line).exitCode, 2) << line;
   }
   for (const char* change :
@@ -99,7 +99,8 @@ TEST_F(CommandLineTest, TheRunSaysHowItsOutputEnded) {
   SaveDrawing("b.jww");
   Outcome o = Run("--quiet --pdf @/run.pdf @/a.jww @/missing.jww @/b.jww");
   EXPECT_EQ(o.exitCode, 1);
-  EXPECT_TRUE(Has(o.err, "passed over (missing or not a JWW drawing): " + (dir_ / "missing.jww").string()));
+  EXPECT_TRUE(
+      Has(o.err, "passed over (missing or not a JWW drawing): " + (dir_ / "missing.jww").string()));
   EXPECT_TRUE(Has(o.err, "2 of 3 drawings printed, 2 pages")) << o.err;
   EXPECT_EQ(platform_.events,
             (std::vector<std::string>{"pdf:" + (dir_ / "run.pdf").string(), "begin:Tavolex_a.jww",
@@ -129,9 +130,9 @@ TEST_F(CommandLineTest, ImportedTablesSaveAsSettingsThatLoadAgain) {
   std::ofstream(dir_ / "jw_win.jwf", std::ios::binary)
       << "# \x90\xFC\x90\x46\r\nS_COMM_2 = 0 -50\r\nPCOLLOR_3 = 255 0 0 5 0.5\r\n"
          "LTYPE_02 = FF00FF00 1 4 1\r\n";
-  const Outcome saved = Run(
-      "--ltype-unit 0.05 --import-pens @/jw_win.jwf --import-line-types @/jw_win.jwf "
-      "--save-settings @/first.dat @/a.jww");
+  const Outcome saved =
+      Run("--ltype-unit 0.05 --import-pens @/jw_win.jwf --import-line-types @/jw_win.jwf "
+          "--save-settings @/first.dat @/a.jww");
   ASSERT_EQ(saved.exitCode, 0) << saved.err;
   EXPECT_TRUE(Has(saved.err, "から線色・線幅設定を読み取りました。"));
   const std::string bytes = test::FileBytes(dir_ / "first.dat");

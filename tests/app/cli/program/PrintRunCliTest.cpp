@@ -8,8 +8,8 @@
 #include <fstream>
 #include <future>
 
-#include "support/CliRun.h"
 #include "platform/PageInk.h"
+#include "support/CliRun.h"
 #include "support/JwwWriter.h"
 #include "support/ScopedTempDir.h"
 
@@ -143,7 +143,8 @@ TEST_F(PrintRunCliTest, DrawingPaperGivesEveryPageTheSheetItsDrawingStores) {
   for (int code : {1, 3, 4, 9}) {
     t::WDrawing d = Lines(2, 50);
     d.header.nZumen = code;
-    files += " " + Quote(Save("z" + std::to_string(code) + ".jww", d));
+    const std::string name = std::string("z").append(std::to_string(code)).append(".jww");
+    files.append(" ").append(Quote(Save(name, d)));
   }
   // Pages of one run document take their sheets too, the first one included.
   for (const std::string mode : {"", " --one-document"}) {
