@@ -13,8 +13,8 @@
 #include <fstream>
 #include <thread>
 
-#include "platform/CliRun.h"
 #include "platform/PageInk.h"
+#include "support/CliRun.h"
 #include "support/JwwWriter.h"
 #include "support/ScopedTempDir.h"
 

@@ -17,7 +17,7 @@
 #include "app/JwCadLaunch.h"
 #include "app/window/Unit1.h"
 #include "common/Func_2.h"
-#include "platform/QtPath.h"
+#include "platform/qt/QtPath.h"
 
 namespace tavolex {
 

@@ -8,8 +8,8 @@
 #include <fstream>
 #include <future>
 
-#include "platform/CliRun.h"
 #include "platform/PageInk.h"
+#include "support/CliRun.h"
 #include "support/JwwWriter.h"
 #include "support/ScopedTempDir.h"
 
@@ -97,22 +97,6 @@ TEST_F(PrintRunCliTest, DamagedDrawingsAreNamedAndNeverCountAsPrinted) {
   EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
-TEST_F(PrintRunCliTest, OutputAndSettingsAreCheckedBeforeTheRun) {
-  const std::string drawing = Quote(Save("a.jww", Lines(1, 10)));
-  const std::filesystem::path lost = dir_ / "missing" / "run.pdf";
-  Outcome o = RunPrint("--pdf " + Quote(lost) + " " + drawing);
-  EXPECT_EQ(o.exitCode, 2) << o.output;
-  EXPECT_TRUE(Contains(o.output, lost.string())) << o.output;
-  EXPECT_FALSE(Contains(o.output, "[1/1]")) << "the run started: " << o.output;
-  EXPECT_EQ(RunPrint("--pdf " + Quote(dir_.path()) + " " + drawing).exitCode, 2);  // a folder
-  std::ofstream(dir_ / "file") << "x";
-  EXPECT_EQ(RunPrint("--png " + Quote(dir_ / "file") + " " + drawing).exitCode, 2);
-  o = RunPrint("--settings " + Quote(dir_.path()) + " --pdf " + Quote(dir_ / "x.pdf") + " " +
-               drawing);
-  EXPECT_EQ(o.exitCode, 2) << o.output;
-  EXPECT_TRUE(Contains(o.output, "is a folder")) << o.output;
-}
-
 TEST_F(PrintRunCliTest, RunsSideBySideEachPrintTheirOwnStoredImages) {
   // Two runs from one install, every drawing storing an image of the same name.
   const auto makeRun = [&](const std::string& run, QColor colour) {
@@ -159,7 +143,8 @@ TEST_F(PrintRunCliTest, DrawingPaperGivesEveryPageTheSheetItsDrawingStores) {
   for (int code : {1, 3, 4, 9}) {
     t::WDrawing d = Lines(2, 50);
     d.header.nZumen = code;
-    files += " " + Quote(Save("z" + std::to_string(code) + ".jww", d));
+    const std::string name = std::string("z").append(std::to_string(code)).append(".jww");
+    files.append(" ").append(Quote(Save(name, d)));
   }
   // Pages of one run document take their sheets too, the first one included.
   for (const std::string mode : {"", " --one-document"}) {
