@@ -189,6 +189,8 @@ class TForm1 : public QMainWindow {
   std::vector<bool> ListSelection() const;
   void SetListSelection(const std::vector<bool>& selected);
   void SetRunControlsEnabled(bool enabled);
+  // Whether an Esc press sent to watched is the one that stops the run.
+  bool EscForTheRun(QObject* watched) const;
   void ApplyWindowGeometry();
   void StoreWindowGeometry();
 

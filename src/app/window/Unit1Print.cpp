@@ -97,9 +97,18 @@ std::unique_ptr<PdfPrinter> TForm1::AskPdfPrinter() {
   return std::make_unique<PdfPrinter>(file, false, pdfPaper_);
 }
 
+bool TForm1::EscForTheRun(QObject* watched) const {
+  // Only a press that reaches this window while nothing modal or popped up lies over it: a
+  // question or a dialog opened meanwhile answers Esc itself and must not cut the run short.
+  if (!running_ || QApplication::activeModalWidget() != nullptr ||
+      QApplication::activePopupWidget() != nullptr || !watched->isWidgetType())
+    return false;
+  return static_cast<QWidget*>(watched)->window() == this;
+}
+
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-  if (running_ && event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+  if (event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && EscForTheRun(watched)) {
     escPressed_ = true;
     return true;
   }
