@@ -201,6 +201,29 @@ class WindowTest : public QObject {
     QCOMPARE(form_->StatusText(), QStringLiteral("2個のファイルを一覧から削除しました。"));
   }
 
+  void sharedAcceleratorsClickOneButton() {
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    std::vector<QPushButton*> clicked;
+    for (QPushButton* b : {form_->Button2, form_->Button18, form_->Button19, form_->Button14}) {
+      b->disconnect();
+      connect(b, &QPushButton::clicked, this, [&clicked, b] { clicked.push_back(b); });
+    }
+    const auto press = [&](Qt::Key letter) {
+      clicked.clear();
+      QTest::keyClick(form_.get(), letter, Qt::AltModifier);
+      return clicked;
+    };
+    using Buttons = std::vector<QPushButton*>;
+    QCOMPARE(press(Qt::Key_D), Buttons{form_->Button2});
+    QCOMPARE(press(Qt::Key_S), Buttons{form_->Button19});
+    form_->Button2->setEnabled(false);
+    QCOMPARE(press(Qt::Key_D), Buttons{form_->Button18});
+    form_->PageControl1->setCurrentWidget(form_->TabSheet2);
+    QCOMPARE(press(Qt::Key_S), Buttons{form_->Button14});
+    QCOMPARE(press(Qt::Key_D), Buttons{});
+  }
+
   void runPrintsTheListAndStopsOnEsc() {
     form_->Button12->click();
     QCOMPARE(notices_, QStringList({Q(kEmptyListMessage)}));

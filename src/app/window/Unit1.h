@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -157,6 +158,8 @@ class TForm1 : public QMainWindow {
   // The dialogs, status bar and shared objects the two table tabs use.
   TTableTabServices TableTabServices();
   void ConnectHandlers();
+  // One Alt+letter for buttons whose captions underline the same letter.
+  void ShareAccelerator(Qt::Key letter, std::initializer_list<QPushButton*> buttons);
 
   // Settings of the print tab to and from the fields; the table tabs move their own.
   void PrintTabToSettings();

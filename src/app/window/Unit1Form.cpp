@@ -11,10 +11,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <initializer_list>
+#include <vector>
 
 #include "app/FileListRules.h"
 #include "app/window/Unit1.h"
@@ -87,9 +90,30 @@ void TForm1::BuildForm() {
   statusBar()->addWidget(StatusBar1, 1);
   statusBar()->addPermanentWidget(ProgressBar1);
 
+  ShareAccelerator(Qt::Key_D, {Button2, Button18});
+  ShareAccelerator(Qt::Key_S, {Button19, Button14});
+
   // The client area keeps its pixel size: 650 x 438 without the title bar.
   setFixedSize(650, 438);
   setAcceptDrops(true);
+}
+
+void TForm1::ShareAccelerator(Qt::Key letter, std::initializer_list<QPushButton*> buttons) {
+  // Buttons that share a letter would only pass the focus between them on Alt+letter; one
+  // shortcut clicks the first of them that can be pressed now, so the tab on show comes before
+  // the button panel. The underlined letter stays in each caption.
+  const std::vector<QPushButton*> order(buttons);
+  for (QPushButton* b : order)
+    b->setShortcut(QKeySequence());
+  auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | letter), this);
+  connect(shortcut, &QShortcut::activated, this, [order] {
+    for (QPushButton* b : order) {
+      if (b->isVisible() && b->isEnabled()) {
+        b->click();
+        return;
+      }
+    }
+  });
 }
 
 QWidget* TForm1::BuildPanel1() {
