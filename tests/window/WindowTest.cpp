@@ -148,6 +148,23 @@ class WindowTest : public QObject {
     QVERIFY(QFontInfo(QApplication::font()).family().startsWith(QStringLiteral("IPA")));
   }
 
+  void printerLineShowsThePaperInMillimetres() {
+    const auto line = [](QPageSize::PageSizeId paper, const QMarginsF& margins) {
+      const QPageLayout layout(QPageSize(paper), QPageLayout::Landscape, margins,
+                               QPageLayout::Millimeter);
+      return QString::fromStdU16String(PrinterInfoText(u"P", PaperMmOf(layout))).split("\n")[1];
+    };
+    QCOMPARE(line(QPageSize::A3, {}),
+             QStringLiteral("用紙サイズ：横：420.00mm　縦：297.00mm　"
+                            "印刷サイズ：横：420.00mm　縦：297.00mm"));
+    QCOMPARE(line(QPageSize::A4, {5, 4, 5, 6}),
+             QStringLiteral("用紙サイズ：横：297.00mm　縦：210.00mm　"
+                            "印刷サイズ：横：287.00mm　縦：200.00mm"));
+    if (SystemPrinterNames().isEmpty())
+      QVERIFY(form_->LabelA1->text().startsWith(
+          QStringLiteral("プリンタ名：<標準プリンタ>（PDFファイルに出力）\n用紙サイズ：横：420.00mm")));
+  }
+
   void dropAddsOnlyNewDrawingsThatExist() {
     const auto listed = Drawing("plan.jww");
     QVERIFY(form_->AddFiles({Q(listed)}) == 1);

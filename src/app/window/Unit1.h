@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPageLayout>
 #include <QStringList>
 #include <filesystem>
 #include <functional>
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/FileListRules.h"
 #include "app/PrintApp.h"
 #include "app/PrintDriver.h"
 #include "app/UnitPrint.h"
@@ -213,6 +215,9 @@ class TForm1 : public QMainWindow {
   bool exitConfirmed_ = false;
   bool closeAfterRun_ = false;
 };
+
+// Paper and printable sizes of a page layout in millimetres, for the printer line.
+TPaperMm PaperMmOf(const QPageLayout& layout);
 
 // The interface font: the IPA Japanese fonts the project installs.
 void SetWindowFont();

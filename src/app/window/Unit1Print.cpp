@@ -23,14 +23,17 @@ namespace tavolex {
 
 namespace {
 
-// A printer laid out as the PDF printer prints: its paper, orientation and resolution, the
-// whole sheet printable.
+// The sheet of the PDF printer: its paper and orientation, the whole sheet printable.
+QPageLayout PdfLayout(const TPaperOptions& paper) {
+  return QPageLayout(QPageSize(paper.paper), paper.orientation, QMarginsF(0, 0, 0, 0));
+}
+
+// A printer laid out as the PDF printer prints, at its resolution.
 void LayOutAsPdf(QPrinter& printer, const TPaperOptions& paper) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setResolution(paper.dpi);
   printer.setFullPage(true);
-  printer.setPageLayout(
-      QPageLayout(QPageSize(paper.paper), paper.orientation, QMarginsF(0, 0, 0, 0)));
+  printer.setPageLayout(PdfLayout(paper));
 }
 
 // "Print to file" chosen in the printer dialog.
@@ -52,13 +55,20 @@ std::unique_ptr<PdfPrinter> FilePrinterOf(const QPrinter& printer) {
 
 }  // namespace
 
+TPaperMm PaperMmOf(const QPageLayout& layout) {
+  const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
+  const QRectF page = layout.paintRect(QPageLayout::Millimeter);
+  return {paper.width(), paper.height(), page.width(), page.height()};
+}
+
 void TForm1::ShowPrinterInfo() {
   std::u16string info;
   if (HasSystemPrinter()) {
-    info = PrinterInfoText(systemPrinter_->PrnName(), *systemPrinter_);
+    info = PrinterInfoText(systemPrinter_->PrnName(),
+                           PaperMmOf(systemPrinter_->Printer()->pageLayout()));
   } else {
-    const PdfPrinter sizes({}, false, pdfPaper_);
-    info = PrinterInfoText(kDefaultPrinterName, sizes);
+    info = PrinterInfoText(std::u16string(kDefaultPrinterName) + kPdfOutputNote,
+                           PaperMmOf(PdfLayout(pdfPaper_)));
   }
   // The label breaks lines at LF; the line keeps its CR LF elsewhere.
   LabelA1->setText(QString::fromStdU16String(info).replace(QStringLiteral("\r\n"), "\n"));
