@@ -52,7 +52,8 @@ class WatchingPrinter : public test::RecordingPrinter {
   bool PrnTitle(const std::u16string& title) override {
     seen.push_back({form_.Button12->isEnabled() || form_.PenTab->Button8->isEnabled() ||
                         form_.LtypeTab->Button11->isEnabled(),
-                    form_.StatusText(), form_.ListBox1->selectedItems().size()});
+                    form_.StatusText(), form_.StatusBar1->text(),
+                    form_.ListBox1->selectedItems().size()});
     return RecordingPrinter::PrnTitle(title);
   }
   bool PrnEndDoc() override {
@@ -64,6 +65,7 @@ class WatchingPrinter : public test::RecordingPrinter {
   struct Seen {
     bool runButtonsEnabled;  // Button12 or an import button
     QString status;
+    QString shown;  // the status as the line shows it
     qsizetype selected;
   };
   std::vector<Seen> seen;
@@ -297,6 +299,32 @@ class WindowTest : public QObject {
     printer.refuseDocuments = true;
     form_->Button12->click();
     QCOMPARE(form_->StatusText(), Q(kPrinterFailedStatus));
+  }
+
+  void longPathsKeepTheFileNameInView() {
+    std::filesystem::path deep = *dir_ / "d";
+    for (int i = 0; i < 6; ++i)
+      deep /= "a folder with a rather long name " + std::to_string(i);
+    std::filesystem::create_directories(deep);
+    std::filesystem::copy_file(test::SourceDir() / "examples" / "floor-plan.jww",
+                               deep / "floor-plan.jww");
+    const QString path = Q(deep / "floor-plan.jww");
+    form_->AddFiles({path});
+    QCOMPARE(form_->ListEntries(), QStringList({path}));
+    QCOMPARE(form_->ListBox1->item(0)->data(Qt::ToolTipRole).toString(), path);
+    form_->show();
+    WatchingPrinter printer(*form_);
+    form_->RunPrinterOverride = [&printer]() -> TPrinter* { return &printer; };
+    form_->Button12->click();
+    QCOMPARE(printer.seen.size(), std::size_t{1});
+    const QString status = QStringLiteral("印刷中：") + path + QStringLiteral("　[ESC:中断]");
+    QCOMPARE(printer.seen[0].status, status);
+    const QString shown = printer.seen[0].shown;
+    QVERIFY2(shown.startsWith(QStringLiteral("印刷中：/")) && shown.contains(QChar(0x2026)) &&
+                 shown.endsWith(QStringLiteral("/floor-plan.jww　[ESC:中断]")),
+             qPrintable(shown));
+    QVERIFY(form_->StatusBar1->fontMetrics().horizontalAdvance(shown) <=
+            form_->StatusBar1->contentsRect().width());
   }
 
   void withoutPrinterTheRunAsksForThePdfFile() {

@@ -17,6 +17,7 @@
 #include "app/PrintApp.h"
 #include "app/PrintDriver.h"
 #include "app/UnitPrint.h"
+#include "app/window/ElidedPaths.h"
 #include "app/window/tabs/TabWidgets.h"
 #include "platform/QtPrinters.h"
 
@@ -87,7 +88,7 @@ class TForm1 : public QMainWindow {
   bool Running() const { return running_; }
 
   // Controls, named as on the form.
-  QLabel* StatusBar1 = nullptr;
+  TStatusLine* StatusBar1 = nullptr;
   QProgressBar* ProgressBar1 = nullptr;
   QWidget* Panel1 = nullptr;
   QPushButton* Button12 = nullptr;
@@ -187,7 +188,8 @@ class TForm1 : public QMainWindow {
   // The settings-file dialog in FFolder3; the chosen path, empty when cancelled.
   QString ChooseSettingsFile(int acceptMode, const QString& filter);
   std::filesystem::path FindJwwExe() const;
-  void SetStatus(const std::u16string& text);
+  // The status line; path, when given, is the drawing the text names.
+  void SetStatus(const std::u16string& text, const QString& path = {});
   bool Question(const QString& text);
   void Notice(const QString& text);
   void SetListEntries(const QStringList& entries);

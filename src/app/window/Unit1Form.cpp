@@ -81,7 +81,7 @@ void TForm1::BuildForm() {
   layout->addWidget(BuildPanel1());
   setCentralWidget(central);
 
-  StatusBar1 = Named(new QLabel(QString::fromStdU16String(kStartStatus)), "StatusBar1");
+  StatusBar1 = Named(new TStatusLine(QString::fromStdU16String(kStartStatus)), "StatusBar1");
   ProgressBar1 = Named(new QProgressBar, "ProgressBar1");
   ProgressBar1->setFixedWidth(140);
   ProgressBar1->setFormat(QStringLiteral("%v / %m"));
@@ -153,7 +153,7 @@ QWidget* TForm1::BuildFileTab() {
   layout->addLayout(top);
   ListBox1 = Named(new QListWidget, "ListBox1");
   ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  ShowPathsElided(ListBox1);
   layout->addWidget(ListBox1, 1);
   ListBox2 = Named(new QListWidget(page), "ListBox2");
   ListBox2->hide();

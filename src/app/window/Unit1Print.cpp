@@ -148,7 +148,7 @@ TPrintRunResult TForm1::RunDriver(TPrinter& printer, bool interactive) {
     driver.OnFileStart = [this](int index, const std::u16string& status) {
       ListBox1->item(index)->setSelected(true);
       ListBox1->repaint();
-      SetStatus(status);
+      SetStatus(status, ListBox1->item(index)->text());
       StatusBar1->repaint();
     };
     driver.OnFileEnd = [this](int index) {
