@@ -15,6 +15,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -99,6 +100,8 @@ class WindowTest : public QObject {
   Q_OBJECT
 
  private:
+  // The window's per-user settings of this test run.
+  test::ScopedTempDir userSettings_;
   std::unique_ptr<test::ScopedTempDir> dir_;
   std::unique_ptr<TForm1> form_;
   bool answer_ = true;
@@ -110,6 +113,19 @@ class WindowTest : public QObject {
     std::filesystem::create_directories(p.parent_path());
     std::ofstream(p) << "x";
     return p;
+  }
+
+  // The folder the file dialog opened by open starts in; the dialog is cancelled.
+  static QString FolderOfNextFileDialog(const std::function<void()>& open) {
+    QString folder;
+    QTimer::singleShot(0, [&folder] {
+      if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+        folder = dialog->directory().absolutePath();
+        dialog->reject();
+      }
+    });
+    open();
+    return folder;
   }
 
   std::unique_ptr<TForm1> NewForm(bool loadAutomatic) {
@@ -124,6 +140,9 @@ class WindowTest : public QObject {
   }
 
  private slots:
+  void initTestCase() {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Q(userSettings_.path()));
+  }
   void init() {
     dir_ = std::make_unique<test::ScopedTempDir>();
     std::filesystem::create_directories(*dir_ / "prog");
@@ -156,15 +175,14 @@ class WindowTest : public QObject {
                                QPageLayout::Millimeter);
       return QString::fromStdU16String(PrinterInfoText(u"P", PaperMmOf(layout))).split("\n")[1];
     };
-    QCOMPARE(line(QPageSize::A3, {}),
-             QStringLiteral("用紙サイズ：横：420.00mm　縦：297.00mm　"
-                            "印刷サイズ：横：420.00mm　縦：297.00mm"));
+    QCOMPARE(line(QPageSize::A3, {}), QStringLiteral("用紙サイズ：横：420.00mm　縦：297.00mm　"
+                                                     "印刷サイズ：横：420.00mm　縦：297.00mm"));
     QCOMPARE(line(QPageSize::A4, {5, 4, 5, 6}),
              QStringLiteral("用紙サイズ：横：297.00mm　縦：210.00mm　"
                             "印刷サイズ：横：287.00mm　縦：200.00mm"));
     if (SystemPrinterNames().isEmpty())
-      QVERIFY(form_->LabelA1->text().startsWith(
-          QStringLiteral("プリンタ名：<標準プリンタ>（PDFファイルに出力）\n用紙サイズ：横：420.00mm")));
+      QVERIFY(form_->LabelA1->text().startsWith(QStringLiteral(
+          "プリンタ名：<標準プリンタ>（PDFファイルに出力）\n用紙サイズ：横：420.00mm")));
   }
 
   void dropAddsOnlyNewDrawingsThatExist() {
@@ -327,7 +345,14 @@ class WindowTest : public QObject {
             form_->StatusBar1->contentsRect().width());
   }
 
-  void withoutPrinterTheRunAsksForThePdfFile() {
+  void dialogsStartWhereTheUsersFilesAreAndPdfOutputIsKept() {
+    // Not in the program's folder, where the settings file and TEMP are kept.
+    const QString appFolder = Q(form_->App.Folders.AppFolder.parent_path());
+    for (QPushButton* add_or_save : {form_->Button1, form_->Button14}) {
+      const QString folder = FolderOfNextFileDialog([add_or_save] { add_or_save->click(); });
+      QVERIFY2(!folder.isEmpty() && !folder.startsWith(appFolder), qPrintable(folder));
+    }
+
     if (!SystemPrinterNames().isEmpty()) QSKIP("a system printer is installed");
     form_->AddFiles({Q(test::SourceDir() / "examples" / "floor-plan.jww")});
     const QString pdf = Q(*dir_ / "out" / "plans");
@@ -341,6 +366,18 @@ class WindowTest : public QObject {
     form_->Button12->click();
     QCOMPARE(form_->StatusText(), QStringLiteral("印刷終了しました。"));
     QVERIFY(std::filesystem::file_size((pdf + ".pdf").toStdString()) > 1000);
+
+    // The next start asks in the folder last written to, on the paper kept.
+    QSettings kept(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tavolex"),
+                   QStringLiteral("Tavolex"));
+    kept.setValue(QStringLiteral("PdfOutput/Paper"), static_cast<int>(QPageSize::A4));
+    kept.setValue(QStringLiteral("PdfOutput/Orientation"), static_cast<int>(QPageLayout::Portrait));
+    kept.sync();
+    form_.reset();
+    form_ = NewForm(true);
+    QVERIFY(form_->LabelA1->text().contains(QStringLiteral("横：210.00mm　縦：297.00mm")));
+    form_->AddFiles({Q(test::SourceDir() / "examples" / "floor-plan.jww")});
+    QCOMPARE(FolderOfNextFileDialog([this] { form_->Button12->click(); }), Q(*dir_ / "out"));
   }
 
   void previewDrawsEveryPageIntoOneJob() {

@@ -18,6 +18,7 @@
 #include "app/PrintDriver.h"
 #include "app/UnitPrint.h"
 #include "app/window/ElidedPaths.h"
+#include "app/window/PdfOutputMemory.h"
 #include "app/window/tabs/TabWidgets.h"
 #include "platform/QtPrinters.h"
 
@@ -188,6 +189,9 @@ class TForm1 : public QMainWindow {
   // The settings-file dialog in FFolder3; the chosen path, empty when cancelled.
   QString ChooseSettingsFile(int acceptMode, const QString& filter);
   std::filesystem::path FindJwwExe() const;
+  // The folder a file dialog opens in: remembered when it is one of the user's, else the folder
+  // of the selected or last listed drawing, else the user's documents.
+  QString DialogFolder(const std::u16string& remembered) const;
   // The status line; path, when given, is the drawing the text names.
   void SetStatus(const std::u16string& text, const QString& path = {});
   bool Question(const QString& text);
@@ -207,7 +211,7 @@ class TForm1 : public QMainWindow {
   TPrintRunResult RunDriver(TPrinter& printer, bool interactive);
 
   std::unique_ptr<SystemPrinter> systemPrinter_;
-  TPaperOptions pdfPaper_;
+  TPdfOutput pdfOutput_;
   std::unique_ptr<QPrinter> previewLayout_;  // the PDF printer's layout for the preview
   bool loadAutomatic_;
   std::filesystem::path programFile_;

@@ -17,6 +17,7 @@
 #include "app/window/Unit1.h"
 #include "app/window/tabs/LtypeTab.h"
 #include "app/window/tabs/PenTab.h"
+#include "common/Func_2.h"
 #include "platform/PreviewPrinter.h"
 
 namespace tavolex {
@@ -68,7 +69,7 @@ void TForm1::ShowPrinterInfo() {
                            PaperMmOf(systemPrinter_->Printer()->pageLayout()));
   } else {
     info = PrinterInfoText(std::u16string(kDefaultPrinterName) + kPdfOutputNote,
-                           PaperMmOf(PdfLayout(pdfPaper_)));
+                           PaperMmOf(PdfLayout(pdfOutput_.paper)));
   }
   // The label breaks lines at LF; the line keeps its CR LF elsewhere.
   LabelA1->setText(QString::fromStdU16String(info).replace(QStringLiteral("\r\n"), "\n"));
@@ -81,13 +82,14 @@ void TForm1::Button3Click() {
     accepted = dialog.exec() == QDialog::Accepted;
   } else {
     QPrinter printer(QPrinter::HighResolution);
-    LayOutAsPdf(printer, pdfPaper_);
+    LayOutAsPdf(printer, pdfOutput_.paper);
     QPageSetupDialog dialog(&printer, this);
     accepted = dialog.exec() == QDialog::Accepted;
     const QPageSize::PageSizeId id = printer.pageLayout().pageSize().id();
     if (accepted && id != QPageSize::Custom) {
-      pdfPaper_.paper = id;
-      pdfPaper_.orientation = printer.pageLayout().orientation();
+      pdfOutput_.paper.paper = id;
+      pdfOutput_.paper.orientation = printer.pageLayout().orientation();
+      SavePdfOutput(pdfOutput_);
     }
   }
   if (!accepted) return;
@@ -98,13 +100,15 @@ void TForm1::Button3Click() {
 std::unique_ptr<PdfPrinter> TForm1::AskPdfPrinter() {
   QFileDialog dialog(this, QStringLiteral("PDFファイルの保存先"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDirectory(QString::fromStdU16String(App.Settings.FFolder));
+  dialog.setDirectory(DialogFolder(pdfOutput_.folder.toStdU16String()));
   dialog.selectFile(QStringLiteral("Tavolex 印刷.pdf"));
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
   dialog.setNameFilter(QStringLiteral("PDF(*.pdf)"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return nullptr;
-  const std::filesystem::path file(dialog.selectedFiles().constFirst().toStdU16String());
-  return std::make_unique<PdfPrinter>(file, false, pdfPaper_);
+  const QString chosen = dialog.selectedFiles().constFirst();
+  pdfOutput_.folder = QString::fromStdU16String(FolderOf(UStr(chosen)));
+  SavePdfOutput(pdfOutput_);
+  return std::make_unique<PdfPrinter>(PathFromStr(UStr(chosen)), false, pdfOutput_.paper);
 }
 
 bool TForm1::EscForTheRun(QObject* watched) const {
@@ -220,7 +224,7 @@ QPrintPreviewDialog* TForm1::PreviewDialog() {
     printer = systemPrinter_->Printer();
   } else {
     previewLayout_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    LayOutAsPdf(*previewLayout_, pdfPaper_);
+    LayOutAsPdf(*previewLayout_, pdfOutput_.paper);
     printer = previewLayout_.get();
   }
   auto* dialog = new QPrintPreviewDialog(printer, this);

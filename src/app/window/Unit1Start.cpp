@@ -78,6 +78,7 @@ void TForm1::FormShow(const QStringList& arguments) {
   if (boot.empty()) boot = std::filesystem::path(u"C:\\JWW\\JW_WIN.EXE");
 #endif
   App.Start(programFile_, boot, loadAutomatic_);
+  if (loadAutomatic_) LoadPdfOutput(pdfOutput_);
   ApplyWindowGeometry();
   ShowPrinterInfo();
   SettingsToForm();
