@@ -25,7 +25,32 @@ bool InstalledProgramFolder(const std::filesystem::path& folder) {
          std::filesystem::is_directory(folder.parent_path() / "share", ec);
 }
 
+// The folder as the file system names it, so that links and "..", letter case aside, do not hide
+// that two names are one folder.
+std::filesystem::path SameFolderName(const std::filesystem::path& folder) {
+  std::error_code ec;
+  std::filesystem::path name = std::filesystem::weakly_canonical(folder, ec);
+  if (ec) name = folder.lexically_normal();
+  return name.has_filename() ? name : name.parent_path();
+}
+
+bool InsideFolder(const std::filesystem::path& folder, const std::filesystem::path& outer) {
+  const std::filesystem::path rel =
+      SameFolderName(folder).lexically_relative(SameFolderName(outer));
+  return !rel.empty() && *rel.begin() != "..";
+}
+
 }  // namespace
+
+std::filesystem::path DialogStartFolder(const std::vector<std::filesystem::path>& candidates,
+                                        const std::filesystem::path& appFolder) {
+  for (const std::filesystem::path& folder : candidates) {
+    std::error_code ec;
+    if (folder.empty() || !std::filesystem::is_directory(folder, ec)) continue;
+    if (appFolder.empty() || !InsideFolder(folder, appFolder)) return folder;
+  }
+  return {};
+}
 
 std::filesystem::path ProgramFile(const char* argv0) {
   std::error_code ec;

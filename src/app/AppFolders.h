@@ -34,6 +34,12 @@ void CreateTempFolder(const TAppFolders& folders);
 // Removes TempFolder when it is empty; a failure is ignored.
 void RemoveTempFolder(const TAppFolders& folders);
 
+// The folder a file dialog opens in: the first candidate that is an existing folder outside the
+// program's own folder (the automatic settings file and TEMP are kept there, nothing of the
+// user's); empty when there is none.
+std::filesystem::path DialogStartFolder(const std::vector<std::filesystem::path>& candidates,
+                                        const std::filesystem::path& appFolder);
+
 // Adds every name that is a ".jww" file (extension in any case), exists and is not listed yet
 // (compared without regard to case, as the list does) to the list. Returns the number added.
 int AddDrawingFiles(std::vector<std::u16string>& list, const std::vector<std::u16string>& names);

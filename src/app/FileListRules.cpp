@@ -93,10 +93,11 @@ std::u16string SortedStatus(int count) {
   return IntStr(count) + u"個のファイルを並べ替えました。";
 }
 
-std::u16string PrinterInfoText(const std::u16string& name, const TPrinter& sizes) {
-  return u"プリンタ名：" + name + u"\r\n用紙サイズ：横：" + FixedStr(2, PrnPaperWmm(sizes)) +
-         u"mm　縦：" + FixedStr(2, PrnPaperHmm(sizes)) + u"mm　印刷サイズ：横：" +
-         FixedStr(2, PrnPageWmm(sizes)) + u"mm　縦：" + FixedStr(2, PrnPageHmm(sizes)) + u"mm";
+std::u16string PrinterInfoText(const std::u16string& name, const TPaperMm& sizes) {
+  const auto mm = [](double v) { return FixedStr(2, RoundMm(v)); };
+  return u"プリンタ名：" + name + u"\r\n用紙サイズ：横：" + mm(sizes.paperW) + u"mm　縦：" +
+         mm(sizes.paperH) + u"mm　印刷サイズ：横：" + mm(sizes.pageW) + u"mm　縦：" +
+         mm(sizes.pageH) + u"mm";
 }
 
 }  // namespace tavolex

@@ -54,7 +54,16 @@ inline constexpr char16_t kResetQuestion[] =
 inline constexpr char16_t kPrinterFailedStatus[] =
     u"プリンタへの出力に失敗しました。印刷されていないページがあります。";
 
-// The printer line of the settings tab: name, paper and printable sizes in millimetres.
-std::u16string PrinterInfoText(const std::u16string& name, const TPrinter& sizes);
+// Paper and printable sizes in millimetres as the print system states them; whole device
+// pixels or points would miss the sheet by a few hundredths.
+struct TPaperMm {
+  double paperW = 0, paperH = 0;
+  double pageW = 0, pageH = 0;
+};
+
+// The printer line of the settings tab: name, paper and printable sizes rounded to 0.01 mm.
+std::u16string PrinterInfoText(const std::u16string& name, const TPaperMm& sizes);
+// Added to the placeholder name when no system printer exists and the run writes a PDF file.
+inline constexpr char16_t kPdfOutputNote[] = u"（PDFファイルに出力）";
 
 }  // namespace tavolex

@@ -9,6 +9,11 @@ double PixelsToMm(int pixels, int dpi) {
   return std::trunc(static_cast<double>(pixels) * 2540.0 / dpi + 0.5) / 100.0;
 }
 
+double RoundMm(double mm) {
+  if (!std::isfinite(mm)) return 0.0;
+  return std::trunc(mm * 100.0 + 0.5) / 100.0;
+}
+
 double PrnPaperWmm(const TPrinter& p) {
   return PixelsToMm(p.PaperWidthPx(), p.PrnDpiX());
 }

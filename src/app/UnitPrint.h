@@ -51,6 +51,8 @@ class TPrinter {
 
 // Sizes in millimetres rounded to 0.01 mm from pixels at the printer's resolution.
 double PixelsToMm(int pixels, int dpi);
+// A length in millimetres rounded to 0.01 mm the same way.
+double RoundMm(double mm);
 double PrnPaperWmm(const TPrinter& p);
 double PrnPaperHmm(const TPrinter& p);
 double PrnPageWmm(const TPrinter& p);

@@ -58,13 +58,10 @@ TEST(FileListRules, DroppedNamesAreCutAtTheDropLimit) {
   EXPECT_EQ(taken[1].size(), kDroppedNameMax);
 }
 
-TEST(FileListRules, PrinterLineShowsSizesWithTwoDecimals) {
-  test::RecordingPrinter p;  // A4 landscape at 600 dpi
-  p.pageW = 6800;
-  p.pageH = 4800;
-  EXPECT_EQ(PrinterInfoText(u"Office", p),
-            u"プリンタ名：Office\r\n用紙サイズ：横：297.01mm　縦：210.02mm　"
-            u"印刷サイズ：横：287.87mm　縦：203.20mm");
+TEST(FileListRules, PrinterLineShowsSizesRoundedToHundredths) {
+  EXPECT_EQ(PrinterInfoText(u"Office", {420.0, 297.0, 409.99499, 286.996}),
+            u"プリンタ名：Office\r\n用紙サイズ：横：420.00mm　縦：297.00mm　"
+            u"印刷サイズ：横：409.99mm　縦：287.00mm");
 }
 
 }  // namespace

@@ -144,6 +144,19 @@ TEST_F(RefFileTest, ProgramFolderThatCannotBeWrittenGivesWayToTheUserFolder) {
   EXPECT_FALSE(std::filesystem::exists(user.TempFolder));
 }
 
+TEST_F(RefFileTest, DialogsStartInTheDrawingsNotInTheProgramsFolder) {
+  std::filesystem::create_directories(App() / "TEMP");
+  const std::filesystem::path drawings = dir_ / "drawings";
+  EXPECT_EQ(DialogStartFolder({App() / "", App() / "TEMP" / "", App() / ".." / "app", dir_ / "gone",
+                               drawings / "", dir_ / "jww"},
+                              App() / ""),
+            drawings / "");
+  EXPECT_EQ(DialogStartFolder({App(), App() / "TEMP"}, App() / ""), std::filesystem::path());
+  // A folder beside it whose name merely begins with the program folder's name is no part of it.
+  std::filesystem::create_directories(dir_ / "app2");
+  EXPECT_EQ(DialogStartFolder({dir_ / "app2"}, App() / ""), dir_ / "app2");
+}
+
 TEST_F(RefFileTest, CommandLineTakesExistingDrawingsOnce) {
   const std::filesystem::path plan = dir_ / "drawings" / "Plan.JWW";
   std::ofstream(plan) << "x";

@@ -4,16 +4,21 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPageLayout>
 #include <QStringList>
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "app/FileListRules.h"
 #include "app/PrintApp.h"
 #include "app/PrintDriver.h"
 #include "app/UnitPrint.h"
+#include "app/window/ElidedPaths.h"
+#include "app/window/PdfOutputMemory.h"
 #include "app/window/tabs/TabWidgets.h"
 #include "platform/qt/QtPrinters.h"
 
@@ -84,7 +89,7 @@ class TForm1 : public QMainWindow {
   bool Running() const { return running_; }
 
   // Controls, named as on the form.
-  QLabel* StatusBar1 = nullptr;
+  TStatusLine* StatusBar1 = nullptr;
   QProgressBar* ProgressBar1 = nullptr;
   QWidget* Panel1 = nullptr;
   QPushButton* Button12 = nullptr;
@@ -157,6 +162,8 @@ class TForm1 : public QMainWindow {
   // The dialogs, status bar and shared objects the two table tabs use.
   TTableTabServices TableTabServices();
   void ConnectHandlers();
+  // One Alt+letter for buttons whose captions underline the same letter.
+  void ShareAccelerator(Qt::Key letter, std::initializer_list<QPushButton*> buttons);
 
   // Settings of the print tab to and from the fields; the table tabs move their own.
   void PrintTabToSettings();
@@ -182,13 +189,19 @@ class TForm1 : public QMainWindow {
   // The settings-file dialog in FFolder3; the chosen path, empty when cancelled.
   QString ChooseSettingsFile(int acceptMode, const QString& filter);
   std::filesystem::path FindJwwExe() const;
-  void SetStatus(const std::u16string& text);
+  // The folder a file dialog opens in: remembered when it is one of the user's, else the folder
+  // of the selected or last listed drawing, else the user's documents.
+  QString DialogFolder(const std::u16string& remembered) const;
+  // The status line; path, when given, is the drawing the text names.
+  void SetStatus(const std::u16string& text, const QString& path = {});
   bool Question(const QString& text);
   void Notice(const QString& text);
   void SetListEntries(const QStringList& entries);
   std::vector<bool> ListSelection() const;
   void SetListSelection(const std::vector<bool>& selected);
   void SetRunControlsEnabled(bool enabled);
+  // Whether an Esc press sent to watched is the one that stops the run.
+  bool EscForTheRun(QObject* watched) const;
   void ApplyWindowGeometry();
   void StoreWindowGeometry();
 
@@ -198,7 +211,7 @@ class TForm1 : public QMainWindow {
   TPrintRunResult RunDriver(TPrinter& printer, bool interactive);
 
   std::unique_ptr<SystemPrinter> systemPrinter_;
-  QtPaperOptions pdfPaper_;
+  TPdfOutput pdfOutput_;
   std::unique_ptr<QPrinter> previewLayout_;  // the PDF printer's layout for the preview
   bool loadAutomatic_;
   std::filesystem::path programFile_;
@@ -208,6 +221,9 @@ class TForm1 : public QMainWindow {
   bool exitConfirmed_ = false;
   bool closeAfterRun_ = false;
 };
+
+// Paper and printable sizes of a page layout in millimetres, for the printer line.
+TPaperMm PaperMmOf(const QPageLayout& layout);
 
 // The interface font: the IPA Japanese fonts the project installs.
 void SetWindowFont();

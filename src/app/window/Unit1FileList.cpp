@@ -1,6 +1,7 @@
 // The drawing list: adding from the dialog, a drop or the command line, deleting, moving,
 // sorting, and opening an entry in Jw_cad.
 #include <QCollator>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -8,6 +9,7 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QUrl>
 #include <algorithm>
 #include <memory>
@@ -105,7 +107,7 @@ void TForm1::Button1Click() {
   QFileDialog dialog(this);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   dialog.setFileMode(QFileDialog::ExistingFiles);
-  dialog.setDirectory(QString::fromStdU16String(App.Settings.FFolder));
+  dialog.setDirectory(DialogFolder(App.Settings.FFolder));
   dialog.setDefaultSuffix(QStringLiteral("jww"));
   dialog.setNameFilter(QStringLiteral("Jw_cad図面ファイル(*.jww)"));
   if (dialog.exec() != QDialog::Accepted) return;
@@ -190,6 +192,20 @@ void TForm1::ListBox1DblClick() {
     arguments << QtPathText(argument);
   // Nothing is reported when it cannot start.
   QProcess::startDetached(QtPathText(start.program), arguments, QtPathText(start.folder));
+}
+
+QString TForm1::DialogFolder(const std::u16string& remembered) const {
+  std::vector<std::filesystem::path> candidates{PathFromStr(remembered)};
+  if (const QListWidgetItem* focused = ListBox1->currentItem())
+    candidates.push_back(PathFromStr(FolderOf(UStr(focused->text()))));
+  if (ListBox1->count() > 0)
+    candidates.push_back(
+        PathFromStr(FolderOf(UStr(ListBox1->item(ListBox1->count() - 1)->text()))));
+  candidates.push_back(
+      PathFromStr(UStr(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))));
+  candidates.push_back(PathFromStr(UStr(QDir::homePath())));
+  return QString::fromStdU16String(
+      StrFromPath(DialogStartFolder(candidates, App.Folders.AppFolder)));
 }
 
 std::filesystem::path TForm1::FindJwwExe() const {

@@ -11,10 +11,13 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <initializer_list>
+#include <vector>
 
 #include "app/FileListRules.h"
 #include "app/PrintSettings.h"
@@ -79,7 +82,7 @@ void TForm1::BuildForm() {
   layout->addWidget(BuildPanel1());
   setCentralWidget(central);
 
-  StatusBar1 = Named(new QLabel(QString::fromStdU16String(kStartStatus)), "StatusBar1");
+  StatusBar1 = Named(new TStatusLine(QString::fromStdU16String(kStartStatus)), "StatusBar1");
   ProgressBar1 = Named(new QProgressBar, "ProgressBar1");
   ProgressBar1->setFixedWidth(140);
   ProgressBar1->setFormat(QStringLiteral("%v / %m"));
@@ -88,9 +91,30 @@ void TForm1::BuildForm() {
   statusBar()->addWidget(StatusBar1, 1);
   statusBar()->addPermanentWidget(ProgressBar1);
 
+  ShareAccelerator(Qt::Key_D, {Button2, Button18});
+  ShareAccelerator(Qt::Key_S, {Button19, Button14});
+
   // The client area keeps its pixel size: 650 x 438 without the title bar.
   setFixedSize(650, 438);
   setAcceptDrops(true);
+}
+
+void TForm1::ShareAccelerator(Qt::Key letter, std::initializer_list<QPushButton*> buttons) {
+  // Buttons that share a letter would only pass the focus between them on Alt+letter; one
+  // shortcut clicks the first of them that can be pressed now, so the tab on show comes before
+  // the button panel. The underlined letter stays in each caption.
+  const std::vector<QPushButton*> order(buttons);
+  for (QPushButton* b : order)
+    b->setShortcut(QKeySequence());
+  auto* shortcut = new QShortcut(QKeySequence(Qt::ALT | letter), this);
+  connect(shortcut, &QShortcut::activated, this, [order] {
+    for (QPushButton* b : order) {
+      if (b->isVisible() && b->isEnabled()) {
+        b->click();
+        return;
+      }
+    }
+  });
 }
 
 QWidget* TForm1::BuildPanel1() {
@@ -130,7 +154,7 @@ QWidget* TForm1::BuildFileTab() {
   layout->addLayout(top);
   ListBox1 = Named(new QListWidget, "ListBox1");
   ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  ShowPathsElided(ListBox1);
   layout->addWidget(ListBox1, 1);
   ListBox2 = Named(new QListWidget(page), "ListBox2");
   ListBox2->hide();

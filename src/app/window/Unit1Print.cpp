@@ -18,20 +18,24 @@
 #include "app/window/Unit1.h"
 #include "app/window/tabs/LtypeTab.h"
 #include "app/window/tabs/PenTab.h"
+#include "common/Func_2.h"
 #include "platform/qt/PreviewPrinter.h"
 
 namespace tavolex {
 
 namespace {
 
-// A printer laid out as the PDF printer prints: its paper, orientation and resolution, the
-// whole sheet printable.
+// The sheet of the PDF printer: its paper and orientation, the whole sheet printable.
+QPageLayout PdfLayout(const QtPaperOptions& paper) {
+  return QPageLayout(QPageSize(paper.paper), paper.orientation, QMarginsF(0, 0, 0, 0));
+}
+
+// A printer laid out as the PDF printer prints, at its resolution.
 void LayOutAsPdf(QPrinter& printer, const QtPaperOptions& paper) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setResolution(paper.dpi);
   printer.setFullPage(true);
-  printer.setPageLayout(
-      QPageLayout(QPageSize(paper.paper), paper.orientation, QMarginsF(0, 0, 0, 0)));
+  printer.setPageLayout(PdfLayout(paper));
 }
 
 // "Print to file" chosen in the printer dialog.
@@ -53,13 +57,20 @@ std::unique_ptr<PdfPrinter> FilePrinterOf(const QPrinter& printer) {
 
 }  // namespace
 
+TPaperMm PaperMmOf(const QPageLayout& layout) {
+  const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
+  const QRectF page = layout.paintRect(QPageLayout::Millimeter);
+  return {paper.width(), paper.height(), page.width(), page.height()};
+}
+
 void TForm1::ShowPrinterInfo() {
   std::u16string info;
   if (HasSystemPrinter()) {
-    info = PrinterInfoText(systemPrinter_->PrnName(), *systemPrinter_);
+    info = PrinterInfoText(systemPrinter_->PrnName(),
+                           PaperMmOf(systemPrinter_->Printer()->pageLayout()));
   } else {
-    const PdfPrinter sizes({}, false, pdfPaper_);
-    info = PrinterInfoText(kDefaultPrinterName, sizes);
+    info = PrinterInfoText(std::u16string(kDefaultPrinterName) + kPdfOutputNote,
+                           PaperMmOf(PdfLayout(pdfOutput_.paper)));
   }
   // The label breaks lines at LF; the line keeps its CR LF elsewhere.
   LabelA1->setText(QString::fromStdU16String(info).replace(QStringLiteral("\r\n"), "\n"));
@@ -72,13 +83,14 @@ void TForm1::Button3Click() {
     accepted = dialog.exec() == QDialog::Accepted;
   } else {
     QPrinter printer(QPrinter::HighResolution);
-    LayOutAsPdf(printer, pdfPaper_);
+    LayOutAsPdf(printer, pdfOutput_.paper);
     QPageSetupDialog dialog(&printer, this);
     accepted = dialog.exec() == QDialog::Accepted;
     const QPageSize::PageSizeId id = printer.pageLayout().pageSize().id();
     if (accepted && id != QPageSize::Custom) {
-      pdfPaper_.paper = id;
-      pdfPaper_.orientation = printer.pageLayout().orientation();
+      pdfOutput_.paper.paper = id;
+      pdfOutput_.paper.orientation = printer.pageLayout().orientation();
+      SavePdfOutput(pdfOutput_);
     }
   }
   if (!accepted) return;
@@ -89,18 +101,29 @@ void TForm1::Button3Click() {
 std::unique_ptr<PdfPrinter> TForm1::AskPdfPrinter() {
   QFileDialog dialog(this, QStringLiteral("PDFファイルの保存先"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDirectory(QString::fromStdU16String(App.Settings.FFolder));
+  dialog.setDirectory(DialogFolder(pdfOutput_.folder.toStdU16String()));
   dialog.selectFile(QStringLiteral("Tavolex 印刷.pdf"));
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
   dialog.setNameFilter(QStringLiteral("PDF(*.pdf)"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return nullptr;
-  const std::filesystem::path file(dialog.selectedFiles().constFirst().toStdU16String());
-  return std::make_unique<PdfPrinter>(file, false, pdfPaper_);
+  const QString chosen = dialog.selectedFiles().constFirst();
+  pdfOutput_.folder = QString::fromStdU16String(FolderOf(UStr(chosen)));
+  SavePdfOutput(pdfOutput_);
+  return std::make_unique<PdfPrinter>(PathFromStr(UStr(chosen)), false, pdfOutput_.paper);
+}
+
+bool TForm1::EscForTheRun(QObject* watched) const {
+  // Only a press that reaches this window while nothing modal or popped up lies over it: a
+  // question or a dialog opened meanwhile answers Esc itself and must not cut the run short.
+  if (!running_ || QApplication::activeModalWidget() != nullptr ||
+      QApplication::activePopupWidget() != nullptr || !watched->isWidgetType())
+    return false;
+  return static_cast<QWidget*>(watched)->window() == this;
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-  if (running_ && event->type() == QEvent::KeyPress &&
-      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+  if (event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && EscForTheRun(watched)) {
     escPressed_ = true;
     return true;
   }
@@ -130,7 +153,7 @@ TPrintRunResult TForm1::RunDriver(TPrinter& printer, bool interactive) {
     driver.OnFileStart = [this](int index, const std::u16string& status) {
       ListBox1->item(index)->setSelected(true);
       ListBox1->repaint();
-      SetStatus(status);
+      SetStatus(status, ListBox1->item(index)->text());
       StatusBar1->repaint();
     };
     driver.OnFileEnd = [this](int index) {
@@ -208,7 +231,7 @@ QPrintPreviewDialog* TForm1::PreviewDialog() {
     printer = systemPrinter_->Printer();
   } else {
     previewLayout_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    LayOutAsPdf(*previewLayout_, pdfPaper_);
+    LayOutAsPdf(*previewLayout_, pdfOutput_.paper);
     printer = previewLayout_.get();
   }
   auto* dialog = new QPrintPreviewDialog(printer, this);

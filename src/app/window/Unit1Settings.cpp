@@ -105,7 +105,7 @@ QString TForm1::ChooseSettingsFile(int acceptMode, const QString& filter) {
   QFileDialog dialog(this);
   dialog.setAcceptMode(static_cast<QFileDialog::AcceptMode>(acceptMode));
   if (acceptMode == QFileDialog::AcceptOpen) dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setDirectory(QString::fromStdU16String(App.Settings.FFolder3));
+  dialog.setDirectory(DialogFolder(App.Settings.FFolder3));
   dialog.setDefaultSuffix(QStringLiteral("dat"));
   dialog.setNameFilter(filter);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};

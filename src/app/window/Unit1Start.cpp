@@ -82,6 +82,7 @@ void TForm1::FormShow(const QStringList& arguments) {
   const std::filesystem::path boot;
 #endif
   App.Start(programFile_, boot, loadAutomatic_);
+  if (loadAutomatic_) LoadPdfOutput(pdfOutput_);
   ApplyWindowGeometry();
   ShowPrinterInfo();
   SettingsToForm();
@@ -141,12 +142,12 @@ void TForm1::StoreWindowGeometry() {
   App.Settings.Window = {frame.left(), frame.top(), frame.width(), frame.height()};
 }
 
-void TForm1::SetStatus(const std::u16string& text) {
-  StatusBar1->setText(QString::fromStdU16String(text));
+void TForm1::SetStatus(const std::u16string& text, const QString& path) {
+  StatusBar1->SetStatus(QString::fromStdU16String(text), path);
 }
 
 QString TForm1::StatusText() const {
-  return StatusBar1->text();
+  return StatusBar1->FullText();
 }
 
 bool TForm1::Question(const QString& text) {

@@ -10,16 +10,19 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
 #include <algorithm>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <memory>
 
@@ -51,25 +54,41 @@ class WatchingPrinter : public test::RecordingPrinter {
   bool PrnTitle(const std::u16string& title) override {
     seen.push_back({form_.Button12->isEnabled() || form_.PenTab->Button8->isEnabled() ||
                         form_.LtypeTab->Button11->isEnabled(),
-                    form_.StatusText(), form_.ListBox1->selectedItems().size()});
+                    form_.StatusText(), form_.StatusBar1->text(),
+                    form_.ListBox1->selectedItems().size()});
     return RecordingPrinter::PrnTitle(title);
   }
   bool PrnEndDoc() override {
     if (escAfterFirst && seen.size() == 1)
       QCoreApplication::postEvent(&form_, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, {}));
+    if (afterFirst && seen.size() == 1) afterFirst();
     return RecordingPrinter::PrnEndDoc();
   }
   struct Seen {
     bool runButtonsEnabled;  // Button12 or an import button
     QString status;
+    QString shown;  // the status as the line shows it
     qsizetype selected;
   };
   std::vector<Seen> seen;
   bool escAfterFirst = false;
+  std::function<void()> afterFirst;
 
  private:
   TForm1& form_;
 };
+
+// Presses Esc in the message box about to open; should Esc not answer it, Yes is clicked
+// later so the test fails instead of waiting forever.
+void PressEscInTheNextMessageBox() {
+  QTimer::singleShot(0, [] {
+    if (QWidget* box = QApplication::activeModalWidget()) QTest::keyClick(box, Qt::Key_Escape);
+  });
+  QTimer::singleShot(1000, [] {
+    if (auto* still = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+      still->button(QMessageBox::Yes)->click();
+  });
+}
 
 }  // namespace
 
@@ -77,6 +96,8 @@ class WindowTest : public QObject {
   Q_OBJECT
 
  private:
+  // The window's per-user settings of this test run.
+  test::ScopedTempDir userSettings_;
   std::unique_ptr<test::ScopedTempDir> dir_;
   std::unique_ptr<TForm1> form_;
   bool answer_ = true;
@@ -88,6 +109,19 @@ class WindowTest : public QObject {
     std::filesystem::create_directories(p.parent_path());
     std::ofstream(p) << "x";
     return p;
+  }
+
+  // The folder the file dialog opened by open starts in; the dialog is cancelled.
+  static QString FolderOfNextFileDialog(const std::function<void()>& open) {
+    QString folder;
+    QTimer::singleShot(0, [&folder] {
+      if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+        folder = dialog->directory().absolutePath();
+        dialog->reject();
+      }
+    });
+    open();
+    return folder;
   }
 
   std::unique_ptr<TForm1> NewForm(bool loadAutomatic) {
@@ -102,6 +136,9 @@ class WindowTest : public QObject {
   }
 
  private slots:
+  void initTestCase() {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, Q(userSettings_.path()));
+  }
   void init() {
     dir_ = std::make_unique<test::ScopedTempDir>();
     std::filesystem::create_directories(*dir_ / "prog");
@@ -126,6 +163,22 @@ class WindowTest : public QObject {
     QVERIFY(form_->LabelA1->text().startsWith(QStringLiteral("プリンタ名：")));
     SetWindowFont();
     QVERIFY(QFontInfo(QApplication::font()).family().startsWith(QStringLiteral("IPA")));
+  }
+
+  void printerLineShowsThePaperInMillimetres() {
+    const auto line = [](QPageSize::PageSizeId paper, const QMarginsF& margins) {
+      const QPageLayout layout(QPageSize(paper), QPageLayout::Landscape, margins,
+                               QPageLayout::Millimeter);
+      return QString::fromStdU16String(PrinterInfoText(u"P", PaperMmOf(layout))).split("\n")[1];
+    };
+    QCOMPARE(line(QPageSize::A3, {}), QStringLiteral("用紙サイズ：横：420.00mm　縦：297.00mm　"
+                                                     "印刷サイズ：横：420.00mm　縦：297.00mm"));
+    QCOMPARE(line(QPageSize::A4, {5, 4, 5, 6}),
+             QStringLiteral("用紙サイズ：横：297.00mm　縦：210.00mm　"
+                            "印刷サイズ：横：287.00mm　縦：200.00mm"));
+    if (SystemPrinterNames().isEmpty())
+      QVERIFY(form_->LabelA1->text().startsWith(QStringLiteral(
+          "プリンタ名：<標準プリンタ>（PDFファイルに出力）\n用紙サイズ：横：420.00mm")));
   }
 
   void dropAddsOnlyNewDrawingsThatExist() {
@@ -181,6 +234,29 @@ class WindowTest : public QObject {
     QCOMPARE(form_->StatusText(), QStringLiteral("2個のファイルを一覧から削除しました。"));
   }
 
+  void sharedAcceleratorsClickOneButton() {
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+    std::vector<QPushButton*> clicked;
+    for (QPushButton* b : {form_->Button2, form_->Button18, form_->Button19, form_->Button14}) {
+      b->disconnect();
+      connect(b, &QPushButton::clicked, this, [&clicked, b] { clicked.push_back(b); });
+    }
+    const auto press = [&](Qt::Key letter) {
+      clicked.clear();
+      QTest::keyClick(form_.get(), letter, Qt::AltModifier);
+      return clicked;
+    };
+    using Buttons = std::vector<QPushButton*>;
+    QCOMPARE(press(Qt::Key_D), Buttons{form_->Button2});
+    QCOMPARE(press(Qt::Key_S), Buttons{form_->Button19});
+    form_->Button2->setEnabled(false);
+    QCOMPARE(press(Qt::Key_D), Buttons{form_->Button18});
+    form_->PageControl1->setCurrentWidget(form_->TabSheet2);
+    QCOMPARE(press(Qt::Key_S), Buttons{form_->Button14});
+    QCOMPARE(press(Qt::Key_D), Buttons{});
+  }
+
   void runPrintsTheListAndStopsOnEsc() {
     form_->Button12->click();
     QCOMPARE(notices_, QStringList({Q(kEmptyListMessage)}));
@@ -220,13 +296,59 @@ class WindowTest : public QObject {
              QStringLiteral("[Esc]キーを押しましたので印刷を途中終了します。"));
     QVERIFY(form_->Button12->isEnabled());
 
-    printer.refuseDocuments = true;
+    // Esc inside a question that comes up during the run answers the question (No to the exit
+    // question) and leaves the run going.
+    printer.seen.clear();
     printer.escAfterFirst = false;
+    printer.afterFirst = [this] {
+      form_->Ask = nullptr;
+      PressEscInTheNextMessageBox();
+      QVERIFY(!form_->close());
+    };
+    form_->Button12->click();
+    QCOMPARE(printer.seen.size(), std::size_t{2});
+    QCOMPARE(form_->StatusText(), QStringLiteral("印刷終了しました。"));
+    printer.afterFirst = nullptr;
+
+    printer.refuseDocuments = true;
     form_->Button12->click();
     QCOMPARE(form_->StatusText(), Q(kPrinterFailedStatus));
   }
 
-  void withoutPrinterTheRunAsksForThePdfFile() {
+  void longPathsKeepTheFileNameInView() {
+    std::filesystem::path deep = *dir_ / "d";
+    for (int i = 0; i < 6; ++i)
+      deep /= "a folder with a rather long name " + std::to_string(i);
+    std::filesystem::create_directories(deep);
+    std::filesystem::copy_file(test::SourceDir() / "examples" / "floor-plan.jww",
+                               deep / "floor-plan.jww");
+    const QString path = Q(deep / "floor-plan.jww");
+    form_->AddFiles({path});
+    QCOMPARE(form_->ListEntries(), QStringList({path}));
+    QCOMPARE(form_->ListBox1->item(0)->data(Qt::ToolTipRole).toString(), path);
+    form_->show();
+    WatchingPrinter printer(*form_);
+    form_->RunPrinterOverride = [&printer]() -> TPrinter* { return &printer; };
+    form_->Button12->click();
+    QCOMPARE(printer.seen.size(), std::size_t{1});
+    const QString status = QStringLiteral("印刷中：") + path + QStringLiteral("　[ESC:中断]");
+    QCOMPARE(printer.seen[0].status, status);
+    const QString shown = printer.seen[0].shown;
+    QVERIFY2(shown.startsWith(QStringLiteral("印刷中：/")) && shown.contains(QChar(0x2026)) &&
+                 shown.endsWith(QStringLiteral("/floor-plan.jww　[ESC:中断]")),
+             qPrintable(shown));
+    QVERIFY(form_->StatusBar1->fontMetrics().horizontalAdvance(shown) <=
+            form_->StatusBar1->contentsRect().width());
+  }
+
+  void dialogsStartWhereTheUsersFilesAreAndPdfOutputIsKept() {
+    // Not in the program's folder, where the settings file and TEMP are kept.
+    const QString appFolder = Q(form_->App.Folders.AppFolder.parent_path());
+    for (QPushButton* add_or_save : {form_->Button1, form_->Button14}) {
+      const QString folder = FolderOfNextFileDialog([add_or_save] { add_or_save->click(); });
+      QVERIFY2(!folder.isEmpty() && !folder.startsWith(appFolder), qPrintable(folder));
+    }
+
     if (!SystemPrinterNames().isEmpty()) QSKIP("a system printer is installed");
     form_->AddFiles({Q(test::SourceDir() / "examples" / "floor-plan.jww")});
     const QString pdf = Q(*dir_ / "out" / "plans");
@@ -240,6 +362,18 @@ class WindowTest : public QObject {
     form_->Button12->click();
     QCOMPARE(form_->StatusText(), QStringLiteral("印刷終了しました。"));
     QVERIFY(std::filesystem::file_size((pdf + ".pdf").toStdString()) > 1000);
+
+    // The next start asks in the folder last written to, on the paper kept.
+    QSettings kept(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Tavolex"),
+                   QStringLiteral("Tavolex"));
+    kept.setValue(QStringLiteral("PdfOutput/Paper"), static_cast<int>(QPageSize::A4));
+    kept.setValue(QStringLiteral("PdfOutput/Orientation"), static_cast<int>(QPageLayout::Portrait));
+    kept.sync();
+    form_.reset();
+    form_ = NewForm(true);
+    QVERIFY(form_->LabelA1->text().contains(QStringLiteral("横：210.00mm　縦：297.00mm")));
+    form_->AddFiles({Q(test::SourceDir() / "examples" / "floor-plan.jww")});
+    QCOMPARE(FolderOfNextFileDialog([this] { form_->Button12->click(); }), Q(*dir_ / "out"));
   }
 
   void previewDrawsEveryPageIntoOneJob() {
