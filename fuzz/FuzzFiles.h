@@ -13,15 +13,13 @@
 
 namespace tavolex::fuzz {
 
+// libFuzzer ends its process without running exit handlers, so the folder stays behind:
+// scripts/fuzz.sh points TMPDIR into the build folder and empties it.
 inline const std::filesystem::path& FuzzFolder() {
   static const std::filesystem::path folder = [] {
     const auto f = std::filesystem::temp_directory_path() /
                    ("tavolex-fuzz-" + std::to_string(static_cast<long>(getpid())));
     std::filesystem::create_directories(f);
-    std::atexit([] {
-      std::error_code ec;
-      std::filesystem::remove_all(FuzzFolder(), ec);
-    });
     return f;
   }();
   return folder;

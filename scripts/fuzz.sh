@@ -16,6 +16,10 @@ build/fuzz/fuzz/make_fuzz_seeds "$seeds"
 drawings=("$seeds/jww" examples)
 [ -d ../shared/jww-samples ] && drawings+=(../shared/jww-samples ../shared/jww-samples/blocks)
 mkdir -p build/fuzz/artifacts
+# The file readers' targets write each input to a file of their own there.
+export TMPDIR="$PWD/build/fuzz/tmp"
+rm -rf "$TMPDIR"
+mkdir -p "$TMPDIR"
 for target in build/fuzz/fuzz/fuzz_*; do
   [ -x "$target" ] || continue
   name="$(basename "$target")"
@@ -34,3 +38,4 @@ for target in build/fuzz/fuzz/fuzz_*; do
   "$target" -max_total_time="$seconds" -rss_limit_mb=2048 -timeout=10 "${options[@]}" \
     -artifact_prefix="build/fuzz/artifacts/$name-" "$corpus" "${inputs[@]}"
 done
+rm -rf "$TMPDIR"
