@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the Debian package, installs it with apt-get (which brings its dependencies), checks the
-# installed programs as root and as an ordinary user, and removes it again together with what
-# its installation brought. Needs root; CI runs it.
+# Builds the Debian package, checks it with lintian, installs it with apt-get (which brings its
+# dependencies), checks the installed programs and metadata as root and as an ordinary user, and
+# removes it again together with what its installation brought. Needs root; CI runs it.
 #   ./scripts/check-package.sh [preset]   (default: release, the build the tests used)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -13,6 +13,10 @@ apt_get() { apt-get -o DPkg::Lock::Timeout=300 -y -qq "$@" >/dev/null; }
 
 deb="$root/$(./scripts/build-package.sh "$preset" | tail -n 1)"
 version="$(dpkg-deb -f "$deb" Version)"
+
+# Debian's own checks of the package: no error, and the warnings shown.
+lintian --fail-on error "$deb" ||
+  { echo "package check FAILED: lintian reports errors" >&2; exit 1; }
 
 passed=0
 failed=0
@@ -89,6 +93,8 @@ check "user PDF has a page per drawing" test "$(pdfinfo "$work/user.pdf" | awk '
 check "file type by name" test "$(as_user xdg-mime query filetype "$work/in/sample.jww")" = application/x-jww
 check "file type by contents" test "$(as_user xdg-mime query filetype "$work/in/no-extension")" = application/x-jww
 check "menu entry is valid" desktop-file-validate /usr/share/applications/tavolex.desktop
+check "AppStream description is valid" appstreamcli validate --no-net /usr/share/metainfo/org.tavolex.tavolex.metainfo.xml
+check "licence in machine-readable form" grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' /usr/share/doc/tavolex/copyright
 check "manual page lists every option and exit code" man_lists_every_option
 
 # The thumbnailer as a file manager runs it: %s size, %i input, %o output.

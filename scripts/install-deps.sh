@@ -15,6 +15,7 @@ packages=(
   cups printer-driver-cups-pdf libcups2-dev
   poppler-utils
   file help2man librsvg2-bin desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
+  lintian appstream
 )
 
 if [ "$(id -u)" -ne 0 ]; then

@@ -1,5 +1,6 @@
 #include "app/JwfFile.h"
 
+#include <algorithm>
 #include <fstream>
 
 #include "app/TextLines.h"
@@ -13,9 +14,13 @@ namespace {
 bool ReadBoundedLines(const std::filesystem::path& FName, std::vector<std::u16string>& lines) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(FName, ec)) return false;
+  const uintmax_t size = std::filesystem::file_size(FName, ec);
+  if (ec) return false;
   std::ifstream in(FName, std::ios::binary);
   if (!in) return false;
-  std::string bytes(kJwfMaxFileBytes, '\0');
+  // Only as much as the file holds: a cap-sized buffer for every small file costs more than
+  // reading it.
+  std::string bytes(static_cast<size_t>(std::min<uintmax_t>(size, kJwfMaxFileBytes)), '\0');
   in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
   if (in.bad()) return false;
   bytes.resize(static_cast<size_t>(in.gcount()));
