@@ -45,8 +45,8 @@ bool ImportTable(const OptionUse& use) {
   TPrintApp& app = *use.app;
   const TTableImport r = Import(pens, app, file);
   if (!r.done) {
-    use.err << "tavolex-print: " << use.name << " " << file.string() << ": " << WhyRefused(file, r, pens)
-            << "\n";
+    use.err << "tavolex-print: " << use.name << " " << file.string() << ": "
+            << WhyRefused(file, r, pens) << "\n";
     return false;
   }
   TPrintSettings& s = app.Settings;
