@@ -33,8 +33,6 @@ export_env() {
   # No prompts to install Mono or Gecko.
   export WINEDLLOVERRIDES="mscoree,mshtml="
   export WINEARCH=win64
-  # Wine needs no display for console programs.
-  unset DISPLAY WAYLAND_DISPLAY || true
 }
 
 # The locale goes only to Wine, so this shell never looks for it.
