@@ -20,7 +20,7 @@
 #include "graphics/GraUnit1.h"
 #include "graphics/UnitGraAtt.h"
 #include "jww/JwwUnit.h"
-#include "platform/QPainterCanvas.h"
+#include "platform/qt/QPainterCanvas.h"
 #include "support/TestPaths.h"
 
 namespace fs = std::filesystem;

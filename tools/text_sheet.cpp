@@ -16,7 +16,7 @@
 #include "graphics/GraUnit1.h"
 #include "graphics/TextCells.h"
 #include "graphics/UnitGraAtt.h"
-#include "platform/QPainterCanvas.h"
+#include "platform/qt/QPainterCanvas.h"
 
 namespace {
 

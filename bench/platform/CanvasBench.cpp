@@ -10,7 +10,7 @@
 #include "common/UnitVal.h"
 #include "graphics/GraUnit1.h"
 #include "graphics/UnitGraAtt.h"
-#include "platform/QPainterCanvas.h"
+#include "platform/qt/QPainterCanvas.h"
 
 namespace tavolex {
 namespace {

@@ -18,7 +18,7 @@
 #include "graphics/GraUnit1.h"
 #include "graphics/UnitGraAtt.h"
 #include "jww/JwwUnit.h"
-#include "platform/QPainterCanvas.h"
+#include "platform/qt/QPainterCanvas.h"
 
 namespace tavolex {
 namespace {

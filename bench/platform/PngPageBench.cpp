@@ -11,8 +11,8 @@
 #include "app/PrintApp.h"
 #include "app/PrintDriver.h"
 #include "common/Func_2.h"
-#include "platform/PngWrite.h"
-#include "platform/QtPrinters.h"
+#include "platform/qt/PngWrite.h"
+#include "platform/qt/QtPrinters.h"
 
 namespace tavolex {
 namespace {
@@ -24,7 +24,7 @@ const fs::path kDrawing = fs::path(TAVOLEX_SAMPLES_DIR) / "Test1.jww";
 struct PngRun {
   fs::path folder = fs::temp_directory_path() / "tavolex-bench-png";
   TPrintApp app;
-  PngPrinter printer{folder, TPaperOptions{}};
+  PngPrinter printer{folder, QtPaperOptions{}};
 
   PngRun() {
     fs::create_directories(folder);
@@ -61,7 +61,7 @@ const QImage& PrintedPage() {
     PngRun run;
     run.PrintOnce();
     QImageReader::setAllocationLimit(0);
-    QImage image(QString::fromStdU16String(StrFromPath(run.printer.Files().front())));
+    QImage image(QString::fromStdU16String(StrFromPath(run.printer.FilesWritten().front().path)));
     return image.convertToFormat(QImage::Format_RGB32);
   }();
   return page;

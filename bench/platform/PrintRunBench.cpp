@@ -8,7 +8,7 @@
 #include "app/PrintApp.h"
 #include "app/PrintDriver.h"
 #include "common/Func_2.h"
-#include "platform/QtPrinters.h"
+#include "platform/qt/QtPrinters.h"
 
 namespace tavolex {
 namespace {
@@ -36,11 +36,11 @@ void BM_PrintSamplesToOnePdf(benchmark::State& state) {
   app.Start(std::filesystem::temp_directory_path() / "tavolex-bench" / "tavolex", {}, false);
   app.Settings.PrnStyle = 1;
   for (auto _ : state) {
-    PdfPrinter pdf(out, false, TPaperOptions{});
+    PdfPrinter pdf(out, false, QtPaperOptions{});
     JwwPrintDocument document(*app.JWW);
     TPrintDriver driver(app.Settings, document, pdf);
     const TPrintRunResult r = driver.Run(list);
-    pdf.Finish();
+    pdf.PrnFinish();
     benchmark::DoNotOptimize(r.pagesPrinted);
   }
   app.Close(false);

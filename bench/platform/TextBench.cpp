@@ -12,7 +12,7 @@
 #include "common/UnitVal.h"
 #include "graphics/GraUnit1.h"
 #include "graphics/TextCells.h"
-#include "platform/QPainterCanvas.h"
+#include "platform/qt/QPainterCanvas.h"
 
 namespace tavolex {
 namespace {

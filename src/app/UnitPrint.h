@@ -39,6 +39,14 @@ class TPrinter {
     (void)aSeries;
     return false;
   }
+
+  // Ends what the printer made of the run: a file that takes every document is closed and
+  // written. True when the output of every document was completed: its file written, its job
+  // taken by the print system.
+  virtual bool PrnFinish() { return true; }
+  // Why the print system did not take the last document, in its own words; empty when it took it
+  // or when no print system is involved.
+  virtual std::u16string PrnRefusal() const { return {}; }
 };
 
 // Sizes in millimetres rounded to 0.01 mm from pixels at the printer's resolution.

@@ -13,7 +13,7 @@
 #include <fstream>
 #include <thread>
 
-#include "platform/CliRun.h"
+#include "support/CliRun.h"
 #include "platform/PageInk.h"
 #include "support/JwwWriter.h"
 #include "support/ScopedTempDir.h"

@@ -9,7 +9,7 @@
 
 #include "common/UnitVal.h"
 #include "graphics/GraUnit1.h"
-#include "platform/QPainterCanvas.h"
+#include "platform/qt/QPainterCanvas.h"
 
 namespace tavolex {
 namespace {

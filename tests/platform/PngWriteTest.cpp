@@ -6,8 +6,8 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/PngWrite.h"
-#include "platform/QtPrinters.h"
+#include "platform/qt/PngWrite.h"
+#include "platform/qt/QtPrinters.h"
 
 namespace tavolex {
 namespace {

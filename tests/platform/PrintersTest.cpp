@@ -3,9 +3,11 @@
 #include <QImage>
 #include <cstdio>
 #include <filesystem>
+#include <sstream>
 #include <string>
 
-#include "platform/QtPrinters.h"
+#include "platform/qt/QtPrinters.h"
+#include "support/CliRun.h"
 
 namespace tavolex {
 namespace {
@@ -27,15 +29,11 @@ class PrintersTest : public ::testing::Test {
 
   // Pages of a PDF file as pdfinfo counts them; -1 when it cannot read the file.
   static int PdfPages(const std::filesystem::path& file) {
-    const std::string cmd = "pdfinfo '" + file.string() + "' 2>/dev/null";
-    FILE* p = popen(cmd.c_str(), "r");
-    if (p == nullptr) return -1;
-    char line[512];
+    std::istringstream info(test::RunShell("pdfinfo " + test::Quote(file) + " 2>/dev/null").output);
     int pages = -1;
-    while (fgets(line, sizeof line, p) != nullptr) {
-      if (std::sscanf(line, "Pages: %d", &pages) == 1) break;
+    for (std::string line; std::getline(info, line);) {
+      if (std::sscanf(line.c_str(), "Pages: %d", &pages) == 1) break;
     }
-    pclose(p);
     return pages;
   }
 
@@ -48,11 +46,11 @@ class PrintersTest : public ::testing::Test {
   }
 
   std::filesystem::path dir_;
-  TPaperOptions small_;
+  QtPaperOptions small_;
 };
 
 TEST_F(PrintersTest, SheetSizesFollowPaperOrientationAndResolution) {
-  TPaperOptions a3;  // the defaults: A3 landscape, 600 dpi, the whole sheet printable
+  QtPaperOptions a3;  // the defaults: A3 landscape, 600 dpi, the whole sheet printable
   PdfPrinter pdf(dir_ / "x.pdf", false, a3);
   // The PDF sheet is whole points, so a few pixels off the millimetre size.
   EXPECT_NEAR(pdf.PageWidthPx(), 9921, 5);
@@ -60,17 +58,22 @@ TEST_F(PrintersTest, SheetSizesFollowPaperOrientationAndResolution) {
   EXPECT_EQ(pdf.PageWidthPx(), pdf.PaperWidthPx());
   EXPECT_NEAR(PrnPaperWmm(pdf), 420.0, 0.5);
   EXPECT_NEAR(PrnPageHmm(pdf), 297.0, 0.5);
-  TPaperOptions a4;
+  QtPaperOptions a4;
   a4.paper = QPageSize::A4;
   a4.orientation = QPageLayout::Portrait;
   a4.dpi = 300;
   PngPrinter png(dir_, a4);
   EXPECT_NEAR(png.PageWidthPx(), 2480, 3);
   EXPECT_NEAR(png.PageHeightPx(), 3508, 3);
-  QPageSize::PageSizeId id;
-  EXPECT_TRUE(ParsePaperName("b4", id));
-  EXPECT_EQ(id, QPageSize::JisB4);
-  EXPECT_FALSE(ParsePaperName("A9x", id));
+  // The program's own sheets are the sheets Qt lays out, to the pixel and by name.
+  for (TSheetId id = TSheetId::A0; id <= TSheetId::Tabloid; id = TSheetId(int(id) + 1)) {
+    const QPageSize qt(QtSheetId(id));
+    EXPECT_EQ(QPageSize::name(qt.id()).toStdString(), SheetSize(id).name);
+    for (int dpi : {36, 150, 600, 2400}) {
+      const TSheetPixels px = SheetPixels(id, TOrientation::Landscape, dpi);
+      EXPECT_EQ(QSize(px.width, px.height), qt.sizePixels(dpi).transposed()) << qt.name().toStdString();
+    }
+  }
 }
 
 TEST_F(PrintersTest, OneFileTakesEveryDocumentOfTheRun) {
@@ -85,7 +88,7 @@ TEST_F(PrintersTest, OneFileTakesEveryDocumentOfTheRun) {
   DrawDiagonal(pdf);
   ASSERT_TRUE(pdf.PrnEndDoc());
   EXPECT_EQ(pdf.PageCanvas(), nullptr);
-  ASSERT_TRUE(pdf.Finish());
+  ASSERT_TRUE(pdf.PrnFinish());
   EXPECT_EQ(PdfPages(file), 3);
 }
 
@@ -96,11 +99,11 @@ TEST_F(PrintersTest, FolderGetsOneFilePerDocumentNamedAfterItsTitle) {
     DrawDiagonal(pdf);
     ASSERT_TRUE(pdf.PrnEndDoc());
   }
-  pdf.Finish();
+  pdf.PrnFinish();
   EXPECT_EQ(PdfPages(dir_ / "[3]Tavolex_平面図.jww.pdf"), 1);
   EXPECT_EQ(PdfPages(dir_ / "[3]Tavolex_平面図.jww (2).pdf"), 1);
   EXPECT_EQ(PdfPages(dir_ / "a_b.pdf"), 1);
-  EXPECT_EQ(pdf.Files().size(), 3u);
+  EXPECT_EQ(pdf.FilesWritten().size(), 3u);
 }
 
 TEST_F(PrintersTest, PdfToAMissingFolderFails) {
@@ -115,21 +118,15 @@ TEST_F(PrintersTest, PngWritesEveryPageOnWhitePaper) {
   DrawDiagonal(png);
   ASSERT_TRUE(png.PrnNewPage());
   ASSERT_TRUE(png.PrnEndDoc());
-  ASSERT_EQ(png.Files().size(), 2u);
-  EXPECT_EQ(png.Files()[0].filename(), std::filesystem::path("Tavolex 印刷-001.png"));
-  const QImage first(QString::fromStdString(png.Files()[0].string()));
-  const QImage second(QString::fromStdString(png.Files()[1].string()));
+  ASSERT_EQ(png.FilesWritten().size(), 2u);
+  EXPECT_EQ(png.FilesWritten()[0].path.filename(), std::filesystem::path("Tavolex 印刷-001.png"));
+  const QImage first(QString::fromStdString(png.FilesWritten()[0].path.string()));
+  const QImage second(QString::fromStdString(png.FilesWritten()[1].path.string()));
   ASSERT_FALSE(first.isNull());
   EXPECT_EQ(first.width(), png.PageWidthPx());
   EXPECT_EQ(first.pixel(first.width() / 2, first.height() / 2) & 0xFFFFFF, 0u);  // on the line
   EXPECT_EQ(first.pixel(first.width() - 5, 5) & 0xFFFFFF, 0xFFFFFFu);
   EXPECT_EQ(second.pixel(second.width() / 2, second.height() / 2) & 0xFFFFFF, 0xFFFFFFu);
-}
-
-TEST_F(PrintersTest, TitlesBecomeSafeFileNames) {
-  EXPECT_EQ(FileNameFromTitle(u"..").toStdString(), "Tavolex");
-  EXPECT_EQ(FileNameFromTitle(u"a\\b:c\x01").toStdString(), "a_b_c_");
-  EXPECT_EQ(FileNameFromTitle(u"  ").toStdString(), "Tavolex");
 }
 
 }  // namespace

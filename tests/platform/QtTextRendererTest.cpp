@@ -1,4 +1,4 @@
-#include "platform/QtTextRenderer.h"
+#include "platform/qt/QtTextRenderer.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <QRect>
 
-#include "platform/FontMapping.h"
+#include "platform/qt/FontMapping.h"
 
 namespace tavolex {
 namespace {

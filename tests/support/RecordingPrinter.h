@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "app/UnitPrint.h"
+#include "app/PrintPlatform.h"
 #include "support/NullCanvas.h"
 
 namespace tavolex::test {
 
-class RecordingPrinter : public TPrinter {
+class RecordingPrinter : public TFilePrinter {
  public:
   // A4 landscape at 600 dpi, the whole sheet printable, unless a test sets other sizes.
   int dpi = 600;
@@ -21,6 +21,12 @@ class RecordingPrinter : public TPrinter {
   bool refuseDocuments = false;
   // Set to make the print system refuse documents when they are handed over at their end.
   bool refuseJobs = false;
+  // What the print system says of a refused document.
+  std::u16string refusal;
+  // Set to make the end of the run's output fail (a file that cannot be written).
+  bool finishFails = false;
+  // The files the printer says it wrote.
+  std::vector<WrittenFile> files;
   // The canvas handed out for pages; a canvas that draws nothing when left empty.
   Canvas* canvas = nullptr;
 
@@ -38,6 +44,9 @@ class RecordingPrinter : public TPrinter {
   bool PrnNewPage() override;
   bool PrnEndDoc() override;
   Canvas* PageCanvas() override;
+  bool PrnFinish() override { return !finishFails; }
+  std::u16string PrnRefusal() const override { return refusal; }
+  const std::vector<WrittenFile>& FilesWritten() const override { return files; }
 
   bool documentOpen = false;
 

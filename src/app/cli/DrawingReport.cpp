@@ -83,8 +83,7 @@ struct Reader {
 
 // The report of one drawing: its result and the files written from `first` on.
 std::string EncodeDrawingReport(const TPrintRunResult& r,
-                                const std::vector<std::filesystem::path>& files,
-                                const std::vector<QString>& keys, size_t first,
+                                const std::vector<WrittenFile>& files, size_t first,
                                 const std::vector<std::u16string>& cutBlockTrees) {
   std::string out;
   PutInt(out, r.filesPrinted);
@@ -94,11 +93,11 @@ std::string EncodeDrawingReport(const TPrintRunResult& r,
   PutPaths(out, r.nothingToPrint);
   PutPaths(out, r.paperFallback);
   PutList(out, cutBlockTrees);
-  const size_t count = std::min(files.size(), keys.size());
+  const size_t count = files.size();
   PutInt(out, static_cast<int64_t>(count - std::min(first, count)));
   for (size_t i = first; i < count; ++i) {
-    PutBytes(out, files[i].native().data(), files[i].native().size());
-    PutU16(out, keys[i].toStdU16String());
+    PutBytes(out, files[i].path.native().data(), files[i].path.native().size());
+    PutU16(out, files[i].key);
   }
   return out;
 }
@@ -114,7 +113,7 @@ bool DecodeDrawingReport(const std::string& in, DrawingReport& report) {
   res.paperFallback = r.Paths();
   report.cutBlockTrees = r.List();
   for (int64_t n = r.Int(); r.ok && n > 0; --n) {
-    StagedFile f;
+    WrittenFile f;
     f.path = std::filesystem::path(r.Bytes());
     f.key = r.U16();
     report.files.push_back(std::move(f));

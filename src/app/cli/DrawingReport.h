@@ -2,31 +2,24 @@
 // files it wrote, as bytes through a pipe.
 #pragma once
 
-#include <QString>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "app/OutputFileNames.h"
 #include "app/PrintDriver.h"
 
 namespace tavolex::cli {
 
-// A file a worker wrote: where it is and the name it is made unique from.
-struct StagedFile {
-  std::filesystem::path path;
-  std::u16string key;
-};
-
 struct DrawingReport {
   TPrintRunResult result;
-  std::vector<StagedFile> files;
+  std::vector<WrittenFile> files;  // where the worker wrote them
   std::vector<std::u16string> cutBlockTrees;  // drawings whose block inserts were cut short
 };
 
 // The report of one drawing: its result and the files written from `first` on.
 std::string EncodeDrawingReport(const TPrintRunResult& r,
-                                const std::vector<std::filesystem::path>& files,
-                                const std::vector<QString>& keys, size_t first,
+                                const std::vector<WrittenFile>& files, size_t first,
                                 const std::vector<std::u16string>& cutBlockTrees);
 
 // False when the bytes are not a whole report.

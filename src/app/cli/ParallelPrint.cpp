@@ -8,13 +8,13 @@
 #include <system_error>
 
 #include "app/JwwPrintDocument.h"
+#include "app/PrintPlatform.h"
 #include "app/cli/CliCommands.h"
 #include "app/cli/DrawingReport.h"
 #include "app/cli/WorkerPool.h"
 #include "common/Func_2.h"
 #include "graphics/GraUnit1.h"
 #include "jww/JwwUnit.h"
-#include "platform/QtPrinters.h"
 
 namespace tavolex::cli {
 
@@ -24,30 +24,17 @@ namespace {
 
 // The printer of a worker, kept from drawing to drawing: a new PNG page of 280 MB for every
 // drawing would cost more than drawing it.
-std::unique_ptr<TPrinter> MakeWorkerPrinter(const PrintOptions& o,
-                                            const std::filesystem::path& folder) {
+std::unique_ptr<TFilePrinter> MakeWorkerPrinter(const ParallelRun& run,
+                                                const std::filesystem::path& folder) {
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
-  if (o.output == OutputKind::Png) return std::make_unique<PngPrinter>(folder, o.paper);
-  return std::make_unique<PdfPrinter>(folder, true, o.paper);
+  const PrintOptions& o = run.options;
+  if (o.output == OutputKind::Png) return run.platform.MakePngPrinter(folder, o.paper);
+  return run.platform.MakePdfPrinter(folder, true, o.paper);
 }
 
-// The files the worker's printer has written so far and the names they are made unique from.
-struct WrittenFiles {
-  const std::vector<std::filesystem::path>& files;
-  const std::vector<QString>& keys;
-};
-
-WrittenFiles WrittenBy(const TPrinter& printer) {
-  if (const auto* pdf = dynamic_cast<const PdfPrinter*>(&printer))
-    return {pdf->Files(), pdf->FileKeys()};
-  const auto& png = dynamic_cast<const PngPrinter&>(printer);
-  return {png.Files(), png.FileKeys()};
-}
-
-std::string PrintOneDrawing(const ParallelRun& run, TPrinter& printer, int index) {
-  const WrittenFiles written = WrittenBy(printer);
-  const size_t first = written.files.size();
+std::string PrintOneDrawing(const ParallelRun& run, TFilePrinter& printer, int index) {
+  const size_t first = printer.FilesWritten().size();
   JwwPrintDocument document(*run.app.JWW);
   std::vector<std::u16string> cut;
   document.OnBlockTreeCut = [&cut](const std::u16string& name) { cut.push_back(name); };
@@ -55,7 +42,7 @@ std::string PrintOneDrawing(const ParallelRun& run, TPrinter& printer, int index
   driver.AppFolder = run.app.Folders.AppFolder;
   driver.DrawingPaper = run.options.drawingPaper;
   const TPrintRunResult result = driver.Run({run.list[index]});
-  return EncodeDrawingReport(result, written.files, written.keys, first, cut);
+  return EncodeDrawingReport(result, printer.FilesWritten(), first, cut);
 }
 
 // Stored images of each worker are unpacked into a folder of its own inside the run's.
@@ -78,14 +65,14 @@ void AddResult(TPrintRunResult& into, const TPrintRunResult& part) {
 }
 
 // Moves the files of one drawing to their names in the output folder.
-bool PlaceFiles(const std::vector<StagedFile>& files, const std::filesystem::path& output,
-                std::map<QString, int>& usedNames) {
+bool PlaceFiles(const std::vector<WrittenFile>& files, const std::filesystem::path& output,
+                std::map<std::u16string, int>& usedNames) {
   bool ok = true;
-  for (const StagedFile& f : files) {
-    const QString ext = QString::fromStdU16String(StrFromPath(f.path.extension()));
-    const QString name = UniqueFileName(usedNames, QString::fromStdU16String(f.key), ext);
+  for (const WrittenFile& f : files) {
+    const std::u16string ext = StrFromPath(f.path.extension());
+    const std::u16string name = UniqueFileName(usedNames, f.key, ext);
     std::error_code ec;
-    std::filesystem::rename(f.path, output / PathFromStr(name.toStdU16String()), ec);
+    std::filesystem::rename(f.path, output / PathFromStr(name), ec);
     if (ec) ok = false;
   }
   return ok;
@@ -99,14 +86,14 @@ TPrintRunResult PrintInWorkers(const ParallelRun& run, int workers, bool& output
   const std::filesystem::path stage = output / (".tavolex-work-" + std::to_string(getpid()));
   std::error_code ec;
   std::filesystem::create_directories(stage, ec);
-  std::map<QString, int> usedNames;
+  std::map<std::u16string, int> usedNames;
   const int count = static_cast<int>(run.list.size());
 
   const std::filesystem::path runImages = run.app.JWW->BindImageFolder;
-  std::unique_ptr<TPrinter> printer;  // in a worker
+  std::unique_ptr<TFilePrinter> printer;  // in a worker
   WorkerPoolHooks hooks;
   hooks.workerStart = [&] {
-    printer = MakeWorkerPrinter(run.options, stage / std::to_string(getpid()));
+    printer = MakeWorkerPrinter(run, stage / std::to_string(getpid()));
     const std::filesystem::path images = WorkerImageFolder(runImages);
     std::error_code e;
     std::filesystem::create_directories(images, e);

@@ -12,6 +12,7 @@
 
 #include "app/PrintApp.h"
 #include "app/PrintDriver.h"
+#include "app/PrintPlatform.h"
 #include "app/cli/PrintOptions.h"
 #include "app/cli/ProgressLine.h"
 
@@ -20,6 +21,7 @@ namespace tavolex::cli {
 struct ParallelRun {
   const PrintOptions& options;
   TPrintApp& app;
+  TPrintPlatform& platform;
   const std::vector<std::filesystem::path>& list;
   ProgressLine& progress;
   std::function<bool()> escPressed;

@@ -7,8 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app/PrintSettings.h"
-#include "platform/QtPrinters.h"
+#include "app/PaperSheets.h"
+
+namespace tavolex {
+class TPrintApp;
+}
 
 namespace tavolex::cli {
 
@@ -37,9 +40,9 @@ struct PrintOptions {
 bool ParsePrintOptions(const std::vector<std::string>& args, PrintOptions& options,
                        std::ostream& err);
 
-// Applies one setting option ("--style=fit", "--mono=20", ...) to the settings. False with a
-// message for an unknown option or a value out of its range.
-bool ApplySettingOption(const std::string& option, TPrintSettings& s, std::ostream& err);
+// Makes the setting changes of the options, in order, to the settings and tables of app. False
+// with a message for a value out of its range or a table file the import refuses.
+bool ApplySettingChanges(PrintOptions& options, TPrintApp& app, std::ostream& err);
 
 // The drawings to print: files as given, folders searched for ".jww" files (sorted, subfolders
 // included). Names that are neither stay in the list, so the run reports them as passed over.

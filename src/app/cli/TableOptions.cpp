@@ -2,15 +2,14 @@
 
 #include "app/PenTableImport.h"
 #include "app/PrintApp.h"
+#include "app/cli/OptionHandlers.h"
+#include "app/cli/PrintOptions.h"
 #include "common/Func_2.h"
 #include "common/UnitVal.h"
 
 namespace tavolex::cli {
 
 namespace {
-
-constexpr const char* kImportPens = "--import-pens";
-constexpr const char* kImportLineTypes = "--import-line-types";
 
 std::filesystem::path PathArg(const std::string& s) {
   return std::filesystem::path(std::u8string(s.begin(), s.end()));
@@ -35,26 +34,23 @@ std::string WhyRefused(const std::filesystem::path& file) {
 
 }  // namespace
 
-bool IsTableImportOption(const std::string& option) {
-  const std::string name = option.substr(0, option.find('='));
-  return name == kImportPens || name == kImportLineTypes;
-}
-
-bool ApplyTableImport(const std::string& option, TPrintApp& app, bool quiet, std::ostream& err) {
-  const size_t eq = option.find('=');
-  const std::string name = option.substr(0, eq);
-  const std::filesystem::path file = PathArg(eq == std::string::npos ? "" : option.substr(eq + 1));
-  const bool pens = name == kImportPens;
+// Fills the tables from the .jww or .jwf file of the option, as the window's buttons do, and
+// makes the run use them.
+bool ImportTable(const OptionUse& use) {
+  const std::filesystem::path file = PathArg(use.value);
+  const bool pens = use.name == "--import-pens";
+  TPrintApp& app = *use.app;
   const TTableImport r = Import(pens, app, file);
   if (!r.done) {
-    err << "tavolex-print: " << name << " " << file.string() << ": " << WhyRefused(file) << "\n";
+    use.err << "tavolex-print: " << use.name << " " << file.string() << ": " << WhyRefused(file)
+            << "\n";
     return false;
   }
   TPrintSettings& s = app.Settings;
   if (r.ltypeUnit) s.LtypeUnit = *r.ltypeUnit;
   LtypeUnit = LimitLtypeUnit(s.LtypeUnit);
   (pens ? s.PrnColor : s.PrnLtype) = 1;
-  if (!quiet) err << StrToUtf8(r.status) << "\n";
+  if (!use.options.quiet) use.err << StrToUtf8(r.status) << "\n";
   return true;
 }
 

@@ -13,13 +13,6 @@ class TPrintApp;
 
 namespace tavolex::cli {
 
-// "--import-pens=FILE" and "--import-line-types=FILE" as they stand in the setting changes.
-bool IsTableImportOption(const std::string& option);
-
-// Fills the tables from the .jww or .jwf file of the option, as the window's buttons do, and
-// makes the run use them. False with a message for a file the import refuses.
-bool ApplyTableImport(const std::string& option, TPrintApp& app, bool quiet, std::ostream& err);
-
 // Writes the settings with the list as a full settings file. 0 when saved; with a message, 2 for a
 // name the window would refuse too, 1 when the file could not be written.
 int SaveSettingsOption(const std::filesystem::path& file, TPrintApp& app,

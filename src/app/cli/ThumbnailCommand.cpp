@@ -1,8 +1,6 @@
 // --thumbnail SIZE INPUT OUTPUT: the drawing fitted into SIZE x SIZE pixels on white paper, as a
 // PNG file, for the thumbnails of file managers. It is a fitted print of the one drawing onto an
 // image, so it draws exactly what a print draws.
-#include <QImageWriter>
-#include <QSaveFile>
 #include <charconv>
 #include <filesystem>
 #include <iostream>
@@ -10,10 +8,9 @@
 #include "app/JwwPrintDocument.h"
 #include "app/PrintApp.h"
 #include "app/PrintDriver.h"
+#include "app/PrintPlatform.h"
 #include "app/cli/CliCommands.h"
 #include "common/UnitVal.h"
-#include "platform/QtPath.h"
-#include "platform/QtPrinters.h"
 
 namespace tavolex::cli {
 
@@ -30,20 +27,9 @@ bool ParseSize(const std::string& text, int& size) {
   return ec == std::errc() && ptr == end && size >= 1 && size <= kMaxThumbnailSize;
 }
 
-// Written under a temporary name and renamed when complete, so a failure leaves no file.
-bool SavePng(const QImage& image, const std::filesystem::path& file) {
-  QSaveFile out(QtPathText(file));
-  if (!out.open(QIODevice::WriteOnly)) return false;
-  QImageWriter writer(&out, "png");
-  if (!writer.write(image)) {
-    out.cancelWriting();
-    return false;
-  }
-  return out.commit();
-}
-
 // Prints the drawing fitted onto the sheet; false when it is not a drawing or is damaged.
-bool DrawThumbnail(const std::filesystem::path& input, const char* argv0, ImagePrinter& sheet) {
+bool DrawThumbnail(const std::filesystem::path& input, const char* argv0,
+                   TImagePrinter& sheet) {
   TPrintApp app;
   app.Start(ProgramFile(argv0), {}, false);
   app.Settings.PrnStyle = 1;
@@ -63,7 +49,7 @@ bool DrawThumbnail(const std::filesystem::path& input, const char* argv0, ImageP
 }  // namespace
 
 int RunThumbnailCommand(const std::vector<std::string>& args, const char* argv0,
-                        std::ostream& err) {
+                        TPrintPlatform& platform, std::ostream& err) {
   int size = 0;
   if (args.size() != 3 || !ParseSize(args[0], size)) {
     err << "tavolex-print: --thumbnail takes SIZE (1 to " << kMaxThumbnailSize
@@ -72,12 +58,16 @@ int RunThumbnailCommand(const std::vector<std::string>& args, const char* argv0,
   }
   const std::filesystem::path input(args[1]);
   const std::filesystem::path output(args[2]);
-  ImagePrinter sheet(QSize(size, size), kThumbnailDpi);
-  if (!DrawThumbnail(input, argv0, sheet)) {
+  const std::unique_ptr<TImagePrinter> sheet = platform.MakeImagePrinter(size, size, kThumbnailDpi);
+  if (!sheet) {
+    err << "tavolex-print: the platform gives no sheet in memory for thumbnails\n";
+    return 1;
+  }
+  if (!DrawThumbnail(input, argv0, *sheet)) {
     err << "tavolex-print: not a readable JWW drawing: " << input.string() << "\n";
     return 1;
   }
-  if (!SavePng(sheet.Image(), output)) {
+  if (!sheet->SavePng(output)) {
     err << "tavolex-print: cannot write " << output.string() << "\n";
     return 1;
   }

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <fstream>
 
-#include "platform/QtPrinters.h"
 
 namespace tavolex::cli {
 
@@ -39,8 +38,8 @@ uint64_t AvailableMemory() {
 
 uint64_t WorkerBytes(const PrintOptions& o) {
   if (o.output != OutputKind::Png) return kWorkerBaseBytes;
-  const QSize sheet = SheetPixels(o.paper);
-  return kWorkerBaseBytes + static_cast<uint64_t>(sheet.width()) * sheet.height() * 4u;
+  const TSheetPixels sheet = SheetPixels(o.paper);
+  return kWorkerBaseBytes + static_cast<uint64_t>(sheet.width) * static_cast<uint64_t>(sheet.height) * 4u;
 }
 
 }  // namespace

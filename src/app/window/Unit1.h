@@ -15,7 +15,7 @@
 #include "app/PrintDriver.h"
 #include "app/UnitPrint.h"
 #include "app/window/tabs/TabWidgets.h"
-#include "platform/QtPrinters.h"
+#include "platform/qt/QtPrinters.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -198,7 +198,7 @@ class TForm1 : public QMainWindow {
   TPrintRunResult RunDriver(TPrinter& printer, bool interactive);
 
   std::unique_ptr<SystemPrinter> systemPrinter_;
-  TPaperOptions pdfPaper_;
+  QtPaperOptions pdfPaper_;
   std::unique_ptr<QPrinter> previewLayout_;  // the PDF printer's layout for the preview
   bool loadAutomatic_;
   std::filesystem::path programFile_;

@@ -17,7 +17,7 @@
 #include "app/window/Unit1.h"
 #include "app/window/tabs/LtypeTab.h"
 #include "app/window/tabs/PenTab.h"
-#include "platform/PreviewPrinter.h"
+#include "platform/qt/PreviewPrinter.h"
 
 namespace tavolex {
 
@@ -25,7 +25,7 @@ namespace {
 
 // A printer laid out as the PDF printer prints: its paper, orientation and resolution, the
 // whole sheet printable.
-void LayOutAsPdf(QPrinter& printer, const TPaperOptions& paper) {
+void LayOutAsPdf(QPrinter& printer, const QtPaperOptions& paper) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setResolution(paper.dpi);
   printer.setFullPage(true);
@@ -41,7 +41,7 @@ bool PrintsToFile(const QPrinter& printer) {
 // The file of "print to file" as the PDF printer, so that the documents of a run follow one
 // another in it instead of each one writing over the last.
 std::unique_ptr<PdfPrinter> FilePrinterOf(const QPrinter& printer) {
-  TPaperOptions paper;
+  QtPaperOptions paper;
   const QPageSize::PageSizeId id = printer.pageLayout().pageSize().id();
   if (id != QPageSize::Custom) paper.paper = id;
   paper.orientation = printer.pageLayout().orientation();
@@ -176,7 +176,7 @@ void TForm1::PrintRun() {
   ProgressBar1->setValue(0);
   ProgressBar1->show();
   TPrintRunResult result = RunDriver(*printer, true);
-  if (pdf && !pdf->Finish()) result.printerFailed = true;
+  if (pdf && !pdf->PrnFinish()) result.printerFailed = true;
   ListBox1->clearSelection();
   ProgressBar1->hide();
   SetRunControlsEnabled(true);
@@ -219,7 +219,7 @@ QPrintPreviewDialog* TForm1::PreviewDialog() {
 void TForm1::PaintPreview(QPrinter* printer) {
   PreviewPrinter target(printer);
   const TPrintRunResult result = RunDriver(target, false);
-  if (!target.Finish() || result.printerFailed) SetStatus(kPrinterFailedStatus);
+  if (!target.PrnFinish() || result.printerFailed) SetStatus(kPrinterFailedStatus);
 }
 
 }  // namespace tavolex

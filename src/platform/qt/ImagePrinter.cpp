@@ -1,5 +1,9 @@
-#include "platform/QPainterCanvas.h"
-#include "platform/QtPrinters.h"
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include "platform/qt/QPainterCanvas.h"
+#include "platform/qt/QtPath.h"
+#include "platform/qt/QtPrinters.h"
 
 namespace tavolex {
 
@@ -42,6 +46,17 @@ bool ImagePrinter::PrnEndDoc() {
 
 Canvas* ImagePrinter::PageCanvas() {
   return canvas_.get();
+}
+
+bool ImagePrinter::SavePng(const std::filesystem::path& file) const {
+  QSaveFile out(QtPathText(file));
+  if (!out.open(QIODevice::WriteOnly)) return false;
+  QImageWriter writer(&out, "png");
+  if (!writer.write(image_)) {
+    out.cancelWriting();
+    return false;
+  }
+  return out.commit();
 }
 
 }  // namespace tavolex

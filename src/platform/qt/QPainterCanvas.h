@@ -14,7 +14,7 @@
 #include <filesystem>
 
 #include "graphics/Canvas.h"
-#include "platform/QtTextRenderer.h"
+#include "platform/qt/QtTextRenderer.h"
 
 class QPainter;
 

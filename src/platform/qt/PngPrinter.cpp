@@ -1,6 +1,6 @@
-#include "platform/PngWrite.h"
-#include "platform/QPainterCanvas.h"
-#include "platform/QtPrinters.h"
+#include "platform/qt/PngWrite.h"
+#include "platform/qt/QPainterCanvas.h"
+#include "platform/qt/QtPrinters.h"
 
 namespace tavolex {
 
@@ -14,7 +14,7 @@ PngPage PngPageOf(const QImage& image) {
   return page;
 }
 
-PngPrinter::PngPrinter(const std::filesystem::path& folder, const TPaperOptions& options)
+PngPrinter::PngPrinter(const std::filesystem::path& folder, const QtPaperOptions& options)
     : PaperSheetPrinter(options), folder_(folder) {}
 
 PngPrinter::~PngPrinter() {
@@ -49,10 +49,10 @@ bool PngPrinter::SavePage() {
   if (!painter_) return false;
   painter_->end();
   painter_.reset();
-  const QString key = QStringLiteral("%1-%2").arg(docName_).arg(pageNo_, 3, 10, QChar(u'0'));
-  const std::filesystem::path file = UniqueFile(folder_, key, QStringLiteral(".png"));
+  const std::u16string key = PageFileKey(docName_, pageNo_);
+  const std::filesystem::path file = files_.UniqueFile(folder_, key, u".png");
   if (!WritePng(file, PngPageOf(image_))) return false;
-  FileWritten(file, key);
+  files_.Written(file, key);
   return true;
 }
 

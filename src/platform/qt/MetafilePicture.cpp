@@ -1,4 +1,4 @@
-#include "platform/MetafilePicture.h"
+#include "platform/qt/MetafilePicture.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/PngWrite.h"
+#include "platform/qt/PngWrite.h"
 
 #include <zlib.h>
 

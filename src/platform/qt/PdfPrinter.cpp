@@ -1,14 +1,14 @@
 #include <QFile>
 #include <QPdfWriter>
 
-#include "platform/QPainterCanvas.h"
-#include "platform/QtPath.h"
-#include "platform/QtPrinters.h"
+#include "platform/qt/QPainterCanvas.h"
+#include "platform/qt/QtPath.h"
+#include "platform/qt/QtPrinters.h"
 
 namespace tavolex {
 
 PdfPrinter::PdfPrinter(const std::filesystem::path& target, bool targetIsFolder,
-                       const TPaperOptions& options)
+                       const QtPaperOptions& options)
     : PaperSheetPrinter(options), target_(target), folder_(targetIsFolder) {}
 
 PdfPrinter::~PdfPrinter() {
@@ -43,13 +43,13 @@ bool PdfPrinter::CloseWriter() {
 bool PdfPrinter::PrnTitle(const std::u16string& title) {
   if (documentOpen_) return false;
   if (folder_) {
-    const QString key = FileNameFromTitle(title);
-    const std::filesystem::path file = UniqueFile(target_, key, QStringLiteral(".pdf"));
+    const std::u16string key = FileNameFromTitle(title);
+    const std::filesystem::path file = files_.UniqueFile(target_, key, u".pdf");
     if (!OpenWriter(file, title)) return false;
-    FileWritten(file, key);
+    files_.Written(file, key);
   } else if (!painter_) {
     if (!OpenWriter(target_, title)) return false;
-    FileWritten(target_, FileNameFromTitle(title));
+    files_.Written(target_, FileNameFromTitle(title));
   } else if (pageUsed_) {
     if (!(writer_->setPageLayout(PageLayout()) && writer_->newPage())) return false;
     canvas_->ForgetPictures();
@@ -81,7 +81,7 @@ Canvas* PdfPrinter::PageCanvas() {
   return documentOpen_ ? canvas_.get() : nullptr;
 }
 
-bool PdfPrinter::Finish() {
+bool PdfPrinter::PrnFinish() {
   documentOpen_ = false;
   return CloseWriter();
 }

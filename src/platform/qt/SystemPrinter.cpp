@@ -1,9 +1,10 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-#include "platform/CupsQueue.h"
-#include "platform/QPainterCanvas.h"
-#include "platform/QtPrinters.h"
+#include "common/Func_2.h"
+#include "platform/qt/CupsQueue.h"
+#include "platform/qt/QPainterCanvas.h"
+#include "platform/qt/QtPrinters.h"
 
 namespace tavolex {
 
@@ -93,6 +94,10 @@ bool SystemPrinter::PrnEndDoc() {
 
 Canvas* SystemPrinter::PageCanvas() {
   return documentOpen_ ? canvas_.get() : nullptr;
+}
+
+std::u16string SystemPrinter::PrnRefusal() const {
+  return Utf8ToStr(refusal_);
 }
 
 bool SystemPrinter::UseSheet(int aSeries) {

@@ -1,4 +1,4 @@
-#include "platform/QPainterCanvas.h"
+#include "platform/qt/QPainterCanvas.h"
 
 #include <QImageReader>
 #include <QPainter>
@@ -10,8 +10,8 @@
 #include <numbers>
 #include <vector>
 
-#include "platform/MetafilePicture.h"
-#include "platform/QtPath.h"
+#include "platform/qt/MetafilePicture.h"
+#include "platform/qt/QtPath.h"
 
 namespace tavolex {
 

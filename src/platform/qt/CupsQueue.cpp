@@ -1,4 +1,4 @@
-#include "platform/CupsQueue.h"
+#include "platform/qt/CupsQueue.h"
 
 #include <cups/cups.h>
 

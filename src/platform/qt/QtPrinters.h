@@ -9,13 +9,12 @@
 #include <QString>
 #include <QStringList>
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "app/UnitPrint.h"
+#include "app/PrintPlatform.h"
 
 class QPdfWriter;
 class QPrinter;
@@ -25,32 +24,28 @@ namespace tavolex {
 class QPainterCanvas;
 struct PngPage;
 
-// Sheet of the file printers: the whole sheet is printable.
-struct TPaperOptions {
+// Sheet of the file printers: the whole sheet is printable. Any sheet Qt knows, as the window's
+// page set-up gives them; a run's options name one of the program's sheets (QtPaperOf).
+struct QtPaperOptions {
   QPageSize::PageSizeId paper = QPageSize::A3;
   QPageLayout::Orientation orientation = QPageLayout::Landscape;
   int dpi = 600;
 };
 
-// Paper names A0..A6, B3..B5 (JIS), Letter, Legal, Tabloid in any letter case.
-bool ParsePaperName(const std::string& name, QPageSize::PageSizeId& id);
-
-// A title made fit to be a file name: separators, controls and characters that file systems
-// refuse become "_"; never empty, never "." or "..".
-QString FileNameFromTitle(const std::u16string& title);
-
-// A file name not given out before in this run: "base.ext", then "base (2).ext", ...
-QString UniqueFileName(std::map<QString, int>& used, const QString& base, const QString& ext);
+QPageSize::PageSizeId QtSheetId(TSheetId sheet);
+QPageLayout::Orientation QtOrientation(TOrientation orientation);
+QtPaperOptions QtPaperOf(const TPaperOptions& paper);
 
 // Sizes in pixels of a whole sheet at the options' resolution.
-QSize SheetPixels(const TPaperOptions& options);
-QSize SheetPixels(const TPaperOptions& options, QPageSize::PageSizeId paper);
+QSize SheetPixels(const QtPaperOptions& options);
+QSize SheetPixels(const QtPaperOptions& options, QPageSize::PageSizeId paper);
 
 // The A-series sheet 0..4 (A0..A4); -1 and other numbers give the fallback.
 QPageSize::PageSizeId ASeriesSheet(int aSeries, QPageSize::PageSizeId fallback);
 
 // A printer whose whole sheet is printable, at one resolution in both directions.
-class WholeSheetPrinter : public TPrinter {
+template <class Printer>
+class WholeSheetPrinter : public Printer {
  public:
   int PrnDpiX() const override { return dpi_; }
   int PrnDpiY() const override { return dpi_; }
@@ -68,29 +63,17 @@ class WholeSheetPrinter : public TPrinter {
 
 // The file printers: the sheet of the paper options, or a drawing's own A-series sheet, and the
 // files written in the run.
-class PaperSheetPrinter : public WholeSheetPrinter {
+class PaperSheetPrinter : public WholeSheetPrinter<TFilePrinter> {
  public:
   bool UseSheet(int aSeries) override;
-
-  // The files written so far, and for each the name it was made unique from.
-  const std::vector<std::filesystem::path>& Files() const { return files_; }
-  const std::vector<QString>& FileKeys() const { return keys_; }
+  const std::vector<WrittenFile>& FilesWritten() const override { return files_.Files(); }
 
  protected:
-  explicit PaperSheetPrinter(const TPaperOptions& options);
+  explicit PaperSheetPrinter(const QtPaperOptions& options);
 
-  // The file in folder named key + ext, or "key (2)" + ext and so on when that was given out.
-  std::filesystem::path UniqueFile(const std::filesystem::path& folder, const QString& key,
-                                   const QString& ext);
-  void FileWritten(const std::filesystem::path& file, const QString& key);
-
-  TPaperOptions options_;
+  QtPaperOptions options_;
   QPageSize::PageSizeId paper_;  // the sheet of the next page
-
- private:
-  std::map<QString, int> usedNames_;
-  std::vector<std::filesystem::path> files_;
-  std::vector<QString> keys_;
+  OutputFiles files_;
 };
 
 // PDF: with a file, every document of the run goes into that one file, page after page; with a
@@ -98,7 +81,7 @@ class PaperSheetPrinter : public WholeSheetPrinter {
 class PdfPrinter : public PaperSheetPrinter {
  public:
   PdfPrinter(const std::filesystem::path& target, bool targetIsFolder,
-             const TPaperOptions& options);
+             const QtPaperOptions& options);
   ~PdfPrinter() override;
 
   std::u16string PrnName() const override { return u"PDF"; }
@@ -106,9 +89,8 @@ class PdfPrinter : public PaperSheetPrinter {
   bool PrnNewPage() override;
   bool PrnEndDoc() override;
   Canvas* PageCanvas() override;
-
   // Closes the one file of the run; false when it could not be written.
-  bool Finish();
+  bool PrnFinish() override;
 
  private:
   bool OpenWriter(const std::filesystem::path& file, const std::u16string& title);
@@ -127,7 +109,7 @@ class PdfPrinter : public PaperSheetPrinter {
 // PNG: every page becomes an image "<title>-<page>.png" in the folder, white paper.
 class PngPrinter : public PaperSheetPrinter {
  public:
-  PngPrinter(const std::filesystem::path& folder, const TPaperOptions& options);
+  PngPrinter(const std::filesystem::path& folder, const QtPaperOptions& options);
   ~PngPrinter() override;
 
   std::u16string PrnName() const override { return u"PNG"; }
@@ -144,7 +126,7 @@ class PngPrinter : public PaperSheetPrinter {
   QImage image_;
   std::unique_ptr<QPainter> painter_;
   std::unique_ptr<QPainterCanvas> canvas_;
-  QString docName_;
+  std::u16string docName_;
   int pageNo_ = 0;
   bool documentOpen_ = false;
 };
@@ -154,7 +136,7 @@ PngPage PngPageOf(const QImage& image);
 
 // A sheet of a given pixel size in memory, white paper: each document draws onto the one image,
 // which stays after the document ends (the thumbnail of a drawing).
-class ImagePrinter : public WholeSheetPrinter {
+class ImagePrinter : public WholeSheetPrinter<TImagePrinter> {
  public:
   ImagePrinter(const QSize& size, int dpi);
   ~ImagePrinter() override;
@@ -164,6 +146,7 @@ class ImagePrinter : public WholeSheetPrinter {
   bool PrnNewPage() override;
   bool PrnEndDoc() override;
   Canvas* PageCanvas() override;
+  bool SavePng(const std::filesystem::path& file) const override;
 
   // The sheet: white until a page is drawn; null when the size could not be had.
   const QImage& Image() const { return image_; }
@@ -198,9 +181,6 @@ class SystemPrinter : public QPrinterDevice {
                          std::optional<QPageLayout::Orientation> orientation = std::nullopt);
   ~SystemPrinter() override;
 
-  // Why the last document was not taken by the print system; empty when it was.
-  const std::string& Refusal() const { return refusal_; }
-
   // Whether the named printer exists (an empty name: whether any printer exists).
   bool Valid() const { return valid_; }
   // The underlying printer, for the set-up dialogs of the window.
@@ -212,6 +192,7 @@ class SystemPrinter : public QPrinterDevice {
   bool PrnEndDoc() override;
   Canvas* PageCanvas() override;
   bool UseSheet(int aSeries) override;
+  std::u16string PrnRefusal() const override;
 
  private:
   std::unique_ptr<QPrinter> printer_;

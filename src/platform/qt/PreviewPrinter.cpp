@@ -1,8 +1,8 @@
-#include "platform/PreviewPrinter.h"
+#include "platform/qt/PreviewPrinter.h"
 
 #include <QPrinter>
 
-#include "platform/QPainterCanvas.h"
+#include "platform/qt/QPainterCanvas.h"
 
 namespace tavolex {
 
@@ -11,7 +11,7 @@ PreviewPrinter::PreviewPrinter(QPrinter* printer) : printer_(printer) {
 }
 
 PreviewPrinter::~PreviewPrinter() {
-  Finish();
+  PrnFinish();
 }
 
 std::u16string PreviewPrinter::PrnName() const {
@@ -50,7 +50,7 @@ Canvas* PreviewPrinter::PageCanvas() {
   return documentOpen_ ? canvas_.get() : nullptr;
 }
 
-bool PreviewPrinter::Finish() {
+bool PreviewPrinter::PrnFinish() {
   documentOpen_ = false;
   canvas_.reset();
   if (!painter_) return true;

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "platform/CliRun.h"
+#include "support/CliRun.h"
 #include "support/HeavyDrawings.h"
 #include "support/JwwWriter.h"
 

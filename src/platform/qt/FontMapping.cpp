@@ -1,4 +1,4 @@
-#include "platform/FontMapping.h"
+#include "platform/qt/FontMapping.h"
 
 #include <QFontDatabase>
 #include <QHash>

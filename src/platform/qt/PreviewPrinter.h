@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <memory>
 
-#include "platform/QtPrinters.h"
+#include "platform/qt/QtPrinters.h"
 
 namespace tavolex {
 
@@ -19,9 +19,8 @@ class PreviewPrinter : public QPrinterDevice {
   bool PrnNewPage() override;
   bool PrnEndDoc() override;
   Canvas* PageCanvas() override;
-
   // Ends the painting; false when the printer refused it.
-  bool Finish();
+  bool PrnFinish() override;
 
  private:
   QPrinter* printer_;

@@ -1,4 +1,4 @@
-#include "platform/QtTextRenderer.h"
+#include "platform/qt/QtTextRenderer.h"
 
 #include <QColor>
 #include <QFontMetricsF>
@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "graphics/TextCells.h"
-#include "platform/FontMapping.h"
+#include "platform/qt/FontMapping.h"
 
 namespace tavolex {
 

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <filesystem>
 
-#include "platform/CliRun.h"
+#include "support/CliRun.h"
 #include "support/JwwWriter.h"
 #include "support/ScopedTempDir.h"
 

@@ -14,7 +14,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "platform/CliRun.h"
+#include "support/CliRun.h"
 #include "support/JwwWriter.h"
 #include "support/TestPaths.h"
 
@@ -172,20 +172,6 @@ TEST_F(PrintCommandTest, MissingFileIsNamedAndGivesExitCodeOne) {
   EXPECT_TRUE(std::filesystem::exists(dir_ / "png" / "Tavolex_Test2.jww-001.png"));
 }
 
-TEST_F(PrintCommandTest, UsageErrorsGiveExitCodeTwo) {
-  EXPECT_EQ(RunPrint("--pdf " + Quote(dir_ / "x.pdf")).exitCode, 2);      // no drawings
-  EXPECT_EQ(RunPrint(Quote(dir_ / "a.jww")).exitCode, 2);                 // no output
-  EXPECT_EQ(RunPrint("--style sideways --pdf x.pdf a.jww").exitCode, 2);  // bad value
-  EXPECT_EQ(RunPrint("--frobnicate").exitCode, 2);                        // unknown option
-  EXPECT_EQ(RunPrint("--mono=300 --pdf x.pdf a.jww").exitCode, 2);        // out of range
-  std::ofstream(dir_ / "foreign.dat") << "[not settings]\r\n";
-  const Outcome o = RunPrint("--settings " + Quote(dir_ / "foreign.dat") + " --pdf " +
-                             Quote(dir_ / "x.pdf") + " a.jww");
-  EXPECT_EQ(o.exitCode, 2);
-  EXPECT_NE(o.output.find("このファイルは Tavolex設定ファイルではありません"), std::string::npos);
-  EXPECT_EQ(RunPrint("--help").exitCode, 0);
-}
-
 std::string FileBytes(const std::filesystem::path& p) {
   std::ifstream in(p, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
@@ -205,42 +191,6 @@ TEST_F(PrintCommandTest, PensImportedFromASamplePrintAsItsOwnPens) {
     ASSERT_FALSE(own.empty()) << page;
     EXPECT_TRUE(own == FileBytes(dir_ / "imported" / page)) << name;
   }
-}
-
-TEST_F(PrintCommandTest, ImportedTablesSaveAsSettingsThatLoadAgain) {
-  std::ofstream(dir_ / "jw_win.jwf", std::ios::binary)
-      << "# \x90\xFC\x90\x46\r\nS_COMM_2 = 0 -50\r\nPCOLLOR_3 = 255 0 0 5 0.5\r\n"
-         "LTYPE_02 = FF00FF00 1 4 1\r\n";
-  const std::filesystem::path first = dir_ / "first.dat";
-  const std::filesystem::path second = dir_ / "second.dat";
-  const Outcome saved = RunPrint("--ltype-unit 0.05 --import-pens " + Quote(dir_ / "jw_win.jwf") +
-                                 " --import-line-types " + Quote(dir_ / "jw_win.jwf") +
-                                 " --save-settings " + Quote(first) + " " + Quote(dir_ / "a.jww"));
-  ASSERT_EQ(saved.exitCode, 0) << saved.output;
-  EXPECT_NE(saved.output.find("から線色・線幅設定を読み取りました。"), std::string::npos);
-  const std::string bytes = FileBytes(first);
-  // Pens and line types from the tables, pen 3 red at 5 × 1/50 mm, the drawing in the list.
-  EXPECT_NE(bytes.find("\r\n1\r\n0\r\n0\r\n0.1\r\n1\r\n0.05\r\n"), std::string::npos);
-  EXPECT_NE(bytes.find("\r\n255\r\n0.1\r\n0.5\r\n"), std::string::npos);
-  EXPECT_NE(bytes.find("\r\n2\r\n0\r\n0.4\r\n-0.4\r\n0.8\r\n"), std::string::npos);
-  const Outcome again =
-      RunPrint("--settings " + Quote(first) + " --save-settings " + Quote(second));
-  ASSERT_EQ(again.exitCode, 0) << again.output;
-  EXPECT_EQ(FileBytes(second), bytes);
-
-  EXPECT_EQ(
-      RunPrint("--import-pens " + Quote(dir_ / "missing.jwf") + " --save-settings " + Quote(second))
-          .exitCode,
-      2);
-  EXPECT_EQ(RunPrint("--import-line-types " + Quote(dir_ / "first.dat") + " --save-settings " +
-                     Quote(second))
-                .exitCode,
-            2);
-  EXPECT_EQ(RunPrint("--import-pens " + Quote(dir_ / "jw_win.jwf") + " --save-settings " +
-                     Quote(dir_ / "x.txt"))
-                .exitCode,
-            2);
-  EXPECT_EQ(FileBytes(second), bytes);  // nothing saved by a refused run
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <future>
 
-#include "platform/CliRun.h"
+#include "support/CliRun.h"
 #include "platform/PageInk.h"
 #include "support/JwwWriter.h"
 #include "support/ScopedTempDir.h"
@@ -95,22 +95,6 @@ TEST_F(PrintRunCliTest, DamagedDrawingsAreNamedAndNeverCountAsPrinted) {
   EXPECT_TRUE(Contains(o.output, "0 of 2 drawings printed, 0 pages")) << o.output;
   EXPECT_TRUE(Contains(o.output, "no file was written")) << o.output;
   EXPECT_FALSE(std::filesystem::exists(pdf));
-}
-
-TEST_F(PrintRunCliTest, OutputAndSettingsAreCheckedBeforeTheRun) {
-  const std::string drawing = Quote(Save("a.jww", Lines(1, 10)));
-  const std::filesystem::path lost = dir_ / "missing" / "run.pdf";
-  Outcome o = RunPrint("--pdf " + Quote(lost) + " " + drawing);
-  EXPECT_EQ(o.exitCode, 2) << o.output;
-  EXPECT_TRUE(Contains(o.output, lost.string())) << o.output;
-  EXPECT_FALSE(Contains(o.output, "[1/1]")) << "the run started: " << o.output;
-  EXPECT_EQ(RunPrint("--pdf " + Quote(dir_.path()) + " " + drawing).exitCode, 2);  // a folder
-  std::ofstream(dir_ / "file") << "x";
-  EXPECT_EQ(RunPrint("--png " + Quote(dir_ / "file") + " " + drawing).exitCode, 2);
-  o = RunPrint("--settings " + Quote(dir_.path()) + " --pdf " + Quote(dir_ / "x.pdf") + " " +
-               drawing);
-  EXPECT_EQ(o.exitCode, 2) << o.output;
-  EXPECT_TRUE(Contains(o.output, "is a folder")) << o.output;
 }
 
 TEST_F(PrintRunCliTest, RunsSideBySideEachPrintTheirOwnStoredImages) {
