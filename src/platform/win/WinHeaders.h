@@ -1,0 +1,9 @@
+// Windows with GDI+: the headers in the order GDI+ needs them, which the lean Windows header
+// alone does not give.
+#pragma once
+
+#include <windows.h>
+// windows.h first: GDI+ builds on its types.
+#include <objidl.h>
+// objidl.h before GDI+: its picture streams.
+#include <gdiplus.h>
