@@ -1,5 +1,5 @@
-// Windows with GDI+: the headers in the order GDI+ needs them, which the lean Windows header
-// alone does not give.
+// Windows with GDI+ and the spooler: the headers in the order GDI+ needs them, which the lean
+// Windows header alone does not give.
 #pragma once
 
 #include <windows.h>
@@ -7,3 +7,5 @@
 #include <objidl.h>
 // objidl.h before GDI+: its picture streams.
 #include <gdiplus.h>
+// The spooler's printers, which the lean Windows header leaves out.
+#include <winspool.h>
