@@ -63,7 +63,7 @@ bool IsControl(const std::u16string& ch) {
 
 GdiCanvas::GdiCanvas(HDC dc) : dc_(dc) {
   pen_ = MakePen(penState_.color, penState_.width, penState_.style);
-  brush_ = MakeBrush(0, BrushStyle::Clear);
+  brush_ = MakeBrush(brushState_.color, brushState_.style);
   originalPen_ = SelectObject(dc_, pen_);
   originalBrush_ = SelectObject(dc_, brush_);
   SetBkMode(dc_, TRANSPARENT);
@@ -108,6 +108,9 @@ void GdiCanvas::SetPen(uint32_t color, int width, PenStyle style) {
 }
 
 void GdiCanvas::SetBrush(uint32_t color, BrushStyle style) {
+  const BrushState wanted{color, style};
+  if (wanted == brushState_) return;
+  brushState_ = wanted;
   SelectBrush(MakeBrush(color, style));
 }
 

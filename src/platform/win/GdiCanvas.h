@@ -45,12 +45,19 @@ class GdiCanvas : public Canvas {
     bool operator==(const PenState&) const = default;
   };
 
+  struct BrushState {
+    uint32_t color = 0;
+    BrushStyle style = BrushStyle::Clear;
+    bool operator==(const BrushState&) const = default;
+  };
+
   void SelectPen(HPEN pen);
   void SelectBrush(HBRUSH brush);
   void DrawDot(int x, int y);
 
   HDC dc_;
   PenState penState_;
+  BrushState brushState_;
   HPEN pen_ = nullptr;
   HBRUSH brush_ = nullptr;
   // What the context held before the canvas, given back at its end.
