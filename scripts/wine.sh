@@ -38,13 +38,43 @@ export_env() {
 # The locale goes only to Wine, so this shell never looks for it.
 japanese=(env LOCPATH="$locale_dir" LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8)
 
+# Windows' Japanese font names as drawings give them, for the IPA fonts this machine has: Wine's
+# font replacements, in a registry file (UTF-16 with its byte-order mark, CR LF lines).
+font_replacements() {
+  printf '\xff\xfe'
+  sed 's/$/\r/' <<'EOF' | iconv -f UTF-8 -t UTF-16LE
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"ＭＳ ゴシック"="IPAGothic"
+"ＭＳ Ｐゴシック"="IPAPGothic"
+"ＭＳ 明朝"="IPAMincho"
+"ＭＳ Ｐ明朝"="IPAPMincho"
+"MS Gothic"="IPAGothic"
+"MS PGothic"="IPAPGothic"
+"MS Mincho"="IPAMincho"
+"MS PMincho"="IPAPMincho"
+EOF
+}
+
+# Imported once into the prefix; the stamp remembers it.
+replace_fonts() {
+  local stamp="$prefix/.tavolex-fonts"
+  [ -f "$stamp" ] && return 0
+  local reg="$prefix/tavolex-fonts.reg"
+  font_replacements >"$reg"
+  # Drive Z: of the prefix is this machine's root.
+  "${japanese[@]}" wine regedit /S "Z:${reg//\//\\}" && touch "$stamp"
+}
+
 start_server() {
   ensure_locale
   export_env
   mkdir -p "$prefix"
   # The first start creates the prefix (some seconds); a persistent server keeps later starts
   # quick, and Wine's helper services must not hold the caller's output open.
-  ("${japanese[@]}" wineserver -p && "${japanese[@]}" wine cmd /c exit) </dev/null >/dev/null 2>&1
+  ("${japanese[@]}" wineserver -p && "${japanese[@]}" wine cmd /c exit && replace_fonts) \
+    </dev/null >/dev/null 2>&1
 }
 
 case "${1:-}" in
