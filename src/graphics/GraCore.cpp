@@ -233,9 +233,9 @@ void TGraph1::GPolyline() {
   // breaks the run there. A segment that rounds to one pixel draws nothing of its own: the
   // round ends of the run's lines already cover it, and a run of nothing else is one pen dot.
   bool open = false;     // the next segment continues the run
-  bool drawing = false;  // the run has drawn a line; the canvas stands where it ended
-  bool dot = false;      // the run so far is segments that round to one pixel, at (px, py)
-  int px = 0, py = 0;
+  bool drawing = false;  // the run has drawn a line; the canvas stands at (px, py)
+  bool dot = false;      // the run so far is segments that round to the one pixel (px, py)
+  int px = 0, py = 0;    // the pixel where the run stands
   for (int i = 1; i < n; ++i) {
     double x1 = PolyD[i - 1].X, y1 = PolyD[i - 1].Y;
     double x2 = PolyD[i].X, y2 = PolyD[i].Y;
@@ -248,18 +248,19 @@ void TGraph1::GPolyline() {
       if (dot) PenDot(px, py);
       drawing = false;
       dot = false;
+      px = RoundDevice(x1);
+      py = RoundDevice(y1);
     }
-    const int ax = RoundDevice(x1), ay = RoundDevice(y1);
     const int bx = RoundDevice(x2), by = RoundDevice(y2);
-    if (ax == bx && ay == by) {
+    if (bx == px && by == py) {
       dot = !drawing;
-      px = ax;
-      py = ay;
     } else {
-      if (!drawing) C->MoveTo(ax, ay);
+      if (!drawing) C->MoveTo(px, py);
       C->LineTo(bx, by);
       drawing = true;
       dot = false;
+      px = bx;
+      py = by;
     }
     open = whole;
   }
