@@ -64,6 +64,10 @@ class Canvas {
   // Fills the polygon with the even-odd rule in an ARGB colour 0xAARRGGBB.
   virtual void FillPolygon(const TPointF* points, int count, uint32_t argb) = 0;
 
+  // Fills the ellipse that fits the device rectangle, as GDI's Ellipse does with a clear pen:
+  // the pixels from left up to right and from top up to bottom; colour 0x00BBGGRR.
+  virtual void FillEllipse(int left, int top, int right, int bottom, uint32_t color) = 0;
+
   // One character (or surrogate pair) with the top-left of its cell at (x, y), before the
   // escapement turns it about that point; transparent background; colour 0x00BBGGRR.
   virtual void DrawChar(int x, int y, const std::u16string& ch, const CanvasFont& font,

@@ -216,16 +216,26 @@ void TGraph1::GTen(double x, double y) {
 
 void TGraph1::GLine(double x1, double y1, double x2, double y2) {
   if (C == nullptr || !GuardSegment(x1, y1, x2, y2)) return;
-  C->MoveTo(RoundDevice(x1), RoundDevice(y1));
-  C->LineTo(RoundDevice(x2), RoundDevice(y2));
+  const int ax = RoundDevice(x1), ay = RoundDevice(y1);
+  const int bx = RoundDevice(x2), by = RoundDevice(y2);
+  if (ax == bx && ay == by) {
+    PenDot(ax, ay);
+    return;
+  }
+  C->MoveTo(ax, ay);
+  C->LineTo(bx, by);
 }
 
 void TGraph1::GPolyline() {
   const int n = std::min<int>(PolyDN, static_cast<int>(PolyD.size()));
   if (n < 2 || C == nullptr) return;
   // A run is handed over as one move-to and its line-tos; a point the device cannot take
-  // breaks the run there.
-  bool open = false;
+  // breaks the run there. A segment that rounds to one pixel draws nothing of its own: the
+  // round ends of the run's lines already cover it, and a run of nothing else is one pen dot.
+  bool open = false;     // the next segment continues the run
+  bool drawing = false;  // the run has drawn a line; the canvas stands at (px, py)
+  bool dot = false;      // the run so far is segments that round to the one pixel (px, py)
+  int px = 0, py = 0;    // the pixel where the run stands
   for (int i = 1; i < n; ++i) {
     double x1 = PolyD[i - 1].X, y1 = PolyD[i - 1].Y;
     double x2 = PolyD[i].X, y2 = PolyD[i].Y;
@@ -234,10 +244,36 @@ void TGraph1::GPolyline() {
       open = false;
       continue;
     }
-    if (!open || !whole) C->MoveTo(RoundDevice(x1), RoundDevice(y1));
-    C->LineTo(RoundDevice(x2), RoundDevice(y2));
+    if (!open || !whole) {
+      if (dot) PenDot(px, py);
+      drawing = false;
+      dot = false;
+      px = RoundDevice(x1);
+      py = RoundDevice(y1);
+    }
+    const int bx = RoundDevice(x2), by = RoundDevice(y2);
+    if (bx == px && by == py) {
+      dot = !drawing;
+    } else {
+      if (!drawing) C->MoveTo(px, py);
+      C->LineTo(bx, by);
+      drawing = true;
+      dot = false;
+      px = bx;
+      py = by;
+    }
     open = whole;
   }
+  if (dot) PenDot(px, py);
+}
+
+void TGraph1::PenDot(int x, int y) {
+  if (C == nullptr || PenWidth <= 1 || PenSty == PenStyle::Clear) return;
+  // Centred as the pen centres its lines: on the pixel for an odd width, on its top-left
+  // corner for an even one.
+  const int left = x - PenWidth / 2;
+  const int top = y - PenWidth / 2;
+  C->FillEllipse(left, top, left + PenWidth, top + PenWidth, PenColor);
 }
 
 void TGraph1::GSolid() {

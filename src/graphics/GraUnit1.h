@@ -68,6 +68,7 @@ class TGraph1 {
 
   // ---- Device primitives (pixels) ----------------------------------------------------------
   void GTen(double x, double y);
+  // Lines that round to one pixel leave only the round end of a wide pen (a filled circle).
   void GLine(double x1, double y1, double x2, double y2);
   void GPolyline();  // draws the first PolyDN points of PolyD
   void GSolid();     // fills the first PolyDN points of PolyD
@@ -169,6 +170,9 @@ class TGraph1 {
   double VisiblePolyLength(int n, int& hidden) const;
   // The dot drawn for a polyline or polygon that is too small.
   void SmallShapeDot(int n);
+  // What a line that rounds to the one device pixel (x, y) leaves: nothing with a thin or clear
+  // pen, the round end of a wider pen, a filled circle of its width.
+  void PenDot(int x, int y);
   int MarkerLine(const TDPoint& p, const TDPoint& q);
   // Fills PolyW (or a circle) in the background colour, then gives the fill the pen colour back.
   int BackgroundFill(bool circle, double x, double y, double r);

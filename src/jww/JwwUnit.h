@@ -19,10 +19,11 @@ struct TJwwLoadRun;
 // Limits of the flattened insert tree: a definition that inserts itself, or inserts another
 // many times over many levels, must not expand without end. Measuring, counting and drawing
 // visit every member of every node's definition, so the tree is also cut when the members of
-// its nodes together would pass kBlockTreeMaxWork (a node without members costs 1).
+// its nodes together would pass kBlockTreeMaxWork (a node without members costs 1). A page of a
+// million members takes a second or two to print; real drawings expand to far fewer.
 constexpr int32_t kBlockTreeMaxLevel = 32;
 constexpr int32_t kBlockTreeMaxNodes = 200000;
-constexpr int64_t kBlockTreeMaxWork = 8000000;
+constexpr int64_t kBlockTreeMaxWork = 1000000;
 
 // Most bytes that one stored image may unpack to.
 constexpr uint64_t kBindImageMaxUnpacked = uint64_t{256} * 1024 * 1024;

@@ -137,6 +137,38 @@ TEST_F(PrimitivesTest, PolylineLeavingAndReenteringIsDrawnInRuns) {
   EXPECT_EQ(PolyDN, 0);
 }
 
+// A segment that rounds to one pixel hands nothing to the canvas inside a drawn run (the round
+// ends cover it); alone, it leaves the round end of a wide pen, a circle of the pen's width.
+TEST_F(PrimitivesTest, SegmentsOfOnePixelLeaveOnlyTheDotOfAWidePen) {
+  auto dots = [this] { return canvas.Of(CallKind::FillEllipse); };
+  PolyD = {{10, 10}, {10.2f, 10.3f}, {20, 10}, {20.4f, 9.8f}};
+  PolyDN = 4;
+  for (const int width : {1, 5}) {
+    graph->GPenSet(0x123456u, 0, width);
+    canvas.Clear();
+    graph->GPolyline();
+    EXPECT_EQ(canvas.Segments(), (std::vector<Seg>{{10, 10, 20, 10}})) << width;
+    EXPECT_TRUE(dots().empty()) << width;
+  }
+  PolyD = {{30, 30}, {30.2f, 30.1f}, {29.8f, 30}};  // a whole run on one pixel
+  PolyDN = 3;
+  canvas.Clear();
+  graph->GPolyline();
+  graph->GPenSet(0x123456u, 0, 4);  // an even width: around the pixel's corner
+  graph->GLine(50.4, 60, 49.6, 60);
+  graph->GPenSet(0x123456u, 1, 1);
+  graph->GLine(70, 70, 70, 70);
+  graph->GPenSet(0x123456u, 5, 9);  // clear pen
+  graph->GLine(80, 80, 80, 80);
+  EXPECT_TRUE(canvas.Segments().empty());
+  ASSERT_EQ(dots().size(), 2u);
+  EXPECT_EQ(dots()[0].target, (RectF{28, 28, 5, 5}));
+  EXPECT_EQ(dots()[0].color, 0x123456u);
+  EXPECT_EQ(dots()[1].target, (RectF{48, 58, 4, 4}));
+  PolyD.clear();
+  PolyDN = 0;
+}
+
 TEST_F(PrimitivesTest, SolidClosesAnOpenRingInTheCallersBuffer) {
   SetPoly({{10, 10}, {30, 10}, {30, 30}});
   EXPECT_EQ(graph->GLSolid(), kDrawn);

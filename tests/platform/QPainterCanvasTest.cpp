@@ -73,15 +73,13 @@ TEST_F(QPainterCanvasTest, ThinLineThickLineAndEvenOddFill) {
   EXPECT_EQ(graph->GLSolid(), kDrawn);
   PolyW.clear();
   PolyWN = 0;
-  // A one-pixel dot is one pixel; an empty line of a wide pen is a round dot of its width where
-  // the painter centres lines of that width.
+  // A one-pixel dot is one pixel; a line of a wide pen that rounds to one pixel is a round dot
+  // of its width where the painter centres lines of that width.
   graph->GTen(5, 5);
-  canvas->SetPen(0xFF0000u, 9, PenStyle::Solid);
-  canvas->MoveTo(185, 8);
-  canvas->LineTo(185, 8);
-  canvas->SetPen(0xFF0000u, 2, PenStyle::Solid);  // an even width: around the pixel's corner
-  canvas->MoveTo(170, 8);
-  canvas->LineTo(170, 8);
+  graph->GPenSet(0xFF0000u, 0, 9);
+  graph->GLine(185, 8, 185.3, 7.8);
+  graph->GPenSet(0xFF0000u, 0, 2);  // an even width: around the pixel's corner
+  graph->GLine(170, 8, 170, 8);
   Finish();
   for (const auto& [x, y] : {std::pair{169, 7}, {170, 7}, {169, 8}, {170, 8}})
     EXPECT_EQ(At(x, y), 0x0000FFu) << x << "," << y;

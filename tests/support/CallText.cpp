@@ -98,6 +98,8 @@ std::string CallText(const CanvasCall& c) {
       return "line " + at;
     case CallKind::FillPolygon:
       return "fill " + Hex8(c.color) + " " + Points(c.points);
+    case CallKind::FillEllipse:
+      return "ellipse " + Hex8(c.color) + " " + Rect(c.target);
     case CallKind::DrawChar:
       return "char " + at + " " + Chars(c.text) + " " + Font(c.font) + " colour=" + Hex8(c.color);
     case CallKind::PictureSize:

@@ -18,6 +18,7 @@ class NullCanvas : public Canvas {
   void MoveTo(int, int) override {}
   void LineTo(int, int) override {}
   void FillPolygon(const TPointF*, int, uint32_t) override {}
+  void FillEllipse(int, int, int, int, uint32_t) override {}
   void DrawChar(int, int, const std::u16string&, const CanvasFont&, uint32_t) override {}
   bool PictureSize(const std::filesystem::path&, int&, int&) override { return false; }
   bool DrawPicture(const std::filesystem::path&, const RectF&, const RectF&, double, double,

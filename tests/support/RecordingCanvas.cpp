@@ -45,6 +45,15 @@ void RecordingCanvas::FillPolygon(const TPointF* points, int count, uint32_t arg
   calls.push_back(std::move(c));
 }
 
+void RecordingCanvas::FillEllipse(int left, int top, int right, int bottom, uint32_t color) {
+  CanvasCall c;
+  c.kind = CallKind::FillEllipse;
+  c.color = color;
+  c.target = RectF{static_cast<double>(left), static_cast<double>(top),
+                   static_cast<double>(right - left), static_cast<double>(bottom - top)};
+  calls.push_back(std::move(c));
+}
+
 void RecordingCanvas::DrawChar(int x, int y, const std::u16string& ch, const CanvasFont& font,
                                uint32_t color) {
   CanvasCall c;

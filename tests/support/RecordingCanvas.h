@@ -20,6 +20,7 @@ enum class CallKind {
   MoveTo,
   LineTo,
   FillPolygon,
+  FillEllipse,
   DrawChar,
   PictureSize,
   DrawPicture
@@ -28,7 +29,7 @@ enum class CallKind {
 // One recorded call; only the fields of its kind are meaningful.
 struct CanvasCall {
   CallKind kind = CallKind::MoveTo;
-  uint32_t color = 0;  // pen, brush or character colour (0x00BBGGRR); fill colour (ARGB)
+  uint32_t color = 0;  // pen, brush, character or ellipse colour (0x00BBGGRR); polygon fill (ARGB)
   int width = 0;       // pen width
   PenStyle penStyle = PenStyle::Solid;
   BrushStyle brushStyle = BrushStyle::Clear;
@@ -39,7 +40,7 @@ struct CanvasCall {
   CanvasFont font;              // DrawChar
   std::filesystem::path file;   // PictureSize, DrawPicture
   RectF source;                 // DrawPicture
-  RectF target;
+  RectF target;                 // DrawPicture; FillEllipse: its device rectangle
   double angleDeg = 0.0;
   double pivotX = 0.0;
   double pivotY = 0.0;
@@ -66,6 +67,7 @@ class RecordingCanvas : public Canvas {
   void MoveTo(int x, int y) override;
   void LineTo(int x, int y) override;
   void FillPolygon(const TPointF* points, int count, uint32_t argb) override;
+  void FillEllipse(int left, int top, int right, int bottom, uint32_t color) override;
   void DrawChar(int x, int y, const std::u16string& ch, const CanvasFont& font,
                 uint32_t color) override;
   bool PictureSize(const std::filesystem::path& file, int& width, int& height) override;

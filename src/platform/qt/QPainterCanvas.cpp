@@ -2,12 +2,11 @@
 
 #include <QImageReader>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPolygonF>
 #include <QRectF>
 
-#include <array>
 #include <cmath>
-#include <numbers>
 #include <vector>
 
 #include "platform/qt/MetafilePicture.h"
@@ -16,23 +15,6 @@
 namespace tavolex {
 
 namespace {
-
-// Corners of a round dot: a fine polygon, as the unsmoothed ellipse of the painter comes out
-// lopsided by a pixel. Worked out once; dotted lines draw a dot per dash.
-constexpr int kDotSides = 64;
-using DotOutline = std::array<QPointF, kDotSides>;
-
-const DotOutline& UnitDot() {
-  static const DotOutline outline = [] {
-    DotOutline corners;
-    for (int i = 0; i < kDotSides; ++i) {
-      const double t = 2.0 * std::numbers::pi * i / kDotSides;
-      corners[static_cast<std::size_t>(i)] = QPointF(std::cos(t), std::sin(t));
-    }
-    return corners;
-  }();
-  return outline;
-}
 
 bool Finite(const RectF& r) {
   return std::isfinite(r.x) && std::isfinite(r.y) && std::isfinite(r.width) &&
@@ -119,32 +101,10 @@ void QPainterCanvas::LineTo(int x, int y) {
   const QPoint to(x, y);
   if (painter_ != nullptr && pen_.style() != Qt::NoPen) {
     painter_->setPen(pen_);
-    if (to == pos_) {
-      // GDI draws nothing for an empty line; a round wide pen leaves a round dot of its width
-      // centred on the point.
-      if (pen_.width() > 1) DrawDot(to, pen_.width());
-    } else {
-      painter_->drawLine(pos_, to);
-    }
+    // GDI draws nothing for an empty line; the engine draws the round end of a wide pen.
+    if (to != pos_) painter_->drawLine(pos_, to);
   }
   pos_ = to;
-}
-
-void QPainterCanvas::DrawDot(const QPoint& at, int width) {
-  const double radius = width / 2.0;
-  // Centred where the painter centres wide lines through the point: on the pixel for an odd
-  // width, on its top-left corner for an even one.
-  const double shift = width % 2 == 1 ? 0.5 : 0.0;
-  const QPointF centre(at.x() + shift, at.y() + shift);
-  QPolygonF circle;
-  circle.reserve(kDotSides);
-  for (const QPointF& corner : UnitDot())
-    circle.append(centre + radius * corner);
-  painter_->save();
-  painter_->setPen(Qt::NoPen);
-  painter_->setBrush(pen_.color());
-  painter_->drawPolygon(circle);
-  painter_->restore();
 }
 
 void QPainterCanvas::FillPolygon(const TPointF* points, int count, uint32_t argb) {
@@ -160,6 +120,14 @@ void QPainterCanvas::FillPolygon(const TPointF* points, int count, uint32_t argb
   painter_->setBrush(QBrush(ColorFromArgb(argb)));
   painter_->drawPolygon(polygon, Qt::OddEvenFill);
   painter_->restore();
+}
+
+void QPainterCanvas::FillEllipse(int left, int top, int right, int bottom, uint32_t color) {
+  if (painter_ == nullptr || right <= left || bottom <= top) return;
+  // A path of curves: a PDF keeps the circle as four of them, not as a polygon.
+  QPainterPath ellipse;
+  ellipse.addEllipse(QRectF(left, top, right - left, bottom - top));
+  painter_->fillPath(ellipse, ColorFromBgr(color));
 }
 
 // ---- Pictures --------------------------------------------------------------------------------

@@ -30,6 +30,7 @@ class QPainterCanvas : public Canvas {
   void MoveTo(int x, int y) override;
   void LineTo(int x, int y) override;
   void FillPolygon(const TPointF* points, int count, uint32_t argb) override;
+  void FillEllipse(int left, int top, int right, int bottom, uint32_t color) override;
   void DrawChar(int x, int y, const std::u16string& ch, const CanvasFont& font,
                 uint32_t color) override;
   bool PictureSize(const std::filesystem::path& file, int& width, int& height) override;
@@ -52,7 +53,6 @@ class QPainterCanvas : public Canvas {
 
   // The decoded picture of a file; the last one is kept, as a drawing often repeats it.
   const QImage* Picture(const std::filesystem::path& file);
-  void DrawDot(const QPoint& at, int width);
 
   QPainter* painter_;
   QPen pen_;

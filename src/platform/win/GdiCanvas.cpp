@@ -119,26 +119,17 @@ void GdiCanvas::MoveTo(int x, int y) {
 }
 
 void GdiCanvas::LineTo(int x, int y) {
-  POINT at{};
-  GetCurrentPositionEx(dc_, &at);
-  // A line that ends where it starts draws nothing; a wide round pen leaves a round dot.
-  if (at.x == x && at.y == y && penState_.width > 1 && penState_.style != PenStyle::Clear) {
-    DrawDot(x, y);
-    return;
-  }
   ::LineTo(dc_, x, y);
 }
 
-void GdiCanvas::DrawDot(int x, int y) {
-  const int width = penState_.width;
-  const int left = x - width / 2;
-  const int top = y - width / 2;
-  HBRUSH fill = CreateSolidBrush(ColorOf(penState_.color));
+void GdiCanvas::FillEllipse(int left, int top, int right, int bottom, uint32_t color) {
+  if (right <= left || bottom <= top) return;
+  HBRUSH fill = CreateSolidBrush(ColorOf(color));
   if (fill == nullptr) return;
   HGDIOBJ pen = SelectObject(dc_, GetStockObject(NULL_PEN));
   HGDIOBJ brush = SelectObject(dc_, fill);
-  // A filled figure leaves out the right and bottom edges of its box: width pixels across.
-  Ellipse(dc_, left, top, left + width, top + width);
+  // Without a pen the figure leaves out the right and bottom edges of its box.
+  Ellipse(dc_, left, top, right, bottom);
   SelectObject(dc_, brush);
   SelectObject(dc_, pen);
   DeleteObject(fill);

@@ -26,6 +26,7 @@ class GdiCanvas : public Canvas {
   void MoveTo(int x, int y) override;
   void LineTo(int x, int y) override;
   void FillPolygon(const TPointF* points, int count, uint32_t argb) override;
+  void FillEllipse(int left, int top, int right, int bottom, uint32_t color) override;
   void DrawChar(int x, int y, const std::u16string& ch, const CanvasFont& font,
                 uint32_t color) override;
   bool PictureSize(const std::filesystem::path& file, int& width, int& height) override;
@@ -53,7 +54,6 @@ class GdiCanvas : public Canvas {
 
   void SelectPen(HPEN pen);
   void SelectBrush(HBRUSH brush);
-  void DrawDot(int x, int y);
 
   HDC dc_;
   PenState penState_;

