@@ -11,7 +11,7 @@
 #include "app/PrintApp.h"
 #include "app/PrintDriver.h"
 #include "common/Func_2.h"
-#include "platform/qt/PngWrite.h"
+#include "platform/PngWrite.h"
 #include "platform/qt/QtPrinters.h"
 
 namespace tavolex {

@@ -1,12 +1,10 @@
 #include "app/AppFolders.h"
 
-#include <unistd.h>
-
-#include <cstdlib>
 #include <fstream>
 #include <system_error>
 
 #include "common/Func_2.h"
+#include "common/HostSystem.h"
 
 namespace tavolex {
 
@@ -54,25 +52,17 @@ std::filesystem::path DialogStartFolder(const std::vector<std::filesystem::path>
 
 std::filesystem::path ProgramFile(const char* argv0) {
   std::error_code ec;
-  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
-  if (!ec && !self.empty()) return self;
+  const std::filesystem::path self = RunningProgramFile();
+  if (!self.empty()) return self;
   if (argv0 == nullptr || *argv0 == '\0') return std::filesystem::current_path(ec) / "tavolex";
   return std::filesystem::absolute(argv0, ec);
-}
-
-std::filesystem::path UserConfigFolder() {
-  const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  if (xdg != nullptr && *xdg == '/') return std::filesystem::path(xdg) / "tavolex";
-  const char* home = std::getenv("HOME");
-  if (home != nullptr && *home != '\0') return std::filesystem::path(home) / ".config" / "tavolex";
-  return std::filesystem::temp_directory_path() / "tavolex";
 }
 
 bool FolderWritable(const std::filesystem::path& folder) {
   std::error_code ec;
   if (!std::filesystem::is_directory(folder, ec)) return false;
   const std::filesystem::path probe =
-      folder / (".tavolex-probe-" + std::to_string(static_cast<long>(getpid())));
+      folder / (".tavolex-probe-" + std::to_string(CurrentProcessId()));
   {
     std::ofstream out(probe, std::ios::binary);
     if (!out) return false;

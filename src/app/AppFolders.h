@@ -18,9 +18,6 @@ struct TAppFolders {
 // The running program's file (from the system where it tells, else argv0 made absolute).
 std::filesystem::path ProgramFile(const char* argv0);
 
-// The per-user folder: $XDG_CONFIG_HOME/tavolex, else $HOME/.config/tavolex.
-std::filesystem::path UserConfigFolder();
-
 // Whether a file can be created and removed in the folder.
 bool FolderWritable(const std::filesystem::path& folder);
 

@@ -1,6 +1,9 @@
 #include "app/DosTime.h"
 
-#include <sys/stat.h>
+#include <chrono>
+#include <system_error>
+
+#include "common/HostSystem.h"
 
 namespace tavolex {
 
@@ -28,15 +31,18 @@ TDateTime DosToDateTime(uint32_t dos) {
 
 TDateTime LocalDateTime(std::time_t t) {
   std::tm tm{};
-  if (localtime_r(&t, &tm) == nullptr) return TDateTime{1980, 1, 1, 0, 0, 0};
+  if (!LocalTimeOf(t, tm)) return TDateTime{1980, 1, 1, 0, 0, 0};
   return TDateTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday,
                    tm.tm_hour,        tm.tm_min,     tm.tm_sec > 59 ? 59 : tm.tm_sec};
 }
 
 uint32_t FileDosTime(const std::filesystem::path& file) {
-  struct stat st {};
-  if (stat(file.c_str(), &st) != 0) return 0;
-  return DateTimeToDos(LocalDateTime(st.st_mtime));
+  std::error_code ec;
+  const std::filesystem::file_time_type written = std::filesystem::last_write_time(file, ec);
+  if (ec) return 0;
+  const auto seconds = std::chrono::floor<std::chrono::seconds>(
+      std::chrono::file_clock::to_sys(written));
+  return DateTimeToDos(LocalDateTime(std::chrono::system_clock::to_time_t(seconds)));
 }
 
 }  // namespace tavolex

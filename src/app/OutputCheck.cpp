@@ -1,9 +1,9 @@
 #include "app/OutputCheck.h"
 
-#include <unistd.h>
-
 #include <fstream>
 #include <system_error>
+
+#include "common/HostSystem.h"
 
 namespace tavolex {
 
@@ -14,8 +14,8 @@ std::string OutputFileProblem(const std::filesystem::path& file) {
   std::filesystem::path folder = file.parent_path();
   if (folder.empty()) folder = ".";
   if (!std::filesystem::is_directory(folder, ec)) return "its folder does not exist";
-  if (access(folder.c_str(), W_OK | X_OK) != 0) return "its folder cannot be written to";
-  if (std::filesystem::exists(file, ec) && access(file.c_str(), W_OK) != 0)
+  if (!MayWrite(folder)) return "its folder cannot be written to";
+  if (std::filesystem::exists(file, ec) && !MayWrite(file))
     return "cannot be written to";
   return {};
 }

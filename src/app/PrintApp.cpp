@@ -9,6 +9,7 @@
 #include "app/RefFile.h"
 #include "app/RunFolder.h"
 #include "common/Func_2.h"
+#include "common/HostSystem.h"
 #include "common/UnitVal.h"
 #include "graphics/GraUnit1.h"
 #include "graphics/UnitGraAtt.h"

@@ -53,7 +53,7 @@ std::string StrToCp932(const std::u16string& s);
 std::u16string Utf8ToStr(std::string_view utf8);
 std::string StrToUtf8(const std::u16string& s);
 
-// File-system paths from and to text (UTF-8 file names on POSIX hosts).
+// File-system paths from and to text (UTF-8 file names on POSIX hosts, UTF-16 on Windows).
 std::filesystem::path PathFromStr(const std::u16string& s);
 std::u16string StrFromPath(const std::filesystem::path& p);
 

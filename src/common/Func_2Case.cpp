@@ -1,41 +1,13 @@
-// Upper and lower case. The C library's UTF-8 character tables give the Unicode simple case
-// mapping for every script; a private locale object keeps this independent of the user's locale
-// settings (and of setlocale calls made by the GUI toolkit). Where no UTF-8 locale exists, a
-// built-in mapping covers ASCII, Latin-1, Latin Extended-A, Greek, Cyrillic and full-width Latin.
-#include <locale.h>
-#include <wctype.h>
-
+// Upper and lower case by the host's Unicode simple case mapping. Where the host has no case
+// tables or leaves a character unmapped, a built-in mapping covers ASCII, Latin-1, Latin
+// Extended-A, Greek, Cyrillic and full-width Latin.
+#include "common/CaseMap.h"
 #include "common/Func_2.h"
 
 namespace tavolex {
 namespace {
 
-class CaseLocale {
- public:
-  CaseLocale() {
-    for (const char* name : {"C.UTF-8", "C.utf8", "en_US.UTF-8"}) {
-      locale_ = newlocale(LC_CTYPE_MASK, name, static_cast<locale_t>(nullptr));
-      if (locale_ != static_cast<locale_t>(nullptr)) break;
-    }
-  }
-  ~CaseLocale() {
-    if (locale_ != static_cast<locale_t>(nullptr)) freelocale(locale_);
-  }
-  CaseLocale(const CaseLocale&) = delete;
-  CaseLocale& operator=(const CaseLocale&) = delete;
-
-  locale_t get() const { return locale_; }
-
- private:
-  locale_t locale_ = static_cast<locale_t>(nullptr);
-};
-
-const CaseLocale& TheCaseLocale() {
-  static const CaseLocale instance;
-  return instance;
-}
-
-// Built-in mapping for hosts without a UTF-8 locale.
+// Built-in mapping for hosts without case tables.
 char32_t FallbackUpper(char32_t c) {
   if (c >= U'a' && c <= U'z') return c - 32;
   if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return c - 32;
@@ -71,13 +43,10 @@ char32_t FallbackLower(char32_t c) {
 }
 
 char32_t MapCase(char32_t c, bool upper) {
-  const locale_t loc = TheCaseLocale().get();
-  if (loc == static_cast<locale_t>(nullptr) || sizeof(wchar_t) < 4) {
-    return upper ? FallbackUpper(c) : FallbackLower(c);
-  }
-  const wint_t mapped =
-      upper ? towupper_l(static_cast<wint_t>(c), loc) : towlower_l(static_cast<wint_t>(c), loc);
-  return static_cast<char32_t>(mapped);
+  // The built-in pairs also fill what a host's tables leave out (Wine's lack the final sigma).
+  const std::optional<char32_t> mapped = HostCaseMap(c, upper);
+  if (mapped && *mapped != c) return *mapped;
+  return upper ? FallbackUpper(c) : FallbackLower(c);
 }
 
 void AppendCodePoint(std::u16string& out, char32_t c) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <system_error>
 
+#include "common/Func_2.h"
 #include "graphics/ClipUnit.h"
 #include "graphics/GraUnit1.h"
 
@@ -18,11 +19,10 @@ constexpr std::array<const char*, 11> kPictureExtensions = {
     ".BMP", ".WMF", ".EMF", ".ICO", ".PNG", ".TIF", ".TIFF", ".JPG", ".JPE", ".JPEG", ".GIF"};
 
 bool PictureKindSupported(const std::filesystem::path& file) {
-  std::string ext = file.extension().string();
-  std::transform(ext.begin(), ext.end(), ext.begin(),
-                 [](char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c; });
-  return std::find(kPictureExtensions.begin(), kPictureExtensions.end(), ext) !=
-         kPictureExtensions.end();
+  // As text, not as narrow bytes: a Windows extension that the narrow form cannot hold throws.
+  const std::u16string ext = UpperStr(StrFromPath(file.extension()));
+  return std::any_of(kPictureExtensions.begin(), kPictureExtensions.end(),
+                     [&](const char* known) { return ext == Utf8ToStr(known); });
 }
 
 bool FileExists(const std::filesystem::path& file) {
@@ -37,7 +37,7 @@ bool ResolvePicture(const std::filesystem::path& fn, std::filesystem::path& reso
     return true;
   }
   const std::filesystem::path beside =
-      std::filesystem::path(ZuFileName).parent_path() / fn.relative_path();
+      PathFromStr(ZuFileName).parent_path() / fn.relative_path();
   if (!ZuFileName.empty() && FileExists(beside)) {
     resolved = beside;
     return true;
@@ -57,7 +57,8 @@ class PictureCopy {
     std::filesystem::path folder = GraImageWorkFolder;
     if (folder.empty()) folder = std::filesystem::temp_directory_path(ec);
     if (ec) return;
-    path_ = folder / (u8"~~" + source.filename().u8string());
+    // Joined in the host's own form of names, which holds every name the source can have.
+    path_ = folder / (std::filesystem::path("~~") += source.filename());
     made_ = std::filesystem::copy_file(source, path_,
                                        std::filesystem::copy_options::overwrite_existing, ec) &&
             !ec;

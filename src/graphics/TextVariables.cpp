@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/Func_2.h"
+#include "common/HostSystem.h"
 #include "graphics/TextCells.h"
 
 namespace tavolex {
@@ -17,11 +18,7 @@ namespace {
 TextVarTimes SystemTimes() {
   const std::time_t t = std::time(nullptr);
   std::tm tm{};
-#ifdef _WIN32
-  localtime_s(&tm, &t);
-#else
-  localtime_r(&t, &tm);
-#endif
+  LocalTimeOf(t, tm);
   TDateTime now;
   now.Year = tm.tm_year + 1900;
   now.Month = tm.tm_mon + 1;

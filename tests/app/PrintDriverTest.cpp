@@ -1,9 +1,8 @@
 #include "app/PrintDriver.h"
 
 #include <gtest/gtest.h>
-#include <sys/time.h>
-
 #include <array>
+#include <chrono>
 #include <cmath>
 #include <ctime>
 #include <fstream>
@@ -336,8 +335,9 @@ TEST_F(PrintDriverTest, FileTimeHasTheTwoSecondStepOfDosTimes) {
   tm.tm_sec = 31;
   tm.tm_isdst = -1;
   const std::time_t t = mktime(&tm);
-  const timeval times[2] = {{t, 0}, {t, 0}};
-  ASSERT_EQ(utimes(PathFromStr(a).c_str(), times), 0);
+  std::filesystem::last_write_time(
+      PathFromStr(a),
+      std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(t)));
   TPrintDriver driver(settings_, doc_, printer_);
   bool printed = false;
   driver.PrintFile(a, printed);

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <vector>
 
-#include "platform/qt/PngWrite.h"
+#include "platform/PngWrite.h"
 #include "platform/qt/QtPrinters.h"
 
 namespace tavolex {

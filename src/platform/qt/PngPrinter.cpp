@@ -1,4 +1,4 @@
-#include "platform/qt/PngWrite.h"
+#include "platform/PngWrite.h"
 #include "platform/qt/QPainterCanvas.h"
 #include "platform/qt/QtPrinters.h"
 

@@ -1,4 +1,4 @@
-#include "platform/qt/PngWrite.h"
+#include "platform/PngWrite.h"
 
 #include <zlib.h>
 

@@ -1,0 +1,106 @@
+#!/usr/bin/env bash
+# Runs Windows programs under Wine as on a Japanese Windows, in a private prefix.
+#
+#   scripts/wine.sh start            create the prefix if needed and start its wineserver
+#   scripts/wine.sh stop             stop that wineserver
+#   scripts/wine.sh PROGRAM.exe ARGS run a program (used as CMake's cross-compiling emulator)
+#   scripts/wine.sh env              print the environment, for `eval "$(scripts/wine.sh env)"`
+#
+# TAVOLEX_WINEPREFIX chooses the prefix (default: a folder of this user under TMPDIR); the
+# generated ja_JP.UTF-8 locale lives beside it. Wine takes its ANSI code page from the locale,
+# so the programs see code page 932 and Japanese command lines and file names pass unchanged.
+set -euo pipefail
+
+tmp_root="${TMPDIR:-/tmp}"
+prefix="${TAVOLEX_WINEPREFIX:-$tmp_root/tavolex-wine-$(id -u)}"
+locale_dir="$prefix.locale"
+
+ensure_locale() {
+  if [ ! -f "$locale_dir/ja_JP.UTF-8/LC_CTYPE" ]; then
+    mkdir -p "$locale_dir"
+    # localedef warns about the charmap's unusual characters yet writes the locale.
+    localedef -i ja_JP -f UTF-8 "$locale_dir/ja_JP.UTF-8" >/dev/null 2>&1 || true
+    if [ ! -f "$locale_dir/ja_JP.UTF-8/LC_CTYPE" ]; then
+      echo "wine.sh: cannot generate the ja_JP.UTF-8 locale (is the locales package installed?)" >&2
+      exit 1
+    fi
+  fi
+}
+
+export_env() {
+  export WINEPREFIX="$prefix"
+  export WINEDEBUG=-all
+  # No prompts to install Mono or Gecko.
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEARCH=win64
+  # Wine needs no display for console programs.
+  unset DISPLAY WAYLAND_DISPLAY || true
+}
+
+# The locale goes only to Wine, so this shell never looks for it.
+japanese=(env LOCPATH="$locale_dir" LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8)
+
+# Windows' Japanese font names as drawings give them, for the IPA fonts this machine has: Wine's
+# font replacements, in a registry file (UTF-16 with its byte-order mark, CR LF lines).
+font_replacements() {
+  printf '\xff\xfe'
+  sed 's/$/\r/' <<'EOF' | iconv -f UTF-8 -t UTF-16LE
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"ＭＳ ゴシック"="IPAGothic"
+"ＭＳ Ｐゴシック"="IPAPGothic"
+"ＭＳ 明朝"="IPAMincho"
+"ＭＳ Ｐ明朝"="IPAPMincho"
+"MS Gothic"="IPAGothic"
+"MS PGothic"="IPAPGothic"
+"MS Mincho"="IPAMincho"
+"MS PMincho"="IPAPMincho"
+EOF
+}
+
+# Imported once into the prefix; the stamp remembers it.
+replace_fonts() {
+  local stamp="$prefix/.tavolex-fonts"
+  [ -f "$stamp" ] && return 0
+  local reg="$prefix/tavolex-fonts.reg"
+  font_replacements >"$reg"
+  # Drive Z: of the prefix is this machine's root.
+  "${japanese[@]}" wine regedit /S "Z:${reg//\//\\}" && touch "$stamp"
+}
+
+start_server() {
+  ensure_locale
+  export_env
+  mkdir -p "$prefix"
+  # The first start creates the prefix (some seconds); a persistent server keeps later starts
+  # quick, and Wine's helper services must not hold the caller's output open.
+  ("${japanese[@]}" wineserver -p && "${japanese[@]}" wine cmd /c exit && replace_fonts) \
+    </dev/null >/dev/null 2>&1
+}
+
+case "${1:-}" in
+  start) start_server ;;
+  stop)
+    export_env
+    wineserver -k >/dev/null 2>&1 || true
+    ;;
+  env)
+    ensure_locale
+    export_env
+    for v in WINEPREFIX WINEDEBUG WINEDLLOVERRIDES WINEARCH; do
+      printf 'export %s=%q\n' "$v" "${!v}"
+    done
+    printf 'export LOCPATH=%q LC_ALL=ja_JP.UTF-8 LANG=ja_JP.UTF-8\n' "$locale_dir"
+    ;;
+  "")
+    echo "usage: $0 start|stop|env|PROGRAM [ARGS...]" >&2
+    exit 2
+    ;;
+  *)
+    ensure_locale
+    export_env
+    mkdir -p "$prefix"
+    exec "${japanese[@]}" wine "$@"
+    ;;
+esac

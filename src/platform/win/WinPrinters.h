@@ -1,0 +1,107 @@
+// The printers of the print run on Windows: the spooler's printers and PNG pages, both drawn
+// with the GDI canvas.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/PrintPlatform.h"
+#include "platform/win/GdiBitmap.h"
+#include "platform/win/GdiCanvas.h"
+#include "platform/win/WinHeaders.h"
+
+namespace tavolex {
+
+// The spooler's printers in its order, and the one it prints to by default (empty: none).
+std::vector<std::u16string> SpoolerPrinterNames();
+std::u16string SpoolerDefaultPrinter();
+
+// A printer of the spooler; with no name the default printer, with no printer at all the name
+// "<標準プリンタ>" and no document can be begun.
+class SpoolerPrinter : public TPrinter {
+ public:
+  // The sheet and orientation are set on the jobs when given; else the printer's own are used.
+  SpoolerPrinter(const std::u16string& name, std::optional<TSheetId> sheet,
+                 std::optional<TOrientation> orientation);
+  ~SpoolerPrinter() override;
+  SpoolerPrinter(const SpoolerPrinter&) = delete;
+  SpoolerPrinter& operator=(const SpoolerPrinter&) = delete;
+
+  // Whether the printer exists and gave a device context.
+  bool Valid() const { return dc_ != nullptr; }
+
+  std::u16string PrnName() const override;
+  int PrnDpiX() const override { return Caps(LOGPIXELSX); }
+  int PrnDpiY() const override { return Caps(LOGPIXELSY); }
+  int PaperWidthPx() const override { return Caps(PHYSICALWIDTH); }
+  int PaperHeightPx() const override { return Caps(PHYSICALHEIGHT); }
+  // The printable page; the device's origin is its top-left corner, so drawing needs not its
+  // offset on the sheet.
+  int PageWidthPx() const override { return Caps(HORZRES); }
+  int PageHeightPx() const override { return Caps(VERTRES); }
+
+  bool PrnTitle(const std::u16string& title) override;
+  bool PrnNewPage() override;
+  bool PrnEndDoc() override;
+  Canvas* PageCanvas() override;
+  bool UseSheet(int aSeries) override;
+  std::u16string PrnRefusal() const override { return refusal_; }
+
+ private:
+  int Caps(int index) const { return dc_ != nullptr ? GetDeviceCaps(dc_, index) : 0; }
+  // Gives the context the sheet asked for; between pages only.
+  bool ApplySheet();
+  // Notes why the spooler failed, in its own words when it has them.
+  void Refused(const char16_t* what);
+
+  std::wstring name_;
+  std::vector<BYTE> ownSheet_;  // the printer's settings with the run's sheet, if any
+  std::vector<BYTE> sheet_;     // those with the sheet of the current drawing
+  HDC dc_ = nullptr;
+  std::unique_ptr<GdiCanvas> canvas_;
+  std::u16string refusal_;
+  bool documentOpen_ = false;
+  bool sheetPending_ = false;
+};
+
+// PNG: every page becomes an image "<title>-<page>.png" in the folder, white paper; the whole
+// sheet is printable.
+class PngPagePrinter : public TFilePrinter {
+ public:
+  PngPagePrinter(const std::filesystem::path& folder, const TPaperOptions& paper);
+  ~PngPagePrinter() override;
+
+  std::u16string PrnName() const override { return u"PNG"; }
+  int PrnDpiX() const override { return paper_.dpi; }
+  int PrnDpiY() const override { return paper_.dpi; }
+  int PaperWidthPx() const override { return sheet_.width; }
+  int PaperHeightPx() const override { return sheet_.height; }
+  int PageWidthPx() const override { return sheet_.width; }
+  int PageHeightPx() const override { return sheet_.height; }
+
+  bool PrnTitle(const std::u16string& title) override;
+  bool PrnNewPage() override;
+  bool PrnEndDoc() override;
+  Canvas* PageCanvas() override;
+  bool UseSheet(int aSeries) override;
+  const std::vector<WrittenFile>& FilesWritten() const override { return files_.Files(); }
+
+ private:
+  bool StartPage();
+  bool SavePage();
+
+  std::filesystem::path folder_;
+  TPaperOptions paper_;
+  TSheetPixels sheet_;  // the sheet of the next page
+  std::unique_ptr<GdiBitmap> bitmap_;
+  std::unique_ptr<GdiCanvas> canvas_;
+  OutputFiles files_;
+  std::u16string docName_;
+  int pageNo_ = 0;
+  bool documentOpen_ = false;
+};
+
+}  // namespace tavolex
