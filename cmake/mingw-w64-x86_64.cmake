@@ -18,8 +18,5 @@ set(ZLIB_USE_STATIC_LIBS ON)
 
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-# Tests and build-time tools run under Wine; scripts/wine-env.sh prepares its prefix.
-find_program(TAVOLEX_WINE wine)
-if(TAVOLEX_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${TAVOLEX_WINE})
-endif()
+# Tests run under Wine, in the private prefix and Japanese locale that scripts/wine.sh sets up.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine.sh)

@@ -40,8 +40,8 @@ uint32_t FileDosTime(const std::filesystem::path& file) {
   std::error_code ec;
   const std::filesystem::file_time_type written = std::filesystem::last_write_time(file, ec);
   if (ec) return 0;
-  const auto seconds = std::chrono::floor<std::chrono::seconds>(
-      std::chrono::file_clock::to_sys(written));
+  const auto seconds =
+      std::chrono::floor<std::chrono::seconds>(std::chrono::file_clock::to_sys(written));
   return DateTimeToDos(LocalDateTime(std::chrono::system_clock::to_time_t(seconds)));
 }
 

@@ -15,8 +15,7 @@ std::string OutputFileProblem(const std::filesystem::path& file) {
   if (folder.empty()) folder = ".";
   if (!std::filesystem::is_directory(folder, ec)) return "its folder does not exist";
   if (!MayWrite(folder)) return "its folder cannot be written to";
-  if (std::filesystem::exists(file, ec) && !MayWrite(file))
-    return "cannot be written to";
+  if (std::filesystem::exists(file, ec) && !MayWrite(file)) return "cannot be written to";
   return {};
 }
 

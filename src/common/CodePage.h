@@ -16,7 +16,6 @@ std::u16string CodePageToUtf16(TCodePage page, std::string_view bytes);
 
 // Text to bytes. A character the code page cannot hold (a surrogate pair counts as one), and an
 // unpaired surrogate, becomes `replacement`.
-std::string Utf16ToCodePage(TCodePage page, std::u16string_view text,
-                            std::string_view replacement);
+std::string Utf16ToCodePage(TCodePage page, std::u16string_view text, std::string_view replacement);
 
 }  // namespace tavolex

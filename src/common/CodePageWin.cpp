@@ -51,9 +51,34 @@ bool AppendDecoded(TCodePage page, std::string_view bytes, std::u16string& out) 
   return true;
 }
 
+// Characters that Shift-JIS text from other systems (JIS X 0208) uses where CP932 has a
+// character of its own: written as that character, as iconv's CP932 does.
+struct TJisForm {
+  char16_t jis;
+  unsigned cp932;
+};
+constexpr TJisForm kJisForms[] = {
+    {0x00A2, 0x8191}, {0x00A3, 0x8192}, {0x00A5, 0x5C},   {0x00AC, 0x81CA}, {0x2014, 0x815C},
+    {0x2016, 0x8161}, {0x203E, 0x7E},   {0x2212, 0x817C}, {0x301C, 0x8160},
+};
+
+bool AppendJisForm(char16_t unit, std::string& out) {
+  for (const TJisForm& form : kJisForms) {
+    if (form.jis != unit) continue;
+    if (form.cp932 > 0xFF) out += static_cast<char>(form.cp932 >> 8);
+    out += static_cast<char>(form.cp932 & 0xFF);
+    return true;
+  }
+  return false;
+}
+
 // Appends the bytes of one character (one unit or a surrogate pair); false when the code page
-// cannot hold it. Best-fit look-alikes (a yen sign for a backslash) are not taken.
+// cannot hold it. Best-fit look-alikes (an "a" for an "à") are not taken, nor the private
+// characters Windows gives the bytes that start no character.
 bool AppendEncoded(TCodePage page, std::u16string_view character, std::string& out) {
+  if (page == TCodePage::Cp932 && character.size() == 1 && AppendJisForm(character[0], out)) {
+    return true;
+  }
   const auto* units = reinterpret_cast<const wchar_t*>(character.data());
   const int count = static_cast<int>(character.size());
   char bytes[8];
@@ -63,6 +88,7 @@ bool AppendEncoded(TCodePage page, std::u16string_view character, std::string& o
     n = WideCharToMultiByte(kCp932, WC_NO_BEST_FIT_CHARS, units, count, bytes, sizeof bytes,
                             nullptr, &usedDefault);
     if (usedDefault) return false;
+    if (n == 1 && CharLength(page, static_cast<unsigned char>(bytes[0])) == 0) return false;
   } else {
     n = WideCharToMultiByte(CP_UTF8, WC_ERR_INVALID_CHARS, units, count, bytes, sizeof bytes,
                             nullptr, nullptr);

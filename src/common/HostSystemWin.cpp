@@ -19,8 +19,7 @@ long CurrentProcessId() {
 }
 
 bool ProcessGone(long pid) {
-  HANDLE process =
-      OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(pid));
+  HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(pid));
   // No such process: the id is not valid. Any other refusal (another user's process) is alive.
   if (process == nullptr) return GetLastError() == ERROR_INVALID_PARAMETER;
   DWORD code = 0;

@@ -36,8 +36,7 @@ bool ResolvePicture(const std::filesystem::path& fn, std::filesystem::path& reso
     resolved = fn;
     return true;
   }
-  const std::filesystem::path beside =
-      PathFromStr(ZuFileName).parent_path() / fn.relative_path();
+  const std::filesystem::path beside = PathFromStr(ZuFileName).parent_path() / fn.relative_path();
   if (!ZuFileName.empty() && FileExists(beside)) {
     resolved = beside;
     return true;

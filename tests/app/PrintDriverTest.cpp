@@ -336,8 +336,7 @@ TEST_F(PrintDriverTest, FileTimeHasTheTwoSecondStepOfDosTimes) {
   tm.tm_isdst = -1;
   const std::time_t t = mktime(&tm);
   std::filesystem::last_write_time(
-      PathFromStr(a),
-      std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(t)));
+      PathFromStr(a), std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(t)));
   TPrintDriver driver(settings_, doc_, printer_);
   bool printed = false;
   driver.PrintFile(a, printed);

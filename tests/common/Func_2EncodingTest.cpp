@@ -73,9 +73,26 @@ TEST(StrToCp932Test, EncodesJapaneseAndReplacesWhatCp932CannotHold) {
   EXPECT_EQ(StrToCp932(u"plain"), "plain");
 }
 
-TEST(StrToCp932Test, RoundTripsThroughTheDecoder) {
+TEST(StrToCp932Test, RoundTripsShiftJisAndReplacesTheRestTheSameOnEveryHost) {
   const std::u16string text = u"図面ファイル名：ＡＢＣ－１２３ ｶﾀｶﾅ ①②";
   EXPECT_EQ(Cp932ToStr(StrToCp932(text)), text);
+  // Every character the code page decodes to is written back as bytes that decode to it.
+  for (int lead = 0x81; lead <= 0xFC; ++lead) {
+    for (int trail = 0x40; trail <= 0xFC; ++trail) {
+      const std::u16string c = Cp932ToStr(Bytes({lead, trail}));
+      if (c.size() != 1 || c[0] == 0xFFFD) continue;
+      ASSERT_EQ(Cp932ToStr(StrToCp932(c)), c) << lead << " " << trail;
+    }
+  }
+  // Every other character is one '?', never bytes that do not read back.
+  for (unsigned code = 0x80; code < 0x10000; ++code) {
+    if (code >= 0xD800 && code <= 0xDFFF) continue;
+    const std::u16string c(1, static_cast<char16_t>(code));
+    const std::string bytes = StrToCp932(c);
+    ASSERT_TRUE(bytes == "?" || Cp932ToStr(bytes).find(u'\uFFFD') == std::u16string::npos) << code;
+  }
+  // The JIS forms of the wave dash, minus, yen sign and the like take CP932's own characters.
+  EXPECT_EQ(Cp932ToStr(StrToCp932(u"〜−‖—¢£¬¥‾")), u"～－∥―￠￡￢\\~");
 }
 
 TEST(Utf8Test, ConvertsBothWaysIncludingNonBmp) {
