@@ -7,6 +7,7 @@
 #
 #   scripts/compare-windows-pages.sh [MAX]   exit 1 when a page's measure is above MAX
 #
+# Exit 77 when a build is missing.
 # Both builds must be there (cmake --build --preset release --target tavolex-print compare_pages;
 # cmake --build --preset windows --target tavolex-print).
 set -euo pipefail
@@ -17,13 +18,13 @@ linux_exe="$root/build/release/src/tavolex-print"
 compare="$root/build/release/tools/compare_pages"
 windows_exe="$root/build/windows/src/tavolex-print.exe"
 for f in "$linux_exe" "$compare" "$windows_exe"; do
-  [ -x "$f" ] || { echo "compare-windows-pages.sh: $f is not built" >&2; exit 2; }
+  [ -x "$f" ] || { echo "compare-windows-pages.sh: $f is not built" >&2; exit 77; }
 done
 
 work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+[ -n "${KEEP_PAGES:-}" ] || trap 'rm -rf "$work"' EXIT
 drawings=("$root"/examples/*.jww)
-samples="$root/../shared/jww-samples"
+samples="${TAVOLEX_SAMPLES_DIR:-$root/../shared/jww-samples}"
 if [ -d "$samples" ]; then drawings+=("$(cd "$samples" && pwd)"); fi
 
 "$linux_exe" --quiet --png "$work/linux" --dpi 100 "${drawings[@]}" || true

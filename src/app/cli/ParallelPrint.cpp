@@ -111,7 +111,8 @@ bool PlaceFiles(const std::vector<WrittenFile>& files, const std::filesystem::pa
 TPrintRunResult PrintInWorkers(const ParallelRun& run, int workers, bool& outputOk) {
   TPrintRunResult total;
   const std::filesystem::path output = run.options.outputPath;
-  const std::filesystem::path stage = output / (".tavolex-work-" + std::to_string(CurrentProcessId()));
+  const std::filesystem::path stage =
+      output / (".tavolex-work-" + std::to_string(CurrentProcessId()));
   std::error_code ec;
   std::filesystem::create_directories(stage, ec);
   std::map<std::u16string, int> usedNames;

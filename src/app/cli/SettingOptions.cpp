@@ -19,7 +19,8 @@ TPrintSettings& Settings(const OptionUse& use) {
 }  // namespace
 
 bool SetStyle(const OptionUse& use) {
-  return Choice(use.value, {{"drawing", kStyleDrawing}, {"fit", kStyleFit}, {"scale", kStyleScale}}, Settings(use).PrnStyle) ||
+  return Choice(use.value, {{"drawing", kStyleDrawing}, {"fit", kStyleFit}, {"scale", kStyleScale}},
+                Settings(use).PrnStyle) ||
          BadValue(use);
 }
 
@@ -112,7 +113,9 @@ bool SetAuxLines(const OptionUse& use) {
 }
 
 bool SetOrder(const OptionUse& use) {
-  return Choice(use.value, {{"stored", kOrderStored}, {"layer", kOrderLayer}, {"reverse", kOrderReverseLayer}}, Settings(use).PrnOrder) ||
+  return Choice(use.value,
+                {{"stored", kOrderStored}, {"layer", kOrderLayer}, {"reverse", kOrderReverseLayer}},
+                Settings(use).PrnOrder) ||
          BadValue(use);
 }
 
@@ -120,7 +123,8 @@ bool SetOrder(const OptionUse& use) {
 bool SetTableSource(const OptionUse& use) {
   TPrintSettings& s = Settings(use);
   int& which = use.name == "--pens" ? s.PrnColor : s.PrnLtype;
-  return Choice(use.value, {{"drawing", kFromDrawing}, {"settings", kFromTable}}, which) || BadValue(use);
+  return Choice(use.value, {{"drawing", kFromDrawing}, {"settings", kFromTable}}, which) ||
+         BadValue(use);
 }
 
 bool SetLtypeUnit(const OptionUse& use) {

@@ -42,8 +42,8 @@ bool ImportTable(const OptionUse& use) {
   TPrintApp& app = *use.app;
   const TTableImport r = Import(pens, app, file);
   if (!r.done) {
-    use.err << "tavolex-print: " << use.name << " " << StrToUtf8(StrFromPath(file)) << ": " << WhyRefused(file, r, pens)
-            << "\n";
+    use.err << "tavolex-print: " << use.name << " " << StrToUtf8(StrFromPath(file)) << ": "
+            << WhyRefused(file, r, pens) << "\n";
     return false;
   }
   TPrintSettings& s = app.Settings;
@@ -57,7 +57,8 @@ int SaveSettingsOption(const std::filesystem::path& file, TPrintApp& app,
                        const std::vector<std::u16string>& list, std::ostream& err) {
   const std::u16string refused = CheckSaveName(file, app.Folders.SettingsFile);
   if (!refused.empty()) {
-    err << "tavolex-print: --save-settings " << StrToUtf8(StrFromPath(file)) << ": " << StrToUtf8(refused) << "\n";
+    err << "tavolex-print: --save-settings " << StrToUtf8(StrFromPath(file)) << ": "
+        << StrToUtf8(refused) << "\n";
     return 2;
   }
   app.Settings.FileList = list;

@@ -46,9 +46,9 @@ std::unique_ptr<TImagePrinter> WinPrintPlatform::MakeImagePrinter(int width, int
 int WinPrintPlatform::ComparePathsForList(const std::u16string& a, const std::u16string& b) const {
   const auto* wa = reinterpret_cast<const wchar_t*>(a.c_str());
   const auto* wb = reinterpret_cast<const wchar_t*>(b.c_str());
-  const int order = CompareStringEx(LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE, wa,
-                                    static_cast<int>(a.size()), wb, static_cast<int>(b.size()),
-                                    nullptr, nullptr, 0);
+  const int order =
+      CompareStringEx(LOCALE_NAME_USER_DEFAULT, NORM_IGNORECASE, wa, static_cast<int>(a.size()), wb,
+                      static_cast<int>(b.size()), nullptr, nullptr, 0);
   // CSTR_LESS_THAN, CSTR_EQUAL, CSTR_GREATER_THAN; 0 only for texts it refuses.
   if (order != 0) return order - CSTR_EQUAL;
   return a.compare(b);

@@ -106,8 +106,8 @@ class SpoolerPdfPrinter : public TFilePrinter {
   std::filesystem::path target_;
   bool folder_;
   OutputFiles files_;
-  WrittenFile job_;          // the file of the job in progress
-  bool jobOpen_ = false;     // a print job is begun and not yet ended
+  WrittenFile job_;       // the file of the job in progress
+  bool jobOpen_ = false;  // a print job is begun and not yet ended
   bool documentOpen_ = false;
 };
 

@@ -113,6 +113,13 @@ TEST_F(CommandLineTest, TheRunSaysHowItsOutputEnded) {
   EXPECT_TRUE(Has(o.err, "the printer or output file failed")) << o.err;
 
   platform_.finishFails = false;
+  platform_.noPdfPrinter = true;
+  o = Run("--quiet --pdf @/run.pdf @/a.jww");
+  EXPECT_EQ(o.exitCode, 2);
+  EXPECT_TRUE(Has(o.err, "no PDF printer; print to a printer that writes PDF files with --printer"))
+      << o.err;
+
+  platform_.noPdfPrinter = false;
   platform_.printers = {u"desk", u"プロッタ"};
   platform_.refusal = u"プロッタ is offline";
   o = Run("--printer プロッタ --paper A1 --portrait @/a.jww");
