@@ -26,10 +26,13 @@ struct Outcome {
 
 class CommandLineTest : public ::testing::Test {
  protected:
-  // The command line split at spaces; "@" stands for the test's folder.
+  // The command line split at spaces; "@" stands for the test's folder, "@/" for a name in it
+  // (with the system's separator, as the run shows it).
   Outcome Run(const std::string& line) {
     std::vector<std::string> args;
-    std::istringstream words(std::regex_replace(line, std::regex("@"), dir_.path().string()));
+    const std::string named =
+        std::regex_replace(line, std::regex("@/"), (dir_.path() / "").string());
+    std::istringstream words(std::regex_replace(named, std::regex("@"), dir_.path().string()));
     for (std::string w; words >> w;)
       args.push_back(w);
     std::ostringstream out, err;
