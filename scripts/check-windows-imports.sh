@@ -9,6 +9,8 @@ set -euo pipefail
 allowed=" kernel32.dll msvcrt.dll ucrtbase.dll user32.dll gdi32.dll gdiplus.dll advapi32.dll
   shell32.dll shlwapi.dll ole32.dll oleaut32.dll comctl32.dll comdlg32.dll winspool.drv
   uxtheme.dll dwmapi.dll imm32.dll version.dll ws2_32.dll bcrypt.dll msimg32.dll "
+# One space between names, so a name at a line end matches as well.
+allowed=" $(echo $allowed) "
 
 if [ "$#" -eq 0 ]; then
   echo "usage: $0 PROGRAM.exe..." >&2

@@ -72,6 +72,7 @@ std::unique_ptr<TPrinter> RecordingPlatform::OpenPrinter(const std::u16string& n
 std::unique_ptr<TFilePrinter> RecordingPlatform::MakePdfPrinter(const std::filesystem::path& target,
                                                                 bool targetIsFolder,
                                                                 const TPaperOptions& paper) {
+  if (noPdfPrinter) return nullptr;
   return Make((targetIsFolder ? "pdf-folder:" : "pdf:") + target.string(), paper);
 }
 

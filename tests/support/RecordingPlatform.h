@@ -19,6 +19,8 @@ class RecordingPlatform : public TPrintPlatform {
   std::u16string refusal;
   // Set to make the output of every printer fail at the end of the run.
   bool finishFails = false;
+  // Set for a system without a PDF printer.
+  bool noPdfPrinter = false;
 
   // Every printer made, "pdf:<path>", "pdf-folder:<path>", "png:<path>" or "printer:<name>",
   // then the events of its documents when it is closed.

@@ -2,6 +2,7 @@
 
 #include "app/cli/CliCommands.h"
 #include "app/cli/InfoJson.h"
+#include "app/cli/OptionValues.h"
 #include "common/Func_2.h"
 #include "jww/JwwInfo.h"
 #include "jww/JwwUnit.h"
@@ -16,7 +17,7 @@ int RunInfoCommand(const std::vector<std::string>& files, std::ostream& out, std
   TJwwData jww;
   bool allLoaded = true;
   for (const std::string& file : files) {
-    const std::filesystem::path path(std::u8string(file.begin(), file.end()));
+    const std::filesystem::path path = PathArg(file);
     const TJwwInfo info = CollectJwwInfo(path, jww);
     allLoaded = allLoaded && info.fileIn;
     if (info.blockTreeTruncated) ReportBlockTreeCut(err, StrFromPath(path));

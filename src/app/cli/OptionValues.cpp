@@ -28,4 +28,8 @@ bool Choice(const std::string& text, const std::map<std::string, int>& choices, 
   return true;
 }
 
+std::filesystem::path PathArg(const std::string& arg) {
+  return std::filesystem::path(std::u8string(arg.begin(), arg.end()));
+}
+
 }  // namespace tavolex::cli

@@ -1,7 +1,5 @@
 #include "app/cli/ParallelPrint.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <map>
 #include <memory>
@@ -13,6 +11,7 @@
 #include "app/cli/DrawingReport.h"
 #include "app/cli/WorkerPool.h"
 #include "common/Func_2.h"
+#include "common/HostSystem.h"
 #include "graphics/GraUnit1.h"
 #include "jww/JwwUnit.h"
 
@@ -47,7 +46,7 @@ std::string PrintOneDrawing(const ParallelRun& run, TFilePrinter& printer, int i
 
 // Stored images of each worker are unpacked into a folder of its own inside the run's.
 std::filesystem::path WorkerImageFolder(const std::filesystem::path& runFolder) {
-  return runFolder / ("worker-" + std::to_string(getpid())) / "";
+  return runFolder / ("worker-" + std::to_string(CurrentProcessId())) / "";
 }
 
 // What a worker starts from: the run, the folder it writes into and the run's image folder.
@@ -62,7 +61,7 @@ struct WorkerSide {
 void SetWorkerHooks(WorkerPoolHooks& hooks, const WorkerSide& worker,
                     std::unique_ptr<TFilePrinter>& printer) {
   hooks.workerStart = [&worker, &printer] {
-    printer = MakeWorkerPrinter(worker.run, worker.stage / std::to_string(getpid()));
+    printer = MakeWorkerPrinter(worker.run, worker.stage / std::to_string(CurrentProcessId()));
     const std::filesystem::path images = WorkerImageFolder(worker.runImages);
     std::error_code e;
     std::filesystem::create_directories(images, e);
@@ -112,7 +111,8 @@ bool PlaceFiles(const std::vector<WrittenFile>& files, const std::filesystem::pa
 TPrintRunResult PrintInWorkers(const ParallelRun& run, int workers, bool& outputOk) {
   TPrintRunResult total;
   const std::filesystem::path output = run.options.outputPath;
-  const std::filesystem::path stage = output / (".tavolex-work-" + std::to_string(getpid()));
+  const std::filesystem::path stage =
+      output / (".tavolex-work-" + std::to_string(CurrentProcessId()));
   std::error_code ec;
   std::filesystem::create_directories(stage, ec);
   std::map<std::u16string, int> usedNames;

@@ -1,7 +1,5 @@
 // The print run of tavolex-print: settings from a file and the options, drawings from the
 // arguments, output to PDF, PNG or a system printer; progress and a summary on stderr.
-#include <atomic>
-#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <system_error>
@@ -12,6 +10,7 @@
 #include "app/PrintDriver.h"
 #include "app/PrintPlatform.h"
 #include "app/cli/CliCommands.h"
+#include "app/cli/Interrupt.h"
 #include "app/cli/ParallelPrint.h"
 #include "app/cli/PrintOptions.h"
 #include "app/cli/ProgressLine.h"
@@ -23,15 +22,6 @@
 namespace tavolex::cli {
 
 namespace {
-
-std::atomic<bool> gInterrupted{false};
-
-// Ctrl-C acts as Esc: the file being printed is finished, then the run stops. A second Ctrl-C
-// ends the program at once.
-extern "C" void OnInterrupt(int) {
-  gInterrupted = true;
-  std::signal(SIGINT, SIG_DFL);
-}
 
 std::string Utf8(const std::u16string& s) {
   return StrToUtf8(s);
@@ -114,6 +104,7 @@ class PrintCommandRun {
   // The exit code when saving the settings ends the command.
   std::optional<int> SaveSettingsFile();
   std::unique_ptr<TPrinter> OpenOutput();
+  std::unique_ptr<TPrinter> PdfPrinter(bool toFolder);
   TPrintRunResult Print(bool& outputOk);
 
   PrintOptions o_;
@@ -159,6 +150,15 @@ std::optional<int> PrintCommandRun::SaveSettingsFile() {
   return std::nullopt;
 }
 
+// A system that makes PDF files only through a PDF printer of its own may have none.
+std::unique_ptr<TPrinter> PrintCommandRun::PdfPrinter(bool toFolder) {
+  std::unique_ptr<TPrinter> printer = platform_.MakePdfPrinter(o_.outputPath, toFolder, o_.paper);
+  if (!printer)
+    err_ << "tavolex-print: this system has no PDF printer; print to a printer that writes PDF "
+            "files with --printer NAME (see --list-printers)\n";
+  return printer;
+}
+
 std::unique_ptr<TPrinter> PrintCommandRun::OpenOutput() {
   std::error_code ec;
   switch (o_.output) {
@@ -168,7 +168,7 @@ std::unique_ptr<TPrinter> PrintCommandRun::OpenOutput() {
         err_ << "tavolex-print: cannot write " << Shown(o_.outputPath) << ": " << problem << "\n";
         return nullptr;
       }
-      return platform_.MakePdfPrinter(o_.outputPath, false, o_.paper);
+      return PdfPrinter(false);
     }
     case OutputKind::PdfFolder:
     case OutputKind::Png:
@@ -178,7 +178,7 @@ std::unique_ptr<TPrinter> PrintCommandRun::OpenOutput() {
         return nullptr;
       }
       if (o_.output == OutputKind::Png) return platform_.MakePngPrinter(o_.outputPath, o_.paper);
-      return platform_.MakePdfPrinter(o_.outputPath, true, o_.paper);
+      return PdfPrinter(true);
     case OutputKind::Printer: {
       auto printer = platform_.OpenPrinter(
           Utf8ToStr(o_.printerName), o_.paperGiven ? std::optional(o_.paper.paper) : std::nullopt,
@@ -200,9 +200,8 @@ TPrintRunResult PrintCommandRun::Print(bool& outputOk) {
   TPrintDriver driver(app_.Settings, document, *printer_);
   driver.AppFolder = app_.Folders.AppFolder;
   driver.DrawingPaper = o_.drawingPaper;
-  gInterrupted = false;
-  std::signal(SIGINT, OnInterrupt);
-  driver.EscPressed = [] { return gInterrupted.load(); };
+  CatchInterrupt();
+  driver.EscPressed = [] { return Interrupted(); };
   const int total = static_cast<int>(list_.size());
   ProgressLine progress(err_, o_.quiet, ProgressLine::IsTerminal(err_), total);
   driver.OnFileStart = [&](int index, const std::u16string&) {
@@ -217,7 +216,7 @@ TPrintRunResult PrintCommandRun::Print(bool& outputOk) {
       workers > 1 ? PrintInWorkers({o_, app_, platform_, list_, progress, driver.EscPressed, err_},
                                    workers, outputOk)
                   : driver.Run(list_);
-  std::signal(SIGINT, SIG_DFL);
+  ReleaseInterrupt();
   progress.Close();
   return result;
 }

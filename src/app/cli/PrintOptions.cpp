@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "app/cli/OptionTable.h"
+#include "app/cli/OptionValues.h"
 #include "common/Func_2.h"
 
 namespace tavolex::cli {
@@ -74,8 +75,7 @@ bool ApplySettingChanges(PrintOptions& o, TPrintApp& app, std::ostream& err) {
 std::vector<std::filesystem::path> CollectDrawings(const std::vector<std::string>& names) {
   std::vector<std::filesystem::path> list;
   for (const std::string& name : names) {
-    // Arguments are native file names: bytes as given, whatever their encoding.
-    const std::filesystem::path p(name);
+    const std::filesystem::path p = PathArg(name);
     std::error_code ec;
     if (!std::filesystem::is_directory(p, ec)) {
       list.push_back(p);

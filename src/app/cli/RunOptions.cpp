@@ -18,7 +18,7 @@ bool SetOutput(const OptionUse& use) {
   if (o.output == OutputKind::Printer) {
     o.printerName = use.value;
   } else {
-    o.outputPath = std::filesystem::path(use.value);  // bytes as given, whatever their encoding
+    o.outputPath = PathArg(use.value);
   }
   return true;
 }
@@ -61,12 +61,12 @@ bool SetJobs(const OptionUse& use) {
 }
 
 bool SetSettingsFile(const OptionUse& use) {
-  use.options.settingsFile = std::filesystem::path(use.value);
+  use.options.settingsFile = PathArg(use.value);
   return true;
 }
 
 bool SetSaveSettings(const OptionUse& use) {
-  use.options.saveSettings = std::filesystem::path(use.value);
+  use.options.saveSettings = PathArg(use.value);
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include "app/PenTableImport.h"
 #include "app/PrintApp.h"
 #include "app/cli/OptionHandlers.h"
+#include "app/cli/OptionValues.h"
 #include "app/cli/PrintOptions.h"
 #include "common/Func_2.h"
 #include "common/UnitVal.h"
@@ -10,10 +11,6 @@
 namespace tavolex::cli {
 
 namespace {
-
-std::filesystem::path PathArg(const std::string& s) {
-  return std::filesystem::path(std::u8string(s.begin(), s.end()));
-}
 
 TTableImport Import(bool pens, TPrintApp& app, const std::filesystem::path& file) {
   TPrintSettings& s = app.Settings;
@@ -45,7 +42,7 @@ bool ImportTable(const OptionUse& use) {
   TPrintApp& app = *use.app;
   const TTableImport r = Import(pens, app, file);
   if (!r.done) {
-    use.err << "tavolex-print: " << use.name << " " << file.string() << ": "
+    use.err << "tavolex-print: " << use.name << " " << StrToUtf8(StrFromPath(file)) << ": "
             << WhyRefused(file, r, pens) << "\n";
     return false;
   }
@@ -60,13 +57,14 @@ int SaveSettingsOption(const std::filesystem::path& file, TPrintApp& app,
                        const std::vector<std::u16string>& list, std::ostream& err) {
   const std::u16string refused = CheckSaveName(file, app.Folders.SettingsFile);
   if (!refused.empty()) {
-    err << "tavolex-print: --save-settings " << file.string() << ": " << StrToUtf8(refused) << "\n";
+    err << "tavolex-print: --save-settings " << StrToUtf8(StrFromPath(file)) << ": "
+        << StrToUtf8(refused) << "\n";
     return 2;
   }
   app.Settings.FileList = list;
   const SettingsSaveResult r = SaveSettings(app.Settings, SettingsForm::Full, file);
   if (!r.saved) {
-    err << "tavolex-print: " << file.string() << ": " << StrToUtf8(r.status) << "\n";
+    err << "tavolex-print: " << StrToUtf8(StrFromPath(file)) << ": " << StrToUtf8(r.status) << "\n";
     return 1;
   }
   return 0;

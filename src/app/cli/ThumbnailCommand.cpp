@@ -10,6 +10,8 @@
 #include "app/PrintDriver.h"
 #include "app/PrintPlatform.h"
 #include "app/cli/CliCommands.h"
+#include "app/cli/OptionValues.h"
+#include "common/Func_2.h"
 #include "common/UnitVal.h"
 
 namespace tavolex::cli {
@@ -54,19 +56,19 @@ int RunThumbnailCommand(const std::vector<std::string>& args, const char* argv0,
         << " pixels), INPUT and OUTPUT\n";
     return 2;
   }
-  const std::filesystem::path input(args[1]);
-  const std::filesystem::path output(args[2]);
+  const std::filesystem::path input = PathArg(args[1]);
+  const std::filesystem::path output = PathArg(args[2]);
   const std::unique_ptr<TImagePrinter> sheet = platform.MakeImagePrinter(size, size, kThumbnailDpi);
   if (!sheet) {
     err << "tavolex-print: the platform gives no sheet in memory for thumbnails\n";
     return 1;
   }
   if (!DrawThumbnail(input, argv0, *sheet)) {
-    err << "tavolex-print: not a readable JWW drawing: " << input.string() << "\n";
+    err << "tavolex-print: not a readable JWW drawing: " << StrToUtf8(StrFromPath(input)) << "\n";
     return 1;
   }
   if (!sheet->SavePng(output)) {
-    err << "tavolex-print: cannot write " << output.string() << "\n";
+    err << "tavolex-print: cannot write " << StrToUtf8(StrFromPath(output)) << "\n";
     return 1;
   }
   return 0;

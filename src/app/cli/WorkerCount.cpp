@@ -1,11 +1,9 @@
 #include "app/cli/WorkerCount.h"
 
-#include <sched.h>
-#include <unistd.h>
+#include "app/cli/WorkerPool.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <fstream>
 
 namespace tavolex::cli {
 
@@ -14,26 +12,6 @@ namespace {
 constexpr uint64_t kMiB = 1024u * 1024u;
 // What a worker needs besides its page: the program, fonts, the drawing and the PNG file.
 constexpr uint64_t kWorkerBaseBytes = 100 * kMiB;
-
-int UsableCores() {
-  cpu_set_t set;
-  CPU_ZERO(&set);
-  if (sched_getaffinity(0, sizeof set, &set) == 0) return std::max(1, CPU_COUNT(&set));
-  const long n = sysconf(_SC_NPROCESSORS_ONLN);
-  return n > 0 ? static_cast<int>(n) : 1;
-}
-
-// MemAvailable of /proc/meminfo in bytes; 0 when it cannot be read.
-uint64_t AvailableMemory() {
-  std::ifstream in("/proc/meminfo");
-  std::string name;
-  uint64_t kb = 0;
-  std::string unit;
-  while (in >> name >> kb >> unit) {
-    if (name == "MemAvailable:") return kb * 1024u;
-  }
-  return 0;
-}
 
 uint64_t WorkerBytes(const PrintOptions& o) {
   if (o.output != OutputKind::Png) return kWorkerBaseBytes;
@@ -50,6 +28,12 @@ int WorkerCount(const PrintOptions& o, const TPrintSettings& s, int drawings, st
     if (o.jobs > 1)
       err << "tavolex-print: --jobs is for --png and --pdf-dir with a document per page; this "
              "run prints in one process\n";
+    return 1;
+  }
+  if (!HostRunsWorkers()) {
+    if (o.jobs > 1)
+      err << "tavolex-print: --jobs: this system prints the drawings one after another in one "
+             "process\n";
     return 1;
   }
   int workers = o.jobs > 0 ? o.jobs : UsableCores();

@@ -2,6 +2,7 @@
 // several cores are used by forking workers that each take the next task from the run.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -21,6 +22,14 @@ struct WorkerPoolHooks {
   // Polled before each task is handed out; true hands out no more.
   std::function<bool()> stop;
 };
+
+// Whether this system runs workers (forked processes); where it does not, a run prints in its
+// own process.
+bool HostRunsWorkers();
+// The cores this process may use, at least 1.
+int UsableCores();
+// The memory available to new processes in bytes; 0 when the system does not tell.
+uint64_t AvailableMemory();
 
 // Runs tasks 0..count-1 in `workers` forked processes. Workers ignore Ctrl-C, so the tasks in
 // progress finish; returns the number of tasks handed out, -1 when no worker could be started.

@@ -118,6 +118,7 @@ bool SpoolerPrinter::PrnTitle(const std::u16string& title) {
   DOCINFOW info{};
   info.cbSize = sizeof(info);
   info.lpszDocName = docName.c_str();
+  info.lpszOutput = output_.empty() ? nullptr : output_.c_str();
   // A printer the spooler will not print to is a failed run, not a job handed into nowhere.
   if (StartDocW(dc_, &info) <= 0) {
     Refused(u"the print job could not be begun");

@@ -9,3 +9,5 @@
 #include <gdiplus.h>
 // The spooler's printers, which the lean Windows header leaves out.
 #include <winspool.h>
+// Its name for OpenPrinterW would rename the print platform's OpenPrinter.
+#undef OpenPrinter

@@ -32,6 +32,9 @@ class SpoolerPrinter : public TPrinter {
 
   // Whether the printer exists and gave a device context.
   bool Valid() const { return dc_ != nullptr; }
+  // The documents begun from now on are written to the file instead of the printer's port (a
+  // PDF printer writes its PDF there); empty: to the printer as usual.
+  void SetOutputFile(const std::filesystem::path& file) { output_ = file.wstring(); }
 
   std::u16string PrnName() const override;
   int PrnDpiX() const override { return Caps(LOGPIXELSX); }
@@ -58,6 +61,7 @@ class SpoolerPrinter : public TPrinter {
   void Refused(const char16_t* what);
 
   std::wstring name_;
+  std::wstring output_;
   std::vector<BYTE> ownSheet_;  // the printer's settings with the run's sheet, if any
   std::vector<BYTE> sheet_;     // those with the sheet of the current drawing
   HDC dc_ = nullptr;
@@ -65,6 +69,72 @@ class SpoolerPrinter : public TPrinter {
   std::u16string refusal_;
   bool documentOpen_ = false;
   bool sheetPending_ = false;
+};
+
+// The PDF printer that comes with Windows.
+inline constexpr char16_t kPdfPrinterName[] = u"Microsoft Print to PDF";
+
+// PDF through the system's PDF printer: with a file, every document of the run goes into it as
+// one print job; with a folder, each document is a job of its own, written to a file named
+// after its title.
+class SpoolerPdfPrinter : public TFilePrinter {
+ public:
+  SpoolerPdfPrinter(const std::filesystem::path& target, bool targetIsFolder,
+                    const TPaperOptions& paper);
+
+  bool Valid() const { return printer_.Valid(); }
+
+  std::u16string PrnName() const override { return printer_.PrnName(); }
+  int PrnDpiX() const override { return printer_.PrnDpiX(); }
+  int PrnDpiY() const override { return printer_.PrnDpiY(); }
+  int PaperWidthPx() const override { return printer_.PaperWidthPx(); }
+  int PaperHeightPx() const override { return printer_.PaperHeightPx(); }
+  int PageWidthPx() const override { return printer_.PageWidthPx(); }
+  int PageHeightPx() const override { return printer_.PageHeightPx(); }
+
+  bool PrnTitle(const std::u16string& title) override;
+  bool PrnNewPage() override;
+  bool PrnEndDoc() override;
+  Canvas* PageCanvas() override;
+  bool UseSheet(int aSeries) override { return printer_.UseSheet(aSeries); }
+  bool PrnFinish() override;
+  std::u16string PrnRefusal() const override { return printer_.PrnRefusal(); }
+  const std::vector<WrittenFile>& FilesWritten() const override { return files_.Files(); }
+
+ private:
+  SpoolerPrinter printer_;
+  std::filesystem::path target_;
+  bool folder_;
+  OutputFiles files_;
+  WrittenFile job_;       // the file of the job in progress
+  bool jobOpen_ = false;  // a print job is begun and not yet ended
+  bool documentOpen_ = false;
+};
+
+// A sheet in memory on a bitmap: every document draws onto it, and it stays after it ends.
+class BitmapImagePrinter : public TImagePrinter {
+ public:
+  BitmapImagePrinter(int width, int height, int dpi);
+
+  std::u16string PrnName() const override { return u"PNG"; }
+  int PrnDpiX() const override { return dpi_; }
+  int PrnDpiY() const override { return dpi_; }
+  int PaperWidthPx() const override { return bitmap_.Width(); }
+  int PaperHeightPx() const override { return bitmap_.Height(); }
+  int PageWidthPx() const override { return bitmap_.Width(); }
+  int PageHeightPx() const override { return bitmap_.Height(); }
+
+  bool PrnTitle(const std::u16string& title) override;
+  bool PrnNewPage() override;
+  bool PrnEndDoc() override;
+  Canvas* PageCanvas() override;
+  bool SavePng(const std::filesystem::path& file) const override;
+
+ private:
+  GdiBitmap bitmap_;
+  std::unique_ptr<GdiCanvas> canvas_;  // made after the bitmap, so it is gone before it
+  int dpi_;
+  bool documentOpen_ = false;
 };
 
 // PNG: every page becomes an image "<title>-<page>.png" in the folder, white paper; the whole

@@ -26,10 +26,13 @@ struct Outcome {
 
 class CommandLineTest : public ::testing::Test {
  protected:
-  // The command line split at spaces; "@" stands for the test's folder.
+  // The command line split at spaces; "@" stands for the test's folder, "@/" for a name in it
+  // (with the system's separator, as the run shows it).
   Outcome Run(const std::string& line) {
     std::vector<std::string> args;
-    std::istringstream words(std::regex_replace(line, std::regex("@"), dir_.path().string()));
+    const std::string named =
+        std::regex_replace(line, std::regex("@/"), (dir_.path() / "").string());
+    std::istringstream words(std::regex_replace(named, std::regex("@"), dir_.path().string()));
     for (std::string w; words >> w;)
       args.push_back(w);
     std::ostringstream out, err;
@@ -113,6 +116,13 @@ TEST_F(CommandLineTest, TheRunSaysHowItsOutputEnded) {
   EXPECT_TRUE(Has(o.err, "the printer or output file failed")) << o.err;
 
   platform_.finishFails = false;
+  platform_.noPdfPrinter = true;
+  o = Run("--quiet --pdf @/run.pdf @/a.jww");
+  EXPECT_EQ(o.exitCode, 2);
+  EXPECT_TRUE(Has(o.err, "no PDF printer; print to a printer that writes PDF files with --printer"))
+      << o.err;
+
+  platform_.noPdfPrinter = false;
   platform_.printers = {u"desk", u"プロッタ"};
   platform_.refusal = u"プロッタ is offline";
   o = Run("--printer プロッタ --paper A1 --portrait @/a.jww");

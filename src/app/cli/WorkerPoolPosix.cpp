@@ -1,13 +1,16 @@
 #include "app/cli/WorkerPool.h"
 
 #include <poll.h>
+#include <sched.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
 #include <cstdio>
+#include <fstream>
 #include <iostream>
 #include <map>
 #include <vector>
@@ -191,6 +194,30 @@ int RunWorkerPool(int workers, int count, const WorkerPoolHooks& hooks) {
     StopWorker(w);
   std::signal(SIGPIPE, oldPipe);
   return next;
+}
+
+bool HostRunsWorkers() {
+  return true;
+}
+
+int UsableCores() {
+  cpu_set_t set;
+  CPU_ZERO(&set);
+  if (sched_getaffinity(0, sizeof set, &set) == 0) return std::max(1, CPU_COUNT(&set));
+  const long n = sysconf(_SC_NPROCESSORS_ONLN);
+  return n > 0 ? static_cast<int>(n) : 1;
+}
+
+// MemAvailable of /proc/meminfo.
+uint64_t AvailableMemory() {
+  std::ifstream in("/proc/meminfo");
+  std::string name;
+  uint64_t kb = 0;
+  std::string unit;
+  while (in >> name >> kb >> unit) {
+    if (name == "MemAvailable:") return kb * 1024u;
+  }
+  return 0;
 }
 
 }  // namespace tavolex::cli
