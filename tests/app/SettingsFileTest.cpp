@@ -374,16 +374,17 @@ TEST(SettingsNamesTest, ExtensionAndAutomaticFileAreRefused) {
   test::ScopedTempDir dir;
   const std::filesystem::path own = dir / "bin" / "tavolex.dat";
   std::filesystem::create_directories(dir / "bin");
-  const std::filesystem::path relative = std::filesystem::relative(own);
-  std::vector<std::filesystem::path> names{relative,
-                                           "." / relative.parent_path() / "../bin/Tavolex.DAT"};
+  // From the working folder where one leads there (not across drives), and through "..".
+  const std::filesystem::path relative = own.lexically_relative(std::filesystem::current_path());
+  std::vector<std::filesystem::path> names{dir / "bin" / ".." / "bin" / "Tavolex.DAT"};
+  if (!relative.empty()) names.push_back("." / relative.parent_path() / "../bin/Tavolex.DAT");
   // Links to folders are not made everywhere (Wine has none); where they are, they count too.
   std::error_code noLinks;
   std::filesystem::create_directory_symlink(dir / "bin", dir / "link", noLinks);
-  if (!noLinks) names.push_back(relative.parent_path() / "../link/tavolex.dat");
+  if (!noLinks) names.push_back(dir / "link" / "tavolex.dat");
   for (const std::filesystem::path& name : names)
     EXPECT_FALSE(CheckSaveName(name, own).empty()) << name;
-  EXPECT_TRUE(CheckSaveName(relative.parent_path() / "other.dat", own).empty());
+  EXPECT_TRUE(CheckSaveName(dir / "bin" / "other.dat", own).empty());
 }
 
 }  // namespace
