@@ -8,24 +8,14 @@
 
 #include "platform/qt/QtPrinters.h"
 #include "support/CliRun.h"
+#include "support/ScopedTempDir.h"
 
 namespace tavolex {
 namespace {
 
 class PrintersTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("tavolex-printers-" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-    small_.dpi = 72;
-  }
-  void TearDown() override {
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
-  }
+  void SetUp() override { small_.dpi = 72; }
 
   // Pages of a PDF file as pdfinfo counts them; -1 when it cannot read the file.
   static int PdfPages(const std::filesystem::path& file) {
@@ -45,7 +35,8 @@ class PrintersTest : public ::testing::Test {
     c->LineTo(printer.PageWidthPx() - 1, printer.PageHeightPx() - 1);
   }
 
-  std::filesystem::path dir_;
+  test::ScopedTempDir tmp_;
+  std::filesystem::path dir_ = tmp_.path();
   QtPaperOptions small_;
 };
 

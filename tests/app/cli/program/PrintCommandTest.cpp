@@ -16,6 +16,7 @@
 
 #include "support/CliRun.h"
 #include "support/JwwWriter.h"
+#include "support/ScopedTempDir.h"
 #include "support/TestPaths.h"
 
 #ifdef TAVOLEX_PRINT_EXE
@@ -32,18 +33,8 @@ Outcome RunPrint(const std::string& args) {
 
 class PrintCommandTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("tavolex-cli-" +
-            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override {
-    std::error_code ec;
-    std::filesystem::remove_all(dir_, ec);
-  }
-  std::filesystem::path dir_;
+  test::ScopedTempDir tmp_;
+  std::filesystem::path dir_ = tmp_.path();
 };
 
 int CountDrawings(const std::filesystem::path& folder) {

@@ -11,6 +11,7 @@
 #include "support/CliRun.h"
 #include "support/HeavyDrawings.h"
 #include "support/JwwWriter.h"
+#include "support/ScopedTempDir.h"
 
 namespace tavolex {
 namespace {
@@ -28,8 +29,8 @@ RunResult RunPrint(const std::string& args) {
 
 TEST(PrintInfoCli, OneObjectPerFileAndExitCodeForFailures) {
   namespace fs = std::filesystem;
-  const fs::path dir = fs::temp_directory_path() / "tavolex-cli-info";
-  fs::create_directories(dir);
+  const test::ScopedTempDir tmp;
+  const fs::path& dir = tmp.path();
   test::WDrawing d;
   d.header.jwVer = 600;
   d.header.strMemo = u"図面";
@@ -60,13 +61,12 @@ TEST(PrintInfoCli, OneObjectPerFileAndExitCodeForFailures) {
   EXPECT_EQ(nlohmann::json::parse(second)["fileCheck"], false);
 
   EXPECT_EQ(RunPrint("--info").exitCode, 2);
-  fs::remove_all(dir);
 }
 
 TEST(PrintInfoCli, ExtentsAndElementCounts) {
   namespace fs = std::filesystem;
-  const fs::path dir = fs::temp_directory_path() / "tavolex-cli-measure";
-  fs::create_directories(dir);
+  const test::ScopedTempDir tmp;
+  const fs::path& dir = tmp.path();
   test::WDrawing d;
   test::WTen temporary{.start_x = -20, .start_y = 5};
   temporary.bKariten = 1;
@@ -86,14 +86,13 @@ TEST(PrintInfoCli, ExtentsAndElementCounts) {
   EXPECT_EQ(info["elementNum"]["n3"], 1);
   EXPECT_EQ(info["elementNum"]["n4"], 1);
   EXPECT_EQ(info["elementNum"]["n1a"], 0);
-  fs::remove_all(dir);
 }
 
 // The notice of inserts cut short names a file whose name is not UTF-8 without stopping the run.
 TEST(PrintInfoCli, CutInsertsOfAFileNamedInOtherBytes) {
   namespace fs = std::filesystem;
-  const fs::path dir = fs::temp_directory_path() / "tavolex-cli-info-cut";
-  fs::create_directories(dir);
+  const test::ScopedTempDir tmp;
+  const fs::path& dir = tmp.path();
   const fs::path file = dir / std::string("\x8e\xa9\xff.jww");
   ASSERT_TRUE(test::SaveJww(file, test::SelfInsertingDrawing(3000)));
 
@@ -101,7 +100,6 @@ TEST(PrintInfoCli, CutInsertsOfAFileNamedInOtherBytes) {
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_NE(r.output.find("block inserts expand too far"), std::string::npos);
   EXPECT_NE(r.output.find("\"blockTreeTruncated\":true"), std::string::npos);
-  fs::remove_all(dir);
 }
 #endif
 
