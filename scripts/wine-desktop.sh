@@ -64,7 +64,12 @@ desk_start() {
     echo "openbox did not start (see $desk_work/openbox.log)" >&2
     return 1
   }
-  desk_wine start
+  # The prefix belongs to these scripts: a server that a killed run left behind goes first.
+  desk_wine stop
+  desk_wine start || {
+    echo "Wine's server did not start in $desk_prefix" >&2
+    return 1
+  }
 }
 
 desk_run() {
