@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Photographs tavolex.exe under Wine on a private X server: window-tab1..4.png (one per tab) and
-# window-preview.png (the print preview) in OUTDIR, each with its window frame and title.
+# Photographs tavolex.exe under Wine on a private X server: window-tab1..4.png (one per tab, went
+# through with Ctrl+Tab), window-preview.png (the print preview, Alt+V) and
+# window-exit-question.png (Alt+X) in OUTDIR, each with its window frame and title.
 #
 #   scripts/window-shot-windows.sh OUTDIR [TAVOLEX.EXE]
 #
@@ -38,22 +39,36 @@ desk_run "$work/app/tavolex.exe" "${args[@]}"
 
 main="$(desk_wait_title "$title" 60)" || fail "no window titled \"$title\""
 xdotool windowactivate --sync "$main" 2>/dev/null || true
+missing=0
 for tab in 1 2 3 4; do
-  if [ "$tab" -gt 1 ]; then xdotool key --window "$main" --clearmodifiers ctrl+Tab; fi
+  if [ "$tab" -gt 1 ]; then xdotool key --clearmodifiers ctrl+Tab; fi
   desk_shoot "$main" "$out/window-tab$tab.png"
   echo "$out/window-tab$tab.png"
+  if [ "$tab" -gt 1 ] && cmp -s "$out/window-tab$((tab - 1)).png" "$out/window-tab$tab.png"; then
+    echo "window-shot-windows.sh: Ctrl+Tab did not change the window for tab $tab" >&2
+    missing=1
+  fi
 done
 
-before="$(desk_visible_windows)"
+before="$(desk_windows)"
 xdotool key --clearmodifiers alt+v
-preview="$(desk_wait_new "$before" 60)" || fail "no print preview after Alt+V"
-desk_shoot "$preview" "$out/window-preview.png"
-echo "$out/window-preview.png"
-xdotool key --clearmodifiers Escape
-desk_poll 10 sh -c "! xwininfo -id $preview | grep -q IsViewable" || xdotool windowclose "$preview"
+if preview="$(desk_wait_new "$before" 30)"; then
+  desk_shoot "$preview" "$out/window-preview.png"
+  echo "$out/window-preview.png"
+  xdotool key --clearmodifiers Escape
+  desk_poll 10 sh -c "! xwininfo -id $preview | grep -q IsViewable" || xdotool windowclose "$preview"
+else
+  desk_shoot_screen "$out/window-failed.png"
+  echo "window-shot-windows.sh: no print preview after Alt+V (screen in $out/window-failed.png)" >&2
+  missing=1
+fi
 
 xdotool windowactivate --sync "$main" 2>/dev/null || true
+before="$(desk_windows)"
 xdotool key --clearmodifiers alt+x
-sleep 1
+question="$(desk_wait_new "$before" 20)" || fail "no exit question after Alt+X"
+desk_shoot "$question" "$out/window-exit-question.png"
+echo "$out/window-exit-question.png"
 xdotool key --clearmodifiers Return
 desk_wait_program_end 20 || fail "tavolex.exe still runs after Alt+X and Enter"
+exit "$missing"

@@ -29,14 +29,13 @@ desk_stop() {
   desk_program_pid="" desk_wm_pid="" desk_xvfb_pid=""
 }
 
-# Waits up to $1 seconds (in tenths) for the command after it to succeed.
+# Waits up to $1 seconds for the command after it to succeed.
 desk_poll() {
-  local tenths=$(($1 * 10))
+  local deadline=$((SECONDS + $1))
   shift
-  while ! "$@" 2>/dev/null; do
-    tenths=$((tenths - 1))
-    [ "$tenths" -gt 0 ] || return 1
-    sleep 0.1
+  until "$@" 2>/dev/null; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.2
   done
 }
 
@@ -84,12 +83,16 @@ desk_windows_path() {
   printf 'Z:%s\n' "${p//\//\\}"
 }
 
-desk_visible_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }
+# The top-level windows that openbox manages, one id a line.
+desk_windows() {
+  xprop -root _NET_CLIENT_LIST | sed -n 's/.*window id # //p' | tr -d ' ' | tr ',' '\n' |
+    while read -r id; do echo $((id)); done
+}
 
-# Prints the id of the visible window whose title is exactly $1; waits up to $2 seconds.
+# Prints the id of the managed window whose title is exactly $1; waits up to $2 seconds.
 desk_find_title() {
   local id
-  for id in $(desk_visible_windows); do
+  for id in $(desk_windows); do
     if [ "$(xdotool getwindowname "$id" 2>/dev/null)" = "$1" ]; then
       echo "$id"
       return 0
@@ -99,11 +102,11 @@ desk_find_title() {
 }
 desk_wait_title() { desk_poll "$2" desk_find_title "$1"; }
 
-# Prints the id of a visible window not among the ids in $1; waits up to $2 seconds.
+# Prints the id of a managed window not among the ids in $1; waits up to $2 seconds.
 desk_find_new() {
   local id
-  for id in $(desk_visible_windows); do
-    if ! grep -qx "$id" <<<"$1" && [ -n "$(xdotool getwindowname "$id" 2>/dev/null)" ]; then
+  for id in $(desk_windows); do
+    if ! grep -qx "$id" <<<"$1"; then
       echo "$id"
       return 0
     fi

@@ -42,12 +42,17 @@ size="$(xwininfo -id "$main" | awk '/^  Width:/ { w = $2 } /^  Height:/ { h = $2
 echo "client area $size"
 
 xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
-before="$(desk_visible_windows)"
+before="$(desk_windows)"
 xdotool key --clearmodifiers alt+x
 question="$(desk_wait_new "$before" 20)" || fail "Alt+X brought no second window"
 owner="$(xprop -id "$question" WM_TRANSIENT_FOR | sed -n 's/.*window id # //p')"
-[ $((owner)) -eq $((main)) ] || fail "the window after Alt+X does not belong to the main window"
-echo "exit question \"$(xdotool getwindowname "$question")\""
+[ $((${owner:-0})) -eq $((main)) ] || fail "the window after Alt+X does not belong to the main window"
+xprop -id "$question" _NET_WM_WINDOW_TYPE | grep -q _NET_WM_WINDOW_TYPE_DIALOG ||
+  fail "the window after Alt+X is no dialog"
+# Its text is not visible to X; its title is the window's, as the message boxes have it.
+asked="$(xdotool getwindowname "$question")"
+[ "$asked" = "$title" ] || fail "the exit question is titled \"$asked\""
+echo "exit question \"$asked\""
 
 xdotool windowactivate --sync "$question" >/dev/null 2>&1 || true
 xdotool key --clearmodifiers Return
