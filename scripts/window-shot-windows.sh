@@ -17,7 +17,7 @@ title="JWW図面ファイル連続印刷　Tavolex Ver.1.10"
 mkdir -p "$out"
 out="$(cd "$out" && pwd)"
 
-# shellcheck source=wine-desktop.sh
+# shellcheck source=scripts/wine-desktop.sh
 . "$root/scripts/wine-desktop.sh"
 work="$(mktemp -d)"
 trap 'desk_stop; rm -rf "$work"' EXIT

@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced (bash) by the scripts that drive a Windows window under Wine: a private X server (Xvfb)
 # on a free display with openbox as its window manager, a private Wine prefix (scripts/wine.sh),
 # and helpers that find a window by its exact title, photograph it and wait for a program's end.
@@ -55,7 +56,8 @@ desk_start() {
     echo "no X server started (see $desk_work/xvfb.log)" >&2
     return 1
   }
-  export DISPLAY=":$(head -n 1 "$display_file")"
+  DISPLAY=":$(head -n 1 "$display_file")"
+  export DISPLAY
   openbox --sm-disable >"$desk_work/openbox.log" 2>&1 &
   desk_wm_pid=$!
   # openbox names itself on the root window once it manages the screen.

@@ -14,7 +14,7 @@ shots="$2"
 shift 2
 title="JWW図面ファイル連続印刷　Tavolex Ver.1.10"
 
-# shellcheck source=../../../scripts/wine-desktop.sh
+# shellcheck source=scripts/wine-desktop.sh
 . "$root/scripts/wine-desktop.sh"
 work="$(mktemp -d)"
 trap 'desk_stop; rm -rf "$work"' EXIT
