@@ -8,8 +8,9 @@ namespace tavolex {
 namespace {
 
 enum : int {
-  kRadioGroup4 = 200,  // and the next
-  kSG02 = 210,
+  // Ids unique over the whole window, whose one handler may serve every page.
+  kRadioGroup4 = 501,  // and the next
+  kSG02 = 510,
   kEdit10,
   kButton10,
   kButton11,
@@ -31,13 +32,12 @@ TLtypeTab::TLtypeTab(HWND page, const TLayoutScale& scale, HFONT font,
   MakeLabel(page, u"線種ピッチ1dot辺りのmm値の指定", -1, {168, 28, w - 176, 18}, scale, font);
   Edit10 = MakeEdit(page, kEdit10, {168, 50, 84, 22}, scale, font);
   MakeLabel(page, u"mm/dot", -1, {258, 53, 60, 18}, scale, font);
-  SG02 = MakeTableGrid(page, kSG02, {8, kTopHeight, w - 16, h - kTopHeight - kBottomHeight},
-                       scale, font, kSG02RowCount, kSG02ColCount, SG02FixedText, SG02ColWidth,
+  SG02 = MakeTableGrid(page, kSG02, {8, kTopHeight, w - 16, h - kTopHeight - kBottomHeight}, scale,
+                       font, kSG02RowCount, kSG02ColCount, SG02FixedText, SG02ColWidth,
                        kSG01RowHeight);
-  MakeLabel(page, u"※パターン(P1～32) mm値指定　正の値：線部分長さ、負値：空白部長さ、0値：点",
-            -1, {10, h - 80, w - 18, 18}, scale, font);
-  MakeLabel(page, u"※振幅 mm値指定　0以外はランダム線", -1, {10, h - 58, w - 18, 18}, scale,
-            font);
+  MakeLabel(page, u"※パターン(P1～32) mm値指定　正の値：線部分長さ、負値：空白部長さ、0値：点", -1,
+            {10, h - 80, w - 18, 18}, scale, font);
+  MakeLabel(page, u"※振幅 mm値指定　0以外はランダム線", -1, {10, h - 58, w - 18, 18}, scale, font);
   Button10 = MakeButton(page, u"JWW形式ファイル設定内容を流用", kButton10, {8, h - 34, 200, 26},
                         scale, font);
   Button11 = MakeButton(page, u"JWF環境設定ファイル設定内容を流用", kButton11,
@@ -92,8 +92,7 @@ void TLtypeTab::Button10Click() {
   if (!services_.settings || JW == nullptr) return;
   const std::filesystem::path file = ChooseDrawingFile(services_);
   if (file.empty()) return;
-  ShowImport(
-      ImportJwwLtypes(*services_.settings, *JW, file, StrToFloatZ(ControlText(Edit10))));
+  ShowImport(ImportJwwLtypes(*services_.settings, *JW, file, StrToFloatZ(ControlText(Edit10))));
 }
 
 void TLtypeTab::Button11Click() {

@@ -10,8 +10,9 @@ namespace tavolex {
 namespace {
 
 enum : int {
-  kRadioGroup3 = 100,  // and the next
-  kSG01 = 110,
+  // Ids unique over the whole window, whose one handler may serve every page.
+  kRadioGroup3 = 401,  // and the next
+  kSG01 = 410,
   kEdit7,
   kEdit8,
   kEdit9,
@@ -36,8 +37,8 @@ TPenTab::TPenTab(HWND page, const TLayoutScale& scale, HFONT font, TWinTableTabS
   const int h = pageSize.cy;
   RadioGroup3 = MakeTableSourceGroup(page, kRadioGroup3, {8, 2, 150, 72}, scale, font);
   MakeBulkInput(scale, font, w);
-  SG01 = MakeTableGrid(page, kSG01, {8, kTopHeight, w - 16, h - kTopHeight - kBottomHeight},
-                       scale, font, kSG01RowCount, kSG01ColCount, SG01FixedText, SG01ColWidth,
+  SG01 = MakeTableGrid(page, kSG01, {8, kTopHeight, w - 16, h - kTopHeight - kBottomHeight}, scale,
+                       font, kSG01RowCount, kSG01ColCount, SG01FixedText, SG01ColWidth,
                        kSG01RowHeight);
   SG01->SetReadOnlyColumn(kPenSwatchCol);
   SG01->OnDrawCell = [this](HDC dc, const RECT& cell, int row, int col) {
@@ -51,8 +52,8 @@ TPenTab::TPenTab(HWND page, const TLayoutScale& scale, HFONT font, TWinTableTabS
   MakeLabel(page, u"※線幅・点半径は mm値指定", -1, {10, h - 56, 300, 18}, scale, font);
   Button8 = MakeButton(page, u"JWW形式ファイル設定内容を流用", kButton8, {8, h - 34, 200, 26},
                        scale, font);
-  Button9 = MakeButton(page, u"JWF環境設定ファイル設定内容を流用", kButton9,
-                       {214, h - 34, 226, 26}, scale, font);
+  Button9 = MakeButton(page, u"JWF環境設定ファイル設定内容を流用", kButton9, {214, h - 34, 226, 26},
+                       scale, font);
 }
 
 TPenTab::~TPenTab() {
@@ -89,12 +90,23 @@ LRESULT CALLBACK TPenTab::Edit7Proc(HWND edit, UINT message, WPARAM wParam, LPAR
 bool TPenTab::OnCommand(int id, int code, HWND) {
   if (code != BN_CLICKED) return false;
   switch (id) {
-    case kButton5: Button5Click(); return true;
-    case kButton6: Button6Click(); return true;
-    case kButton7: Button7Click(); return true;
-    case kButton8: Button8Click(); return true;
-    case kButton9: Button9Click(); return true;
-    default: return false;
+    case kButton5:
+      Button5Click();
+      return true;
+    case kButton6:
+      Button6Click();
+      return true;
+    case kButton7:
+      Button7Click();
+      return true;
+    case kButton8:
+      Button8Click();
+      return true;
+    case kButton9:
+      Button9Click();
+      return true;
+    default:
+      return false;
   }
 }
 

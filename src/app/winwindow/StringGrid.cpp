@@ -232,11 +232,13 @@ void TStringGrid::UpdateScrollBars() {
   if (hwnd_ == nullptr) return;
   // A bar that appears or goes changes the room of the other; twice settles both.
   for (int pass = 0; pass < 2; ++pass) {
-    SCROLLINFO v{sizeof v, SIF_RANGE | SIF_PAGE | SIF_POS, 0, rows_ - 2,
-                 static_cast<UINT>(rows_ - MaxTopRow()), topRow_ - 1, 0};
+    SCROLLINFO v{sizeof v,  SIF_RANGE | SIF_PAGE | SIF_POS,         0,
+                 rows_ - 2, static_cast<UINT>(rows_ - MaxTopRow()), topRow_ - 1,
+                 0};
     SetScrollInfo(hwnd_, SB_VERT, &v, TRUE);
-    SCROLLINFO h{sizeof h, SIF_RANGE | SIF_PAGE | SIF_POS, 0, cols_ - 2,
-                 static_cast<UINT>(cols_ - MaxLeftCol()), leftCol_ - 1, 0};
+    SCROLLINFO h{sizeof h,  SIF_RANGE | SIF_PAGE | SIF_POS,          0,
+                 cols_ - 2, static_cast<UINT>(cols_ - MaxLeftCol()), leftCol_ - 1,
+                 0};
     SetScrollInfo(hwnd_, SB_HORZ, &h, TRUE);
   }
 }
@@ -302,10 +304,18 @@ void TStringGrid::OnKeyDown(WPARAM key) {
   const TGridCoord c = current_;
   const int page = VisibleRows();
   switch (key) {
-    case VK_UP: MoveTo({c.row - 1, c.col}, shift); break;
-    case VK_DOWN: MoveTo({c.row + 1, c.col}, shift); break;
-    case VK_LEFT: MoveTo({c.row, c.col - 1}, shift); break;
-    case VK_RIGHT: MoveTo({c.row, c.col + 1}, shift); break;
+    case VK_UP:
+      MoveTo({c.row - 1, c.col}, shift);
+      break;
+    case VK_DOWN:
+      MoveTo({c.row + 1, c.col}, shift);
+      break;
+    case VK_LEFT:
+      MoveTo({c.row, c.col - 1}, shift);
+      break;
+    case VK_RIGHT:
+      MoveTo({c.row, c.col + 1}, shift);
+      break;
     case VK_PRIOR:
       ScrollTo(topRow_ - page, leftCol_);
       MoveTo({c.row - page, c.col}, shift);
@@ -314,14 +324,23 @@ void TStringGrid::OnKeyDown(WPARAM key) {
       ScrollTo(topRow_ + page, leftCol_);
       MoveTo({c.row + page, c.col}, shift);
       break;
-    case VK_HOME: MoveTo({ctrl ? 1 : c.row, 1}, shift); break;
-    case VK_END: MoveTo({ctrl ? rows_ - 1 : c.row, cols_ - 1}, shift); break;
-    case VK_TAB: TabMove(shift); break;
-    case VK_RETURN: MoveTo({c.row + (shift ? -1 : 1), c.col}, false); break;
+    case VK_HOME:
+      MoveTo({ctrl ? 1 : c.row, 1}, shift);
+      break;
+    case VK_END:
+      MoveTo({ctrl ? rows_ - 1 : c.row, cols_ - 1}, shift);
+      break;
+    case VK_TAB:
+      TabMove(shift);
+      break;
+    case VK_RETURN:
+      MoveTo({c.row + (shift ? -1 : 1), c.col}, false);
+      break;
     case VK_F2:
       if (Editable(c.row, c.col)) StartEdit(Cell(c.row, c.col), false);
       break;
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -331,12 +350,24 @@ void TStringGrid::OnScroll(int bar, int request) {
   const int page = vertical ? VisibleRows() : VisibleCols();
   int to = position;
   switch (request) {
-    case SB_LINEUP: to = position - 1; break;
-    case SB_LINEDOWN: to = position + 1; break;
-    case SB_PAGEUP: to = position - page; break;
-    case SB_PAGEDOWN: to = position + page; break;
-    case SB_TOP: to = 0; break;
-    case SB_BOTTOM: to = (vertical ? rows_ : cols_); break;
+    case SB_LINEUP:
+      to = position - 1;
+      break;
+    case SB_LINEDOWN:
+      to = position + 1;
+      break;
+    case SB_PAGEUP:
+      to = position - page;
+      break;
+    case SB_PAGEDOWN:
+      to = position + page;
+      break;
+    case SB_TOP:
+      to = 0;
+      break;
+    case SB_BOTTOM:
+      to = (vertical ? rows_ : cols_);
+      break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
       SCROLLINFO si{sizeof si, SIF_TRACKPOS, 0, 0, 0, 0, 0};
@@ -344,7 +375,8 @@ void TStringGrid::OnScroll(int bar, int request) {
       to = si.nTrackPos;
       break;
     }
-    default: return;
+    default:
+      return;
   }
   if (vertical)
     ScrollTo(to + 1, leftCol_);
@@ -511,8 +543,8 @@ LRESULT TStringGrid::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // Drawn off screen and copied in one piece, so scrolling does not flicker.
       const SIZE size = ClientSize();
       HDC memory = CreateCompatibleDC(dc);
-      HBITMAP bitmap = CreateCompatibleBitmap(dc, std::max<LONG>(size.cx, 1),
-                                              std::max<LONG>(size.cy, 1));
+      HBITMAP bitmap =
+          CreateCompatibleBitmap(dc, std::max<LONG>(size.cx, 1), std::max<LONG>(size.cy, 1));
       HGDIOBJ old = SelectObject(memory, bitmap);
       Paint(memory);
       BitBlt(dc, 0, 0, size.cx, size.cy, memory, 0, 0, SRCCOPY);

@@ -20,7 +20,8 @@ TRadioGroup MakeTableSourceGroup(HWND parent, int firstId, const TPlace& at,
   const std::u16string texts[] = {u"図面データから取得", u"下記で手動設定"};
   for (int i = 0; i < 2; ++i) {
     const TPlace place{at.x + 10, at.y + 14 + 24 * i, at.w - 16, 20};
-    group.items.push_back(MakeRadioButton(parent, texts[i], firstId + i, i == 0, place, scale, font));
+    group.items.push_back(
+        MakeRadioButton(parent, texts[i], firstId + i, i == 0, place, scale, font));
   }
   group.SetItemIndex(0);
   return group;

@@ -19,7 +19,8 @@ struct TRadioGroup {
   void SetItemIndex(int index);
 };
 
-// "図面データから取得" (index 0) and "下記で手動設定" (index 1); their ids are firstId and the next.
+// "図面データから取得" (index 0) and "下記で手動設定" (index 1); their ids are firstId and the
+// next.
 TRadioGroup MakeTableSourceGroup(HWND parent, int firstId, const TPlace& at,
                                  const TLayoutScale& scale, HFONT font);
 

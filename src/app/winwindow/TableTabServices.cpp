@@ -8,8 +8,8 @@ namespace tavolex {
 
 namespace {
 
-std::filesystem::path ChooseImportFile(const TWinTableTabServices& services,
-                                       std::u16string& folder, const std::u16string& filter,
+std::filesystem::path ChooseImportFile(const TWinTableTabServices& services, std::u16string& folder,
+                                       const std::u16string& filter,
                                        const std::u16string& defaultExt) {
   if (!services.OpenFile) return {};
   const std::filesystem::path file = services.OpenFile(folder, filter, defaultExt);
@@ -41,8 +41,8 @@ std::filesystem::path ChooseDrawingFile(const TWinTableTabServices& services) {
 }
 
 std::filesystem::path ChooseEnvironmentFile(const TWinTableTabServices& services) {
-  return ChooseImportFile(services, services.settings->FFolder2,
-                          u"Jw_cad環境設定ファイル(*.jwf)", u".jwf");
+  return ChooseImportFile(services, services.settings->FFolder2, u"Jw_cad環境設定ファイル(*.jwf)",
+                          u".jwf");
 }
 
 }  // namespace tavolex
