@@ -9,10 +9,8 @@ namespace tavolex {
 namespace {
 
 const wchar_t kGridClass[] = L"TavolexStringGrid";
-constexpr UINT_PTR kEditorSubclass = 1;
 constexpr UINT_PTR kDragTimer = 1;
 constexpr UINT kDragTimerMs = 60;
-constexpr int kTextMargin = 3;
 
 void RegisterGridClass(WNDPROC proc) {
   static const bool registered = [proc] {
@@ -30,29 +28,6 @@ void RegisterGridClass(WNDPROC proc) {
 
 bool KeyDown(int key) {
   return GetKeyState(key) < 0;
-}
-
-void FillColour(HDC dc, const RECT& r, int sysColour) {
-  FillRect(dc, &r, GetSysColorBrush(sysColour));
-}
-
-// A frame of the given thickness inside r.
-void Frame(HDC dc, const RECT& r, int thickness, int sysColour) {
-  HBRUSH brush = GetSysColorBrush(sysColour);
-  const RECT sides[] = {{r.left, r.top, r.right, r.top + thickness},
-                        {r.left, r.bottom - thickness, r.right, r.bottom},
-                        {r.left, r.top, r.left + thickness, r.bottom},
-                        {r.right - thickness, r.top, r.right, r.bottom}};
-  for (const RECT& side : sides)
-    FillRect(dc, &side, brush);
-}
-
-std::u16string WindowText(HWND hwnd) {
-  const int length = GetWindowTextLengthW(hwnd);
-  std::u16string text(static_cast<std::size_t>(length) + 1, u'\0');
-  const int got = GetWindowTextW(hwnd, reinterpret_cast<wchar_t*>(text.data()), length + 1);
-  text.resize(static_cast<std::size_t>(std::max(got, 0)));
-  return text;
 }
 
 }  // namespace
@@ -418,101 +393,6 @@ void TStringGrid::OnMouseDrag(POINT p) {
   MoveTo(rowDrag_ ? TGridCoord{cell.row, 1} : cell, true);
 }
 
-// ---- painting ----------------------------------------------------------------------------
-
-void TStringGrid::PaintCell(HDC dc, int row, int col, const RECT& r) const {
-  const bool fixed = row == 0 || col == 0;
-  const bool focused = !fixed && current_ == TGridCoord{row, col};
-  const bool selected = !fixed && !focused && Selection().Contains(row, col);
-  RECT inner{r.left, r.top, r.right - 1, r.bottom - 1};
-  FillColour(dc, r, fixed ? COLOR_BTNSHADOW : COLOR_BTNFACE);  // the grid lines
-  FillColour(dc, inner, fixed ? COLOR_BTNFACE : (selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-  if (fixed) DrawEdge(dc, &inner, BDR_RAISEDINNER, BF_TOPLEFT);
-  if (fixed || !OnDrawCell || !OnDrawCell(dc, inner, row, col)) {
-    SetTextColor(dc, GetSysColor(fixed ? COLOR_BTNTEXT
-                                       : (selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT)));
-    RECT text{inner.left + kTextMargin, inner.top, inner.right - kTextMargin, inner.bottom};
-    const std::u16string& s = Cell(row, col);
-    DrawTextW(dc, reinterpret_cast<const wchar_t*>(s.c_str()), static_cast<int>(s.size()), &text,
-              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-  }
-  if (focused) {
-    const HWND focus = GetFocus();
-    const bool active = focus == hwnd_ || (focus != nullptr && focus == edit_);
-    Frame(dc, inner, active ? 2 : 1, active ? COLOR_HIGHLIGHT : COLOR_BTNSHADOW);
-  }
-}
-
-void TStringGrid::Paint(HDC dc) const {
-  const SIZE size = ClientSize();
-  const RECT all{0, 0, size.cx, size.cy};
-  FillColour(dc, all, COLOR_WINDOW);
-  HGDIOBJ oldFont = SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT));
-  SetBkMode(dc, TRANSPARENT);
-  for (int row = 0; row < rows_; row = row == 0 ? topRow_ : row + 1) {
-    const int y = RowTop(row);
-    if (y >= size.cy) break;
-    for (int col = 0; col < cols_; col = col == 0 ? leftCol_ : col + 1) {
-      const int x = ColLeft(col);
-      if (x >= size.cx) break;
-      PaintCell(dc, row, col, RECT{x, y, x + ColWidth(col), y + rowHeight_});
-    }
-  }
-  SelectObject(dc, oldFont);
-}
-
-// ---- editing -----------------------------------------------------------------------------
-
-void TStringGrid::StartEdit(const std::u16string& text, bool selectAll) {
-  const TGridCoord c = current_;
-  if (!Editable(c.row, c.col)) return;
-  EndEdit(true, true);
-  MakeVisible(c);
-  if (edit_ == nullptr) {
-    edit_ = CreateWindowExW(0, WC_EDITW, L"", WS_CHILD | ES_AUTOHSCROLL | ES_LEFT, 0, 0, 0, 0,
-                            hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
-    if (edit_ == nullptr) return;
-    SetWindowSubclass(edit_, EditorProc, kEditorSubclass, reinterpret_cast<DWORD_PTR>(this));
-  }
-  SendMessageW(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  // The field as high as its text, centred in the cell as the cell's own text is.
-  TEXTMETRICW tm{};
-  HDC dc = GetDC(edit_);
-  HGDIOBJ old = SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT));
-  GetTextMetricsW(dc, &tm);
-  SelectObject(dc, old);
-  ReleaseDC(edit_, dc);
-  const RECT r = CellRect(c.row, c.col);
-  const int height = std::min<int>(tm.tmHeight + 2, rowHeight_ - 2);
-  const int top = r.top + (rowHeight_ - 1 - height) / 2;
-  SetWindowTextW(edit_, reinterpret_cast<const wchar_t*>(text.c_str()));
-  SetWindowPos(edit_, HWND_TOP, r.left + kTextMargin - 1, top, r.right - r.left - kTextMargin - 1,
-               height, SWP_SHOWWINDOW);
-  editRow_ = c.row;
-  editCol_ = c.col;
-  SetFocus(edit_);
-  const auto length = static_cast<LPARAM>(text.size());
-  SendMessageW(edit_, EM_SETSEL, selectAll ? 0 : static_cast<WPARAM>(length), length);
-}
-
-void TStringGrid::EndEdit(bool commit, bool keepFocus) {
-  if (!editing() || endingEdit_) return;
-  endingEdit_ = true;
-  const int row = editRow_;
-  const int col = editCol_;
-  const std::u16string text = WindowText(edit_);
-  editRow_ = editCol_ = 0;
-  // The grid takes the focus before the field goes, so the keyboard keeps a window.
-  if (keepFocus && GetFocus() == edit_) SetFocus(hwnd_);
-  ShowWindow(edit_, SW_HIDE);
-  endingEdit_ = false;
-  if (commit && text != Cell(row, col)) {
-    SetCell(row, col, text);
-    if (OnCellChanged) OnCellChanged(row, col);
-  }
-  Repaint();
-}
-
 // ---- messages ----------------------------------------------------------------------------
 
 LRESULT CALLBACK TStringGrid::GridProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -640,53 +520,6 @@ LRESULT TStringGrid::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return DefWindowProcW(hwnd_, message, wParam, lParam);
-}
-
-// Keys that end an edit: Esc drops it, Enter, Tab and the row moves keep it and move on.
-bool TStringGrid::OnEditorKey(WPARAM key) {
-  switch (key) {
-    case VK_ESCAPE:
-      EndEdit(false, true);
-      return true;
-    case VK_RETURN:
-    case VK_TAB:
-    case VK_UP:
-    case VK_DOWN:
-    case VK_PRIOR:
-    case VK_NEXT:
-      EndEdit(true, true);
-      OnKeyDown(key);
-      return true;
-    default:
-      return false;
-  }
-}
-
-LRESULT CALLBACK TStringGrid::EditorProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR data) {
-  auto* grid = reinterpret_cast<TStringGrid*>(data);
-  switch (message) {
-    case WM_GETDLGCODE:
-      return DefSubclassProc(edit, message, wParam, lParam) | DLGC_WANTALLKEYS;
-    case WM_KEYDOWN:
-      if (grid->OnEditorKey(wParam)) return 0;
-      break;
-    case WM_CHAR:
-      // Their keys were handled on key down; the field would only beep.
-      if (wParam == L'\r' || wParam == L'\t' || wParam == 0x1B) return 0;
-      break;
-    case WM_KILLFOCUS: {
-      const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
-      grid->EndEdit(true, false);
-      return result;
-    }
-    case WM_NCDESTROY:
-      RemoveWindowSubclass(edit, EditorProc, id);
-      break;
-    default:
-      break;
-  }
-  return DefSubclassProc(edit, message, wParam, lParam);
 }
 
 }  // namespace tavolex

@@ -69,6 +69,9 @@ class TStringGrid {
   std::function<bool(int row, int col)> OnDblClick;
 
  private:
+  static constexpr UINT_PTR kEditorSubclass = 1;
+  static constexpr int kTextMargin = 3;  // pixels between a cell's edge and its text
+
   static LRESULT CALLBACK GridProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK EditorProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                      UINT_PTR id, DWORD_PTR grid);

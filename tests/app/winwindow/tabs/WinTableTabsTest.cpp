@@ -207,7 +207,11 @@ TEST_F(WinTableTabsTest, SwatchColumnShowsTheColourOfItsRow) {
   std::unique_ptr<TPenTab> pens;
   TPenTab& tab = Make(pens);
   tab.SG01->SetCell(1, kPenColorCol, u"255");  // pen 1 red
-  ShowWindow(owner_, SW_SHOWNOACTIVATE);
+  tab.SG01->FocusCell(3, kPenWidthCol);        // and a selection to look at
+  Press(tab.SG01->Handle(), VK_DOWN, {VK_SHIFT});
+  Press(tab.SG01->Handle(), VK_RIGHT, {VK_SHIFT});
+  ShowWindow(owner_, SW_SHOW);
+  SetFocus(tab.SG01->Handle());
   GdiBitmap shot(scale_(560), scale_(430));
   ASSERT_FALSE(shot.Null());
   Photograph(page_, shot);
