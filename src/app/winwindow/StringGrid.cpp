@@ -205,16 +205,21 @@ TGridCoord TStringGrid::HitTest(POINT p, bool clampToData) const {
 
 void TStringGrid::UpdateScrollBars() {
   if (hwnd_ == nullptr) return;
+  // Positions count rows and columns from the first scrolled one; the page is what is left
+  // in view at the last position, so the thumb stops where the last cell shows.
+  const auto setBar = [this](int bar, int count, int maxFirst, int first) {
+    SCROLLINFO si{};
+    si.cbSize = sizeof si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    si.nMax = count - 2;
+    si.nPage = static_cast<UINT>(count - maxFirst);
+    si.nPos = first - 1;
+    SetScrollInfo(hwnd_, bar, &si, TRUE);
+  };
   // A bar that appears or goes changes the room of the other; twice settles both.
   for (int pass = 0; pass < 2; ++pass) {
-    SCROLLINFO v{sizeof v,  SIF_RANGE | SIF_PAGE | SIF_POS,         0,
-                 rows_ - 2, static_cast<UINT>(rows_ - MaxTopRow()), topRow_ - 1,
-                 0};
-    SetScrollInfo(hwnd_, SB_VERT, &v, TRUE);
-    SCROLLINFO h{sizeof h,  SIF_RANGE | SIF_PAGE | SIF_POS,          0,
-                 cols_ - 2, static_cast<UINT>(cols_ - MaxLeftCol()), leftCol_ - 1,
-                 0};
-    SetScrollInfo(hwnd_, SB_HORZ, &h, TRUE);
+    setBar(SB_VERT, rows_, MaxTopRow(), topRow_);
+    setBar(SB_HORZ, cols_, MaxLeftCol(), leftCol_);
   }
 }
 
@@ -380,6 +385,7 @@ void TStringGrid::OnMouseDown(POINT p, bool shift) {
     if (!shift) anchor_.row = hit.row;
     anchor_.col = cols_ - 1;
     MoveTo({hit.row, 1}, true);
+    Repaint();  // the anchor alone may have changed
   } else {
     MoveTo(hit, shift);
   }
