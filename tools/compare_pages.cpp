@@ -1,7 +1,7 @@
 // Compares two PNG pages of the same drawing by their ink: the share of a page's ink pixels with
 // no ink within 2 pixels on the other page, each way. Prints the larger share and its two parts;
-// pages of different sizes print 1. For pages printed on two platforms, where fonts and
-// anti-aliasing differ but every line must be where it was.
+// pages of different sizes, or both without ink, print 1. For pages printed on two platforms, where
+// fonts and anti-aliasing differ but every line must be where it was.
 //
 //   compare_pages [--turn-first DEG] A.png B.png
 //
@@ -11,6 +11,7 @@
 #include <QImage>
 #include <QTransform>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -98,6 +99,14 @@ int main(int argc, char** argv) {
   }
   const Mask inkA = InkMask(a);
   const Mask inkB = InkMask(b);
+  // Two blank pages agree on nothing: a drawing gives ink, so both builds lost it.
+  const auto inked = [](const Mask& ink) {
+    return std::find(ink.begin(), ink.end(), 1) != ink.end();
+  };
+  if (!inked(inkA) && !inked(inkB)) {
+    std::printf("1 (no ink on either page)\n");
+    return 0;
+  }
   const double aAlone = Unmatched(inkA, Grown(inkB, b.width(), b.height()));
   const double bAlone = Unmatched(inkB, Grown(inkA, a.width(), a.height()));
   std::printf("%.4f (%.4f %.4f)\n", aAlone > bAlone ? aAlone : bAlone, aAlone, bAlone);
