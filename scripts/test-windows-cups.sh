@@ -67,7 +67,7 @@ stop_pid() {
 }
 
 cleanup() {
-  if [ -n "$wineserver_pid" ]; then
+  if [ -n "$wineserver_pid" ] && kill -0 "$wineserver_pid" 2>/dev/null; then
     # The server ends the prefix's Wine processes with it (killed alone, it leaves them behind).
     ./scripts/wine.sh stop
     stop_pid "$wineserver_pid"
@@ -77,6 +77,7 @@ cleanup() {
   [ -n "${KEEP_PAGES:-}" ] || rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 130' INT TERM HUP
 
 # --- the print server -------------------------------------------------------------------------
 
@@ -147,6 +148,9 @@ EOF
 
 # The fixture of ctest runs the prefix's server; alone, this script runs one and stops it.
 start_wine() {
+  # The locale first, so that the server starts at once: one that is already running makes it
+  # exit within the second.
+  ./scripts/wine.sh env >/dev/null
   ./scripts/wine.sh serve &
   local pid=$!
   sleep 1
