@@ -9,6 +9,8 @@ cd "$(dirname "$0")/.."
 root="$PWD"
 build="$root/build/windows"
 
+./scripts/install-deps.sh
+
 if command -v ccache >/dev/null 2>&1; then
   export CMAKE_CXX_COMPILER_LAUNCHER="${CMAKE_CXX_COMPILER_LAUNCHER:-ccache}"
 fi
