@@ -27,7 +27,7 @@ mkdir -p "$stage/tests"
 # as the build defines its target, so a tree without it still packs the command line alone; once
 # the window is on main for good, list it here unconditionally so that losing it fails the build.
 programs=(tavolex-print.exe)
-if ninja -C "$build" -t targets all 2>/dev/null | grep -q '^src/tavolex\.exe:'; then
+if ninja -C "$build" -t targets all 2>/dev/null | grep '^src/tavolex\.exe:' >/dev/null; then
   programs+=(tavolex.exe)
 fi
 for program in "${programs[@]}"; do
