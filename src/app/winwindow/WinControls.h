@@ -1,0 +1,81 @@
+// The small pieces every part of the Windows window builds with: layout units that follow the
+// screen's dpi, child controls in the window's font, their texts as UTF-16, and the tab pages
+// that hand their controls' messages to the object that owns them.
+#pragma once
+
+#include <string>
+
+#include "platform/win/WinHeaders.h"
+
+namespace tavolex {
+
+// The form is laid out in pixels at 96 dpi, as it was designed; every position and size is
+// scaled to the dpi the window is shown at, so the layout keeps its proportions.
+class TLayoutScale {
+ public:
+  explicit TLayoutScale(int dpi = 96) : dpi_(dpi) {}
+  int dpi() const { return dpi_; }
+  int operator()(int at96) const { return MulDiv(at96, dpi_, 96); }
+  RECT Rect(int x, int y, int w, int h) const;
+
+ private:
+  int dpi_;
+};
+
+// A rectangle at 96 dpi: left, top, width, height.
+struct TPlace {
+  int x = 0, y = 0, w = 0, h = 0;
+};
+
+// A child control of a window class (WC_BUTTON, WC_EDIT …) with its id, text and font.
+HWND MakeControl(HWND parent, const wchar_t* windowClass, const std::u16string& text, DWORD style,
+                 int id, const TPlace& at, const TLayoutScale& scale, HFONT font,
+                 DWORD exStyle = 0);
+HWND MakeButton(HWND parent, const std::u16string& text, int id, const TPlace& at,
+                const TLayoutScale& scale, HFONT font);
+HWND MakeCheckBox(HWND parent, const std::u16string& text, int id, const TPlace& at,
+                  const TLayoutScale& scale, HFONT font);
+// The first radio button of a group starts it (WS_GROUP).
+HWND MakeRadioButton(HWND parent, const std::u16string& text, int id, bool firstOfGroup,
+                     const TPlace& at, const TLayoutScale& scale, HFONT font);
+HWND MakeEdit(HWND parent, int id, const TPlace& at, const TLayoutScale& scale, HFONT font,
+              DWORD extraStyle = 0);
+HWND MakeLabel(HWND parent, const std::u16string& text, int id, const TPlace& at,
+               const TLayoutScale& scale, HFONT font, DWORD extraStyle = 0);
+HWND MakeGroupBox(HWND parent, const std::u16string& text, const TPlace& at,
+                  const TLayoutScale& scale, HFONT font);
+
+std::u16string ControlText(HWND control);
+void SetControlText(HWND control, const std::u16string& text);
+bool IsChecked(HWND button);
+void SetChecked(HWND button, bool checked);
+
+// The Japanese interface font of the system (the message font of the non-client metrics) at the
+// window's dpi; the caller deletes it.
+HFONT MakeInterfaceFont(const TLayoutScale& scale);
+
+// What a tab page's controls send to their page: commands, notifications and the colour of
+// static controls. Each returns true when it handled the message.
+class TPageHandler {
+ public:
+  virtual ~TPageHandler() = default;
+  virtual bool OnCommand(int id, int code, HWND control) {
+    (void)id, (void)code, (void)control;
+    return false;
+  }
+  virtual bool OnNotify(const NMHDR& header, LRESULT& result) {
+    (void)header, (void)result;
+    return false;
+  }
+  // A brush for a static control (a colour swatch); nullptr for the default.
+  virtual HBRUSH OnStaticColor(HDC dc, HWND control) {
+    (void)dc, (void)control;
+    return nullptr;
+  }
+};
+
+// A page: a plain child window over the area of a tab whose messages from its controls go to
+// the handler (which must outlive the page). Its background is the dialog colour.
+HWND MakePage(HWND parent, const RECT& area, TPageHandler* handler);
+
+}  // namespace tavolex
