@@ -34,8 +34,9 @@ ensure_locale() {
 export_env() {
   export WINEPREFIX="$prefix"
   export WINEDEBUG=-all
-  # No prompts to install Mono or Gecko.
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+  # No prompts to install Mono or Gecko; shortcuts an installer makes stay out of this machine's
+  # desktop menu.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   export WINEARCH=win64
 }
 
