@@ -55,7 +55,7 @@ enum TForm1Id : int {
   kIdUpDown2,
   kIdUpDown3,
   kIdComboBox1,
-  kIdRadioGroup1,  // its items follow: 4 of them
+  kIdRadioGroup1,                       // its items follow: 4 of them
   kIdRadioGroup2 = kIdRadioGroup1 + 4,  // 3 items
   kIdLabelA2 = kIdRadioGroup2 + 3,
   kIdButton4,

@@ -104,8 +104,8 @@ void TForm1::SetListSelection(const std::vector<bool>& selected) {
 
 void TForm1::Button1Click() {
   const std::filesystem::path folder = DialogFolder(App.Settings.FFolder);
-  const std::vector<std::filesystem::path> chosen = OpenFileDialog(
-      form_, StrFromPath(folder), u"Jw_cad図面ファイル(*.jww)", u".jww", true);
+  const std::vector<std::filesystem::path> chosen =
+      OpenFileDialog(form_, StrFromPath(folder), u"Jw_cad図面ファイル(*.jww)", u".jww", true);
   if (chosen.empty()) return;
   std::vector<std::u16string> names;
   for (const std::filesystem::path& file : chosen)

@@ -41,10 +41,14 @@ void TForm1::BuildForm() {
   GetWindowRect(StatusBar1, &bar);
   const int barHeight = bar.bottom - bar.top;
   const int panelTop = client.bottom - barHeight - scale_(kPanelHeight);
-  BuildPanel1(panelTop);
   BuildPageControl1(panelTop);
+  BuildPanel1(panelTop);
   BuildFileTab();
   BuildSettingsTab();
+  // The pages lie over the tab control, which draws its whole area; the keyboard goes through
+  // the page on show, then the panel's buttons, then the tabs.
+  SetWindowPos(StatusBar1, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  SetWindowPos(PageControl1, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   ShowTab(0);
 }
 
@@ -53,10 +57,10 @@ void TForm1::BuildStatusBar() {
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdStatusBar1)),
                                GetModuleHandleW(nullptr), nullptr);
   SendMessageW(StatusBar1, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  ProgressBar1 = CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | PBS_SMOOTH, 0, 0, 0, 0,
-                                 StatusBar1,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdProgressBar1)),
-                                 GetModuleHandleW(nullptr), nullptr);
+  ProgressBar1 =
+      CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | PBS_SMOOTH, 0, 0, 0, 0, StatusBar1,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdProgressBar1)),
+                      GetModuleHandleW(nullptr), nullptr);
   LayOutStatusBar(false);
 }
 
@@ -99,13 +103,13 @@ void TForm1::BuildPageControl1(int height) {
   GetClientRect(form_, &client);
   // Tabs on the right, their captions written downwards (owner-drawn: the visual styles do not
   // draw vertical tabs, and the classic drawing turns the captions on their side).
-  PageControl1 = CreateWindowExW(
-      0, WC_TABCONTROLW, L"",
-      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_RIGHT | TCS_VERTICAL |
-          TCS_MULTILINE | TCS_OWNERDRAWFIXED | TCS_FIXEDWIDTH | TCS_FOCUSNEVER,
-      0, 0, client.right, height, form_,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdPageControl1)), GetModuleHandleW(nullptr),
-      nullptr);
+  PageControl1 =
+      CreateWindowExW(0, WC_TABCONTROLW, L"",
+                      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_RIGHT |
+                          TCS_VERTICAL | TCS_MULTILINE | TCS_OWNERDRAWFIXED | TCS_FIXEDWIDTH,
+                      0, 0, client.right, height, form_,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(kIdPageControl1)),
+                      GetModuleHandleW(nullptr), nullptr);
   SendMessageW(PageControl1, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   // With vertical tabs the size is given across, then along the tab.
   SendMessageW(PageControl1, TCM_SETITEMSIZE, 0, MAKELPARAM(scale_(88), scale_(24)));
@@ -134,7 +138,8 @@ void TForm1::ShowTab(int index) {
 
 void TForm1::BuildFileTab() {
   HWND page = TabSheet1;
-  Label1 = MakeLabel(page, u"▼印刷する図面ファイル一覧", kIdLabel1, {8, 10, 200, 18}, scale_, font_);
+  Label1 =
+      MakeLabel(page, u"▼印刷する図面ファイル一覧", kIdLabel1, {8, 10, 200, 18}, scale_, font_);
   const auto button = [&](const char16_t* text, int id, int x) {
     return MakeButton(page, text, id, {x, 6, 70, 25}, scale_, font_);
   };
@@ -170,10 +175,10 @@ void TForm1::BuildPrintStyleGroup() {
   MakeGroupBox(page, u"印刷方法", {8, 46, 372, 134}, scale_, font_);
   RadioButton1 = MakeRadioButton(page, u"図面データ倍率取得印刷", kIdRadioButton1, true,
                                  {16, 64, 350, 20}, scale_, font_);
-  RadioButton2 = MakeRadioButton(page, u"フィット印刷(図形範囲による自動倍率印刷)",
-                                 kIdRadioButton2, false, {16, 84, 350, 20}, scale_, font_);
-  RadioButton3 = MakeRadioButton(page, u"倍率指定印刷", kIdRadioButton3, false,
-                                 {16, 104, 130, 20}, scale_, font_);
+  RadioButton2 = MakeRadioButton(page, u"フィット印刷(図形範囲による自動倍率印刷)", kIdRadioButton2,
+                                 false, {16, 84, 350, 20}, scale_, font_);
+  RadioButton3 = MakeRadioButton(page, u"倍率指定印刷", kIdRadioButton3, false, {16, 104, 130, 20},
+                                 scale_, font_);
   MakeLabel(page, u"倍率", -1, {150, 107, 40, 18}, scale_, font_, SS_RIGHT);
   Edit1 = MakeEdit(page, kIdEdit1, {194, 104, 72, 21}, scale_, font_);
   MakeLabel(page, u"X(mm)", -1, {24, 131, 44, 18}, scale_, font_, SS_RIGHT);
@@ -198,12 +203,12 @@ void TForm1::BuildColourOptions() {
     edit = MakeEdit(page, editId, {322, y - 1, 58, 21}, scale_, font_, ES_NUMBER);
     upDown = MakeUpDown(page, upDownId, edit, kThresholdMax);
   };
-  row(CheckBox1, u"モノクロ印刷を行う　　　モノクロ印刷時のしきい値", kIdCheckBox1, Edit4,
-      kIdEdit4, UpDown1, kIdUpDown1, 188);
-  row(CheckBox2, u"通常線色の白色を黒色にする　白色判定時のしきい値", kIdCheckBox2, Edit5,
-      kIdEdit5, UpDown2, kIdUpDown2, 212);
-  row(CheckBox3, u"SXF線色の白色を黒色にする 　白色判定時のしきい値", kIdCheckBox3, Edit6,
-      kIdEdit6, UpDown3, kIdUpDown3, 236);
+  row(CheckBox1, u"モノクロ印刷を行う　　　モノクロ印刷時のしきい値", kIdCheckBox1, Edit4, kIdEdit4,
+      UpDown1, kIdUpDown1, 188);
+  row(CheckBox2, u"通常線色の白色を黒色にする　白色判定時のしきい値", kIdCheckBox2, Edit5, kIdEdit5,
+      UpDown2, kIdUpDown2, 212);
+  row(CheckBox3, u"SXF線色の白色を黒色にする 　白色判定時のしきい値", kIdCheckBox3, Edit6, kIdEdit6,
+      UpDown3, kIdUpDown3, 236);
 }
 
 void TForm1::BuildLayerOptions() {

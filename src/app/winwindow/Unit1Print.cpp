@@ -40,8 +40,8 @@ void TForm1::Button20Click() {
 void TForm1::SetRunControlsEnabled(bool enabled) {
   // The run keeps to the list it started with, so nothing may change the list, the settings or
   // the printer meanwhile.
-  for (HWND control : {Button12, Button20, Button14, Button15, Button16, Button1, Button2,
-                       Button17, Button18, Button19, Button3})
+  for (HWND control : {Button12, Button20, Button14, Button15, Button16, Button1, Button2, Button17,
+                       Button18, Button19, Button3})
     EnableWindow(control, enabled);
 }
 

@@ -37,8 +37,8 @@ void RegisterFormClass() {
 }
 
 // The fixed frame: a title with the system menu and minimising, no sizing, no maximising.
-constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX |
-                             WS_CLIPCHILDREN;
+constexpr DWORD kFormStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kFormExStyle = WS_EX_CONTROLPARENT | WS_EX_ACCEPTFILES;
 
 // The areas of the screens' work areas (without the task bar), where a window may be put.
@@ -61,10 +61,10 @@ bool IsOwnWindow(HWND form, HWND window) {
 
 TForm1::TForm1(const std::filesystem::path& programFile, bool loadAutomatic)
     : programFile_(programFile), loadAutomatic_(loadAutomatic) {
-  flows_ = std::make_unique<TFormFlows>(
-      App, *this, [this](const std::u16string& a, const std::u16string& b) {
-        return platform_.ComparePathsForList(a, b);
-      });
+  flows_ = std::make_unique<TFormFlows>(App, *this,
+                                        [this](const std::u16string& a, const std::u16string& b) {
+                                          return platform_.ComparePathsForList(a, b);
+                                        });
   INITCOMMONCONTROLSEX controls{};
   controls.dwSize = sizeof controls;
   controls.dwICC = ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_UPDOWN_CLASS |
@@ -89,8 +89,8 @@ TForm1::TForm1(const std::filesystem::path& programFile, bool loadAutomatic)
   const std::vector<std::u16string> printers = platform_.PrinterNames();
   // No default printer: the first one of the list.
   printer_.name = !defaultPrinter.empty() ? defaultPrinter
-                 : printers.empty()      ? std::u16string()
-                                         : printers.front();
+                  : printers.empty()      ? std::u16string()
+                                          : printers.front();
 }
 
 TForm1::~TForm1() {
@@ -139,10 +139,9 @@ bool TForm1::PreTranslate(MSG& message) {
 }
 
 bool TForm1::ClickMnemonic(wchar_t letter) {
-  return tavolex::ClickMnemonic(
-      {Button1, Button2, Button17, Button18, Button19, Button3, Button4, Button12, Button20,
-       Button13, Button14, Button15, Button16},
-      letter);
+  return tavolex::ClickMnemonic({Button1, Button2, Button17, Button18, Button19, Button3, Button4,
+                                 Button12, Button20, Button13, Button14, Button15, Button16},
+                                letter);
 }
 
 LRESULT CALLBACK TForm1::FormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -223,20 +222,47 @@ bool TForm1::OnCommand(int id, int code, HWND control) {
   }
   if (code != BN_CLICKED) return false;
   switch (id) {
-    case kIdButton1: Button1Click(); return true;
-    case kIdButton2: Button2Click(); return true;
-    case kIdButton17: Button17Click(); return true;
-    case kIdButton18: Button18Click(); return true;
-    case kIdButton19: Button19Click(); return true;
-    case kIdButton3: Button3Click(); return true;
-    case kIdButton4: Button4Click(); return true;
-    case kIdButton12: Button12Click(); return true;
-    case kIdButton13: Button13Click(); return true;
-    case kIdButton14: Button14Click(); return true;
-    case kIdButton15: Button15Click(); return true;
-    case kIdButton16: Button16Click(); return true;
-    case kIdButton20: Button20Click(); return true;
-    default: return false;
+    case kIdButton1:
+      Button1Click();
+      return true;
+    case kIdButton2:
+      Button2Click();
+      return true;
+    case kIdButton17:
+      Button17Click();
+      return true;
+    case kIdButton18:
+      Button18Click();
+      return true;
+    case kIdButton19:
+      Button19Click();
+      return true;
+    case kIdButton3:
+      Button3Click();
+      return true;
+    case kIdButton4:
+      Button4Click();
+      return true;
+    case kIdButton12:
+      Button12Click();
+      return true;
+    case kIdButton13:
+      Button13Click();
+      return true;
+    case kIdButton14:
+      Button14Click();
+      return true;
+    case kIdButton15:
+      Button15Click();
+      return true;
+    case kIdButton16:
+      Button16Click();
+      return true;
+    case kIdButton20:
+      Button20Click();
+      return true;
+    default:
+      return false;
   }
 }
 

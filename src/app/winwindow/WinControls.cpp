@@ -164,10 +164,10 @@ namespace tavolex {
 
 HWND MakeListBox(HWND parent, int id, const TPlace& at, const TLayoutScale& scale, HFONT font,
                  DWORD extraStyle) {
-  return MakeControl(parent, WC_LISTBOXW, u"",
-                     WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
-                         extraStyle,
-                     id, at, scale, font, WS_EX_CLIENTEDGE);
+  return MakeControl(
+      parent, WC_LISTBOXW, u"",
+      WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | extraStyle, id, at,
+      scale, font, WS_EX_CLIENTEDGE);
 }
 
 HWND MakeComboBox(HWND parent, int id, const TPlace& at, const TLayoutScale& scale, HFONT font,
@@ -186,9 +186,9 @@ HWND MakeComboBox(HWND parent, int id, const TPlace& at, const TLayoutScale& sca
 HWND MakeUpDown(HWND parent, int id, HWND buddy, int maximum) {
   HWND upDown = CreateWindowExW(
       0, UPDOWN_CLASSW, L"",
-      WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS,
-      0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-      GetModuleHandleW(nullptr), nullptr);
+      WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0,
+      0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+      nullptr);
   SendMessageW(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
   SendMessageW(upDown, UDM_SETRANGE32, 0, maximum);
   SendMessageW(upDown, UDM_SETPOS32, 0, 0);
