@@ -5,6 +5,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "app/FileListRules.h"
@@ -52,6 +53,22 @@ std::u16string ClassesRootDefault(const std::u16string& key) {
   return std::u16string(reinterpret_cast<const char16_t*>(value.data()));
 }
 
+// The width of the longest entry in the list's font, so a long path can be scrolled to its end.
+int WidestText(HWND list, const std::vector<std::u16string>& entries) {
+  HDC dc = GetDC(list);
+  HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
+  int widest = 0;
+  for (const std::u16string& entry : entries) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(entry.c_str()),
+                          static_cast<int>(entry.size()), &size);
+    widest = std::max(widest, static_cast<int>(size.cx));
+  }
+  SelectObject(dc, old);
+  ReleaseDC(list, dc);
+  return widest + 8;
+}
+
 std::filesystem::path KnownFolder(REFKNOWNFOLDERID id) {
   PWSTR path = nullptr;
   std::filesystem::path folder;
@@ -83,6 +100,7 @@ void TForm1::SetListEntries(const std::vector<std::u16string>& entries) {
   SendMessageW(ListBox1, LB_RESETCONTENT, 0, 0);
   for (const std::u16string& entry : entries)
     AddItem(ListBox1, entry);
+  SendMessageW(ListBox1, LB_SETHORIZONTALEXTENT, WidestText(ListBox1, entries), 0);
   SendMessageW(ListBox1, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(ListBox1, nullptr, TRUE);
 }

@@ -134,6 +134,9 @@ void TForm1::ShowTab(int index) {
   SendMessageW(PageControl1, TCM_SETCURSEL, index, 0);
   for (int i = 0; i < 4; ++i)
     ShowWindow(pages[i], i == index ? SW_SHOW : SW_HIDE);
+  // The keyboard must not stay on a control of a page now hidden.
+  HWND focus = GetFocus();
+  if (focus != nullptr && IsChild(form_, focus) && !IsWindowVisible(focus)) SetFocus(PageControl1);
 }
 
 void TForm1::BuildFileTab() {

@@ -132,6 +132,14 @@ bool TForm1::PreTranslate(MSG& message) {
     escPressed_ = true;
     return true;
   }
+  // Ctrl+Tab and Ctrl+Shift+Tab go through the tabs.
+  if (message.message == WM_KEYDOWN && message.wParam == VK_TAB &&
+      (GetKeyState(VK_CONTROL) & 0x8000) != 0) {
+    const int shown = static_cast<int>(SendMessageW(PageControl1, TCM_GETCURSEL, 0, 0));
+    const bool back = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    ShowTab((shown + (back ? 3 : 1)) % 4);
+    return true;
+  }
   // Alt+letter clicks the button that underlines it, the page on show before the panel.
   if (message.message == WM_SYSCHAR && ClickMnemonic(static_cast<wchar_t>(message.wParam)))
     return true;
