@@ -48,18 +48,21 @@ void TForm1::SetRunControlsEnabled(bool enabled) {
 void TForm1::RunBegins(int count) {
   escPressed_ = false;
   SetRunControlsEnabled(false);
+  SendMessageW(ListBox1, LB_SETSEL, FALSE, -1);
   SendMessageW(ProgressBar1, PBM_SETRANGE32, 0, count);
   SendMessageW(ProgressBar1, PBM_SETPOS, 0, 0);
   LayOutStatusBar(true);
 }
 
 void TForm1::RunEnds() {
+  SendMessageW(ListBox1, LB_SETSEL, FALSE, -1);
   LayOutStatusBar(false);
   SetRunControlsEnabled(true);
 }
 
 void TForm1::FileBegins(int index) {
   SendMessageW(ListBox1, LB_SETSEL, TRUE, index);
+  SendMessageW(ListBox1, LB_SETCARETINDEX, index, FALSE);  // scrolled into view
   UpdateWindow(ListBox1);
 }
 

@@ -291,8 +291,14 @@ void TForm1::CloseWindow() {
   }
   if (!closed_) {
     closed_ = true;
+    // The frame as it is when not minimised, so a window closed from the task bar comes back.
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
     RECT frame{};
-    GetWindowRect(form_, &frame);
+    if (IsIconic(form_) && GetWindowPlacement(form_, &placement))
+      frame = placement.rcNormalPosition;
+    else
+      GetWindowRect(form_, &frame);
     flows_->Close({frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top});
   }
   DestroyWindow(form_);
