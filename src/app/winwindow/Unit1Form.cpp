@@ -182,7 +182,8 @@ void TForm1::BuildPrintStyleGroup() {
                                  false, {16, 84, 350, 20}, scale_, font_);
   RadioButton3 = MakeRadioButton(page, u"倍率指定印刷", kIdRadioButton3, false, {16, 104, 130, 20},
                                  scale_, font_);
-  MakeLabel(page, u"倍率", -1, {150, 107, 40, 18}, scale_, font_, SS_RIGHT);
+  // WS_GROUP after the last radio button ends its group for the arrow keys.
+  MakeLabel(page, u"倍率", -1, {150, 107, 40, 18}, scale_, font_, SS_RIGHT | WS_GROUP);
   Edit1 = MakeEdit(page, kIdEdit1, {194, 104, 72, 21}, scale_, font_);
   MakeLabel(page, u"X(mm)", -1, {24, 131, 44, 18}, scale_, font_, SS_RIGHT);
   Edit2 = MakeEdit(page, kIdEdit2, {72, 128, 72, 21}, scale_, font_);
@@ -234,7 +235,7 @@ void TForm1::BuildLayerOptions() {
                                           {x[i], 188, w[i], 20}, scale_, font_);
   SetChecked(RadioGroup2Items[0], true);
   MakeLabel(page, u"※ソリッド任意色は\r\nカラー出力されます", -1, {392, 222, 220, 34}, scale_,
-            font_);
+            font_, WS_GROUP);
 }
 
 void TForm1::BuildDisplayOnlyGroup() {
@@ -246,7 +247,7 @@ void TForm1::BuildDisplayOnlyGroup() {
     RadioGroup1Items[i] = MakeRadioButton(page, items[i], kIdRadioGroup1 + i, i == 0,
                                           {18 + i * 140, 284, 134, 20}, scale_, font_);
   SetChecked(RadioGroup1Items[0], true);
-  MakeLabel(page, u"表示のみレイヤ設定色：", -1, {18, 309, 140, 18}, scale_, font_);
+  MakeLabel(page, u"表示のみレイヤ設定色：", -1, {18, 309, 140, 18}, scale_, font_, WS_GROUP);
   LabelA2 = MakeLabel(page, u"", kIdLabelA2, {160, 307, 40, 20}, scale_, font_, WS_BORDER);
   Button4 = MakeButton(page, u"設定", kIdButton4, {206, 305, 52, 24}, scale_, font_);
 }
