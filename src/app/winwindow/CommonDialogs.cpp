@@ -41,8 +41,7 @@ std::vector<std::u16string> Split(const std::u16string& text, const std::u16stri
 std::u16string PatternOf(const std::u16string& entry) {
   const std::size_t open = entry.rfind(u'(');
   const std::size_t close = entry.rfind(u')');
-  if (open == std::u16string::npos || close == std::u16string::npos || close < open)
-    return u"*.*";
+  if (open == std::u16string::npos || close == std::u16string::npos || close < open) return u"*.*";
   std::u16string pattern;
   for (const std::u16string& part : Split(entry.substr(open + 1, close - open - 1), u" ")) {
     if (part.empty()) continue;
@@ -65,9 +64,8 @@ std::u16string WithoutDot(const std::u16string& ext) {
 }
 
 // The dialog structure shared by open and save; the strings it points to live in the caller.
-OPENFILENAMEW FileDialogBase(HWND owner, const std::u16string& folder,
-                             const std::u16string& filter, const std::u16string& defaultExt,
-                             std::u16string& buffer) {
+OPENFILENAMEW FileDialogBase(HWND owner, const std::u16string& folder, const std::u16string& filter,
+                             const std::u16string& defaultExt, std::u16string& buffer) {
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = owner;
@@ -110,6 +108,7 @@ std::vector<std::filesystem::path> SplitDialogFiles(const std::u16string& buffer
     start = end + 1;
   }
   std::vector<std::filesystem::path> files;
+  if (parts.empty()) return files;
   if (parts.size() == 1) {
     files.emplace_back(parts.front());
   } else {
