@@ -21,6 +21,9 @@
 namespace tavolex {
 
 class SpoolerPrinter;
+class TPenTab;
+class TLtypeTab;
+struct TWinTableTabServices;
 
 // Control ids; each control's id is unique over the whole window, so one handler serves the
 // pages and the panel.
@@ -167,6 +170,9 @@ class TForm1 : public TFormView, public TPageHandler {
   HWND RadioGroup2Items[3] = {};
   HWND LabelA2 = nullptr;
   HWND Button4 = nullptr;
+  // Tabs "線色・線幅" (SG01, Button5 .. Button9) and "線　種" (SG02, Edit10, Button10, Button11).
+  std::unique_ptr<TPenTab> PenTab;
+  std::unique_ptr<TLtypeTab> LtypeTab;
 
   // The colour shown by LabelA2, 0x00BBGGRR.
   COLORREF DisplayOnlyColour() const { return labelA2Colour_; }
@@ -191,6 +197,9 @@ class TForm1 : public TFormView, public TPageHandler {
   void BuildColourOptions();
   void BuildLayerOptions();
   void BuildDisplayOnlyGroup();
+  void BuildTableTabs();
+  // The dialogs, status bar and shared objects the two table tabs use.
+  TWinTableTabServices TableTabServices();
   void BuildStatusBar();
   // Status bar parts: the text alone, or the text and the progress bar.
   void LayOutStatusBar(bool withProgress);
@@ -242,6 +251,8 @@ class TForm1 : public TFormView, public TPageHandler {
   // The printer chosen in the set-up dialog, with the settings its dialog gave (DEVMODE).
   TPrinterChoice printer_;
   std::unique_ptr<TPrinter> runPrinter_;
+  TPageForward penPage_;
+  TPageForward ltypePage_;
 
   bool escPressed_ = false;
   bool closeAfterRun_ = false;

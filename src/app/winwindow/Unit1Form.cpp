@@ -45,6 +45,7 @@ void TForm1::BuildForm() {
   BuildPanel1(panelTop);
   BuildFileTab();
   BuildSettingsTab();
+  BuildTableTabs();
   // The pages lie over the tab control, which draws its whole area; the keyboard goes through
   // the page on show, then the panel's buttons, then the tabs.
   SetWindowPos(StatusBar1, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -124,8 +125,8 @@ void TForm1::BuildPageControl1(int height) {
   SendMessageW(PageControl1, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
   TabSheet1 = MakePage(form_, area, this);
   TabSheet2 = MakePage(form_, area, this);
-  TabSheet3 = MakePage(form_, area, this);
-  TabSheet4 = MakePage(form_, area, this);
+  TabSheet3 = MakePage(form_, area, &penPage_);
+  TabSheet4 = MakePage(form_, area, &ltypePage_);
 }
 
 void TForm1::ShowTab(int index) {

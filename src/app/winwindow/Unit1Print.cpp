@@ -4,6 +4,8 @@
 #include <commctrl.h>
 
 #include "app/FileListRules.h"
+#include "app/winwindow/LtypeTab.h"
+#include "app/winwindow/PenTab.h"
 #include "platform/win/WinPrinters.h"
 
 namespace tavolex {

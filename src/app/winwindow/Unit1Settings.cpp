@@ -5,6 +5,8 @@
 
 #include "app/PrintSettings.h"
 #include "app/winwindow/CommonDialogs.h"
+#include "app/winwindow/LtypeTab.h"
+#include "app/winwindow/PenTab.h"
 #include "common/Func_2.h"
 
 namespace tavolex {
@@ -34,11 +36,15 @@ void CheckIndex(HWND const (&items)[N], int index) {
 
 void TForm1::FormToSettings() {
   PrintTabToSettings();
+  PenTab->FormToSettings(App.Settings);
+  LtypeTab->FormToSettings(App.Settings);
   App.Settings.ApplyLimits();
 }
 
 void TForm1::SettingsToForm() {
   SettingsToPrintTab();
+  PenTab->SettingsToForm(App.Settings);
+  LtypeTab->SettingsToForm(App.Settings);
 }
 
 void TForm1::PrintTabToSettings() {

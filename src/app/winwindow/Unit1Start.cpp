@@ -9,6 +9,8 @@
 #include "app/FileListRules.h"
 #include "app/JwCadLaunch.h"
 #include "app/WindowPlacement.h"
+#include "app/winwindow/LtypeTab.h"
+#include "app/winwindow/PenTab.h"
 #include "graphics/UnitGraAtt.h"
 
 namespace tavolex {

@@ -75,6 +75,22 @@ class TPageHandler {
   }
 };
 
+// A handler that hands a page's messages on to one made after the page (a tab object that takes
+// its page when made).
+class TPageForward : public TPageHandler {
+ public:
+  TPageHandler* to = nullptr;
+  bool OnCommand(int id, int code, HWND control) override {
+    return to != nullptr && to->OnCommand(id, code, control);
+  }
+  bool OnNotify(const NMHDR& header, LRESULT& result) override {
+    return to != nullptr && to->OnNotify(header, result);
+  }
+  HBRUSH OnStaticColor(HDC dc, HWND control) override {
+    return to != nullptr ? to->OnStaticColor(dc, control) : nullptr;
+  }
+};
+
 // A page: a plain child window over the area of a tab whose messages from its controls go to
 // the handler (which must outlive the page). Its background is the dialog colour.
 HWND MakePage(HWND parent, const RECT& area, TPageHandler* handler);
