@@ -4,10 +4,10 @@
 
 #include <cstring>
 #include <fstream>
-#include <tuple>
 
 #include "app/PrintSettings.h"
 #include "app/winwindow/Unit1.h"
+#include "graphics/UnitGraAtt.h"
 #include "support/ScopedTempDir.h"
 
 // The drop structure of the shell.
@@ -27,13 +27,6 @@ class FormTest : public ::testing::Test {
   TForm1 form_;
 };
 
-// The print tab's values as one comparable row.
-auto PrintTab(const TPrintSettings& s) {
-  return std::make_tuple(s.PrnStyle, s.PrnScale, s.PrnOfstX, s.PrnOfstY, s.PrnAngle, s.PrnMono,
-                         s.PrnSikii0, s.PrnWhite1, s.PrnSikii1, s.PrnWhite2, s.PrnSikii2, s.PrnRen1,
-                         s.PrnRen2, s.PrnRenLG, s.PrnHojo, s.PrnDOLay, s.PrnDOLCol, s.PrnOrder);
-}
-
 TEST_F(FormTest, EverySettingGoesIntoTheControlsAndBackWithinItsLimits) {
   TPrintSettings& s = form_.App.Settings;
   s.PrnStyle = kStyleScale;
@@ -49,11 +42,23 @@ TEST_F(FormTest, EverySettingGoesIntoTheControlsAndBackWithinItsLimits) {
   s.PrnDOLay = kDisplayOnlyColour;
   s.PrnDOLCol = 0x563412;
   s.PrnOrder = kOrderLayer;
-  const auto expected = PrintTab(s);
+  s.PrnColor = s.PrnLtype = kFromTable;
+  s.InpCol = 0x123456;
+  s.InpWid = 0.7;
+  s.InpTenR = 0.3;
+  s.LtypeUnit = 0.05;
+  s.PrnCol[3] = {0x00FF00, 0.45, 0.6};
+  s.PrnTyp[2].seg = 2;
+  s.PrnTyp[2].amp = 1.5;
+  s.PrnTyp[2].pa = {2, -1};
+  s.PrnTyp[2].pit = 3;
+  // Every value of every tab, as the settings file holds them.
+  const std::string expected = SettingsFileBytes(s, SettingsForm::Full);
   form_.SettingsToForm();
   s.SetDefaults();
+  s.FillTablesFrom(*GAtt);
   form_.FormToSettings();
-  EXPECT_EQ(PrintTab(s), expected);
+  EXPECT_EQ(SettingsFileBytes(s, SettingsForm::Full), expected);
   EXPECT_EQ(form_.DisplayOnlyColour(), 0x563412u);
 
   // Values no control can hold are limited on the way in; typed text that is no number reads 0.
