@@ -204,6 +204,8 @@ class TForm1 : public TFormView, public TPageHandler {
   // Status bar parts: the text alone, or the text and the progress bar.
   void LayOutStatusBar(bool withProgress);
   void DrawTabCaption(const DRAWITEMSTRUCT& item);
+  // The status text as it fits the bar.
+  std::u16string FitStatus(const std::u16string& text, const std::u16string& drawing) const;
 
   // Event handlers as on the form.
   void Button1Click();

@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <shlwapi.h>
 
 #include <vector>
 
@@ -308,10 +309,36 @@ void TForm1::CloseWindow() {
 }
 
 void TForm1::SetStatus(const std::u16string& text, const std::u16string& drawing) {
-  (void)drawing;  // the status line shows the whole text, the path in it included
   status_ = text;
-  SendMessageW(StatusBar1, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Wide(status_)));
+  const std::u16string shown = FitStatus(text, drawing);
+  SendMessageW(StatusBar1, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(Wide(shown)));
   UpdateWindow(StatusBar1);
+}
+
+std::u16string TForm1::FitStatus(const std::u16string& text, const std::u16string& drawing) const {
+  // A long path is shortened in its middle, so the words after it ("[ESC:中断]") stay in view.
+  const std::size_t at = drawing.empty() ? std::u16string::npos : text.find(drawing);
+  if (at == std::u16string::npos) return text;
+  RECT part{};
+  SendMessageW(StatusBar1, SB_GETRECT, 0, reinterpret_cast<LPARAM>(&part));
+  HDC dc = GetDC(StatusBar1);
+  HGDIOBJ old = SelectObject(dc, font_);
+  const auto width = [dc](const std::u16string& s) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, Wide(s), static_cast<int>(s.size()), &size);
+    return static_cast<int>(size.cx);
+  };
+  const int room = (part.right - part.left) - scale_(12) - width(text) + width(drawing);
+  std::u16string shown = text;
+  if (width(text) > part.right - part.left - scale_(12) && room > 0) {
+    std::vector<wchar_t> path(drawing.begin(), drawing.end());
+    path.push_back(L'\0');
+    if (PathCompactPathW(dc, path.data(), static_cast<UINT>(room)))
+      shown.replace(at, drawing.size(), reinterpret_cast<const char16_t*>(path.data()));
+  }
+  SelectObject(dc, old);
+  ReleaseDC(StatusBar1, dc);
+  return shown;
 }
 
 bool TForm1::Question(const std::u16string& text) {

@@ -34,6 +34,9 @@ int wmain(int argc, wchar_t** argv) {
   form.FormShow(drawings);
   ShowWindow(form.Handle(), SW_SHOW);
   SetForegroundWindow(form.Handle());
+  // The status line as a run shows it while the last drawing named prints.
+  if (!drawings.empty())
+    form.SetStatus(u"印刷中：" + drawings.back() + u"　[ESC:中断]", drawings.back());
   int failed = 0;
   for (int tab = 0; tab < 4; ++tab) {
     form.ShowTab(tab);
