@@ -3,6 +3,10 @@
 #
 #   scripts/wine.sh start            create the prefix if needed and start its wineserver
 #   scripts/wine.sh stop             stop that wineserver
+#   scripts/wine.sh serve            run the wineserver in the foreground until it is killed, for
+#                                    a caller that stops it by its process id; exit 2 when one
+#                                    already runs for the prefix
+#   scripts/wine.sh prepare          create the prefix if needed, with a wineserver running
 #   scripts/wine.sh PROGRAM.exe ARGS run a program (used as CMake's cross-compiling emulator)
 #   scripts/wine.sh env              print the environment, for `eval "$(scripts/wine.sh env)"`
 #
@@ -30,8 +34,9 @@ ensure_locale() {
 export_env() {
   export WINEPREFIX="$prefix"
   export WINEDEBUG=-all
-  # No prompts to install Mono or Gecko.
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+  # No prompts to install Mono or Gecko; shortcuts an installer makes stay out of this machine's
+  # desktop menu.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   export WINEARCH=win64
 }
 
@@ -67,18 +72,34 @@ replace_fonts() {
   "${japanese[@]}" wine regedit /S "Z:${reg//\//\\}" && touch "$stamp"
 }
 
+# The first run creates the prefix (some seconds); Wine's helper services must not hold the
+# caller's output open.
+prepare_prefix() {
+  ("${japanese[@]}" wine cmd /c exit && replace_fonts) </dev/null >/dev/null 2>&1
+}
+
 start_server() {
   ensure_locale
   export_env
   mkdir -p "$prefix"
-  # The first start creates the prefix (some seconds); a persistent server keeps later starts
-  # quick, and Wine's helper services must not hold the caller's output open.
-  ("${japanese[@]}" wineserver -p && "${japanese[@]}" wine cmd /c exit && replace_fonts) \
-    </dev/null >/dev/null 2>&1
+  # A persistent server keeps later starts quick.
+  ("${japanese[@]}" wineserver -p) </dev/null >/dev/null 2>&1 && prepare_prefix
 }
 
 case "${1:-}" in
   start) start_server ;;
+  serve)
+    ensure_locale
+    export_env
+    mkdir -p "$prefix"
+    exec "${japanese[@]}" wineserver -f -p </dev/null >/dev/null 2>&1
+    ;;
+  prepare)
+    ensure_locale
+    export_env
+    mkdir -p "$prefix"
+    prepare_prefix
+    ;;
   stop)
     export_env
     wineserver -k >/dev/null 2>&1 || true
