@@ -49,6 +49,8 @@ void TForm1::SetRunControlsEnabled(bool enabled) {
 
 void TForm1::RunBegins(int count) {
   escPressed_ = false;
+  // The keys go to the window while its buttons are locked, so Esc is seen.
+  SetFocus(form_);
   SetRunControlsEnabled(false);
   SendMessageW(ListBox1, LB_SETSEL, FALSE, -1);
   SendMessageW(ProgressBar1, PBM_SETRANGE32, 0, count);
@@ -60,6 +62,7 @@ void TForm1::RunEnds() {
   SendMessageW(ListBox1, LB_SETSEL, FALSE, -1);
   LayOutStatusBar(false);
   SetRunControlsEnabled(true);
+  if (form_ != nullptr && GetActiveWindow() == form_) SetFocus(Button12);
 }
 
 void TForm1::FileBegins(int index) {

@@ -131,7 +131,9 @@ int TForm1::Run() {
 
 bool TForm1::PreTranslate(MSG& message) {
   if (form_ == nullptr || !IsOwnWindow(form_, message.hwnd)) return false;
-  if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE && flows_->Running()) {
+  // With the focus on no control (the run disabled it) the key comes as a system key.
+  const bool keyDown = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
+  if (keyDown && message.wParam == VK_ESCAPE && flows_->Running()) {
     escPressed_ = true;
     return true;
   }
