@@ -158,16 +158,20 @@ void TForm1::BuildFileTab() {
   const int height = MulDiv(area.bottom, 96, scale_.dpi());
   ListBox1 = MakeListBox(page, kIdListBox1, {8, 36, width - 16, height - 44}, scale_, font_,
                          LBS_EXTENDEDSEL);
-  // Sorting goes through the hidden list, as on the form.
+  // The hidden list of the form; the sort itself takes the platform's order of names.
   ListBox2 = MakeListBox(page, kIdListBox2, {0, 0, 10, 10}, scale_, font_);
   ShowWindow(ListBox2, SW_HIDE);
 }
 
 void TForm1::BuildSettingsTab() {
   HWND page = TabSheet2;
-  Panel3 = page;  // the printer row is the top of the page
-  Button3 = MakeButton(page, u"プリンタ設定(&P)", kIdButton3, {8, 8, 116, 30}, scale_, font_);
-  LabelA1 = MakeLabel(page, u"", kIdLabelA1, {130, 4, 482, 38}, scale_, font_, SS_SUNKEN);
+  // The printer row: the set-up button and the printer line beside it.
+  RECT area{};
+  GetClientRect(page, &area);
+  Panel3 = MakePage(page, RECT{0, 0, area.right, scale_(44)}, this);
+  ShowWindow(Panel3, SW_SHOW);
+  Button3 = MakeButton(Panel3, u"プリンタ設定(&P)", kIdButton3, {8, 8, 116, 30}, scale_, font_);
+  LabelA1 = MakeLabel(Panel3, u"", kIdLabelA1, {130, 4, 482, 38}, scale_, font_, SS_SUNKEN);
   BuildPrintStyleGroup();
   BuildColourOptions();
   BuildLayerOptions();
