@@ -67,14 +67,34 @@ replace_fonts() {
   "${japanese[@]}" wine regedit /S "Z:${reg//\//\\}" && touch "$stamp"
 }
 
+# Windows need a display driver: X11 where there is a display, else Wine's null driver, with
+# which windows exist (the window tests make theirs hidden) but show nowhere. The stamp keeps
+# the choice, so the registry is written only when it changes; then the server starts anew, as
+# its desktop keeps the driver it started with.
+choose_graphics() {
+  local want=x11
+  [ -z "${DISPLAY:-}" ] && want=null
+  local stamp="$prefix/.tavolex-graphics"
+  [ "$(cat "$stamp" 2>/dev/null)" = "$want" ] && return 0
+  if [ "$want" = null ]; then
+    "${japanese[@]}" wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f
+  else
+    "${japanese[@]}" wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f || true
+  fi
+  echo "$want" >"$stamp"
+  wineserver -k || true
+  wineserver -w || true
+  "${japanese[@]}" wineserver -p && "${japanese[@]}" wine cmd /c exit
+}
+
 start_server() {
   ensure_locale
   export_env
   mkdir -p "$prefix"
   # The first start creates the prefix (some seconds); a persistent server keeps later starts
   # quick, and Wine's helper services must not hold the caller's output open.
-  ("${japanese[@]}" wineserver -p && "${japanese[@]}" wine cmd /c exit && replace_fonts) \
-    </dev/null >/dev/null 2>&1
+  ("${japanese[@]}" wineserver -p && "${japanese[@]}" wine cmd /c exit && replace_fonts &&
+    choose_graphics) </dev/null >/dev/null 2>&1
 }
 
 case "${1:-}" in
@@ -99,6 +119,7 @@ case "${1:-}" in
     ensure_locale
     export_env
     mkdir -p "$prefix"
+    [ -d "$prefix/drive_c" ] && choose_graphics </dev/null >/dev/null 2>&1
     exec "${japanese[@]}" wine "$@"
     ;;
 esac
