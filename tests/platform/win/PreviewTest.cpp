@@ -1,0 +1,189 @@
+// The print preview: the pages a run records on the sheets the printer would use, and the
+// window that shows them.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <iostream>
+
+#include "app/JwwPrintDocument.h"
+#include "app/PrintApp.h"
+#include "app/PrintDriver.h"
+#include "app/winwindow/PreviewWindow.h"
+#include "common/Func_2.h"
+#include "platform/PngWrite.h"
+#include "support/JwwWriter.h"
+#include "support/ScopedTempDir.h"
+#include "support/TestPaths.h"
+
+namespace tavolex {
+namespace {
+
+namespace t = test;
+
+// An A4 portrait printer at 600 dpi whose printable page starts 100 pixels in.
+TPreviewSheet A4Printer() {
+  TPreviewSheet s;
+  s.paperWidth = 4960;
+  s.paperHeight = 7016;
+  s.pageLeft = s.pageTop = 100;
+  s.pageWidth = 4760;
+  s.pageHeight = 6816;
+  return s;
+}
+
+class PreviewRunTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::filesystem::create_directories(dir_.path() / "bin");
+    app_.Start(dir_.path() / "bin" / "tavolex", {}, false);
+    app_.Settings.PrnStyle = kStyleFit;
+  }
+  void TearDown() override { app_.Close(false); }
+
+  TPrintRunResult Run(TPrinter& printer, const std::vector<std::filesystem::path>& list) {
+    JwwPrintDocument document(*app_.JWW);
+    TPrintDriver driver(app_.Settings, document, printer);
+    driver.AppFolder = app_.Folders.AppFolder;
+    driver.DrawingPaper = true;
+    return driver.Run(list);
+  }
+
+  // The example plan (laid out on A3) and a drawing of one line laid out on A4.
+  std::vector<std::filesystem::path> TwoSheets() {
+    t::WDrawing d;
+    d.header.nZumen = 4;
+    d.entities.push_back(t::WLine{.start_x = 0, .start_y = 0, .end_x = 100, .end_y = 50});
+    const std::filesystem::path a4 = dir_.path() / "a4.jww";
+    EXPECT_TRUE(t::SaveJww(a4, d));
+    return {t::SourceDir() / "examples" / "floor-plan.jww", a4};
+  }
+
+  t::ScopedTempDir dir_;
+  TPrintApp app_;
+};
+
+TEST_F(PreviewRunTest, PagesKeepTheSheetOfTheirDrawingTheirTitleAndTheirInk) {
+  for (const int oneDocument : {0, 1}) {
+    app_.Settings.PrnRen2 = oneDocument;
+    PreviewPagePrinter printer(u"Printer", A4Printer());
+    const TPrintRunResult result = Run(printer, TwoSheets());
+    EXPECT_EQ(result.pagesPrinted, 2);
+    EXPECT_FALSE(result.printerFailed);
+    const std::vector<TPreviewPage>& pages = printer.Pages();
+    ASSERT_EQ(pages.size(), 2u);
+
+    // A3 then A4, both upright as the printer's own sheet, the margin where the printer has it.
+    const TPreviewSheet& a3 = pages[0].sheet;
+    const TPreviewSheet& a4 = pages[1].sheet;
+    EXPECT_NEAR(PixelsToMm(a3.paperWidth, a3.dpiX), 297.0, 0.5);
+    EXPECT_NEAR(PixelsToMm(a3.paperHeight, a3.dpiY), 420.0, 0.5);
+    EXPECT_NEAR(PixelsToMm(a4.paperWidth, a4.dpiX), 210.0, 0.5);
+    EXPECT_NEAR(PixelsToMm(a4.paperHeight, a4.dpiY), 297.0, 0.5);
+    EXPECT_NEAR(PixelsToMm(a4.pageLeft, a4.dpiX), PixelsToMm(100, 600), 0.3);
+    EXPECT_EQ(a4.pageLeft + a4.pageWidth + a4.pageLeft, a4.paperWidth);
+
+    if (oneDocument == 1) {
+      EXPECT_EQ(pages[0].title, u"Tavolex 印刷");
+      EXPECT_EQ(pages[1].number, 2);
+    } else {
+      EXPECT_EQ(pages[1].title, u"Tavolex_a4.jww");
+      EXPECT_EQ(pages[1].number, 1);
+    }
+
+    // The sheet unpacks whole: white in the margin, the drawing's ink on the page.
+    for (const TPreviewPage& page : pages) {
+      const std::vector<uint32_t> sheet = UnpackSheet(page);
+      ASSERT_EQ(sheet.size(), static_cast<std::size_t>(page.sheet.paperWidth) *
+                                  static_cast<std::size_t>(page.sheet.paperHeight));
+      EXPECT_EQ(sheet.front() & 0xFFFFFFu, 0xFFFFFFu);
+      EXPECT_TRUE(std::any_of(sheet.begin(), sheet.end(),
+                              [](uint32_t p) { return (p & 0xFFFFFFu) != 0xFFFFFFu; }));
+    }
+    EXPECT_LT(printer.PackedBytes(), 1u << 20);
+  }
+}
+
+// Three pages drawn straight onto the preview's printer.
+TPreviewRequest ThreePages(int* printed) {
+  TPreviewRequest request;
+  request.sheet = A4Printer();
+  request.printerName = u"Printer";
+  request.printTo = [](TPrinter& printer) {
+    TPrintRunResult result;
+    printer.PrnTitle(u"Tavolex 印刷");
+    for (int page = 0; page < 3; ++page) {
+      if (page > 0) printer.PrnNewPage();
+      printer.PageCanvas()->SetPen(0, 3, PenStyle::Solid);
+      printer.PageCanvas()->MoveTo(10, 10);
+      printer.PageCanvas()->LineTo(200, 100 * (page + 1));
+      ++result.pagesPrinted;
+    }
+    printer.PrnEndDoc();
+    return result;
+  };
+  request.printAll = [printed] { ++*printed; };
+  return request;
+}
+
+TEST(PreviewWindowTest, PagesTurnWithinTheRunAndPrintClosesTheWindow) {
+  int printed = 0;
+  TPreviewWindow preview(nullptr, ThreePages(&printed));
+  ASSERT_FALSE(preview.Closed());
+  EXPECT_FALSE(IsWindowVisible(preview.Handle()));
+  EXPECT_EQ(preview.PageCount(), 3);
+  EXPECT_EQ(preview.PageLabel(), u"1 / 3");
+  for (int i = 0; i < 5; ++i) preview.NextPage();
+  EXPECT_EQ(preview.PageIndex(), 2);
+  EXPECT_EQ(preview.PageLabel(), u"3 / 3");
+  for (int i = 0; i < 5; ++i) preview.PreviousPage();
+  EXPECT_EQ(preview.PageIndex(), 0);
+  // The keys reach the window from any of its controls.
+  const MSG end{FindWindowExW(preview.Handle(), nullptr, L"Button", nullptr), WM_KEYDOWN, VK_END};
+  EXPECT_TRUE(preview.HandleKey(end));
+  EXPECT_EQ(preview.PageIndex(), 2);
+
+  HWND print = FindWindowExW(preview.Handle(), nullptr, L"Button", L"印刷");
+  ASSERT_NE(print, nullptr);
+  SendMessageW(preview.Handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(print), BN_CLICKED),
+               reinterpret_cast<LPARAM>(print));
+  EXPECT_TRUE(preview.Closed());
+  EXPECT_TRUE(preview.PrintChosen());
+}
+
+// With TAVOLEX_PREVIEW_SHOT=file.png: the examples in the preview, its client area written as a
+// picture for a person to look at, and the time the pages took to record.
+TEST_F(PreviewRunTest, ShotOfTheExamples) {
+  const char* shot = std::getenv("TAVOLEX_PREVIEW_SHOT");
+  if (shot == nullptr) GTEST_SKIP() << "TAVOLEX_PREVIEW_SHOT names no picture";
+  std::vector<std::filesystem::path> list;
+  for (const auto& entry : std::filesystem::directory_iterator(t::SourceDir() / "examples"))
+    if (entry.path().extension() == ".jww") list.push_back(entry.path());
+  std::sort(list.begin(), list.end());
+  TPreviewRequest request;
+  request.sheet = A4Printer();
+  std::swap(request.sheet.paperWidth, request.sheet.paperHeight);  // landscape
+  std::swap(request.sheet.pageWidth, request.sheet.pageHeight);
+  request.printTo = [&](TPrinter& printer) {
+    const auto start = std::chrono::steady_clock::now();
+    const TPrintRunResult r = Run(printer, list);
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    std::cout << r.pagesPrinted << " pages recorded in " << took.count() << " s\n";
+    return r;
+  };
+  TPreviewWindow preview(nullptr, request);
+  ASSERT_FALSE(preview.Closed());
+  ShowWindow(preview.Handle(), SW_SHOWNOACTIVATE);
+  UpdateWindow(preview.Handle());
+  RECT client{};
+  GetClientRect(preview.Handle(), &client);
+  GdiBitmap picture(client.right, client.bottom);
+  ASSERT_FALSE(picture.Null());
+  ASSERT_TRUE(PrintWindow(preview.Handle(), picture.Dc(), PW_CLIENTONLY));
+  PngPage png{picture.Pixels(), picture.Width(), picture.Height(),
+              static_cast<size_t>(picture.Width()), 0};
+  EXPECT_TRUE(WritePng(shot, png));
+}
+
+}  // namespace
+}  // namespace tavolex
