@@ -151,23 +151,31 @@ void TPreviewWindow::ZoomAround(double scale, POINT at) {
 
 void TPreviewWindow::PaintSheet(HDC dc, const RECT& sheet) {
   Fill(dc, sheet, RGB(255, 255, 255));
-  if (shown_.empty() || page_ < 0) return;
-  const TPreviewSheet& paper = pages_[static_cast<std::size_t>(page_)].sheet;
+  if (shown_.Empty()) return;
+  // Shown small, the sheet is first averaged down to no less than its shown size: a plain
+  // stretch (Wine's, for one) keeps only every so many rows and drops the thin lines between.
+  const int by = zoom_ < 1.0 ? static_cast<int>(std::ceil(1.0 / zoom_ - 1e-9)) : 1;
+  if (by > 1 && (reduced_.Empty() || reducedBy_ != by)) {
+    reduced_ = ReduceImage(shown_, by);
+    reducedBy_ = by;
+  }
+  const TPreviewImage& image = by > 1 ? reduced_ : shown_;
+  const double zoom = zoom_ * by;
   const SIZE view = ViewSize();
-  const TBand x = VisibleBand(sheet.left, paper.paperWidth, zoom_, view.cx);
-  const TBand y = VisibleBand(sheet.top, paper.paperHeight, zoom_, view.cy);
+  const TBand x = VisibleBand(sheet.left, image.width, zoom, view.cx);
+  const TBand y = VisibleBand(sheet.top, image.height, zoom, view.cy);
   if (x.to <= x.from || y.to <= y.from) return;
   // Only the rows in sight go to the system, described as a bitmap of their own whose first
   // row is the top one, so no source row is counted from the bottom.
   BITMAPINFO band{};
   band.bmiHeader.biSize = sizeof band.bmiHeader;
-  band.bmiHeader.biWidth = paper.paperWidth;
+  band.bmiHeader.biWidth = image.width;
   band.bmiHeader.biHeight = -(y.to - y.from);
   band.bmiHeader.biPlanes = 1;
   band.bmiHeader.biBitCount = 32;
   band.bmiHeader.biCompression = BI_RGB;
-  const uint32_t* rows = shown_.data() + static_cast<std::size_t>(y.from) *
-                                             static_cast<std::size_t>(paper.paperWidth);
+  const uint32_t* rows =
+      image.pixels.data() + static_cast<std::size_t>(y.from) * static_cast<std::size_t>(image.width);
   SetStretchBltMode(dc, HALFTONE);
   SetBrushOrgEx(dc, 0, 0, nullptr);
   StretchDIBits(dc, x.start, y.start, x.end - x.start, y.end - y.start, x.from, 0, x.to - x.from,

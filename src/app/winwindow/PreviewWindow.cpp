@@ -3,6 +3,7 @@
 
 #include <commctrl.h>
 #include <algorithm>
+#include <cmath>
 
 #include "common/Func_2.h"
 
@@ -24,7 +25,7 @@ enum : int {
   kPrint,
   kClose,
   kPageLabel,
-  kTitleLabel,
+  kStatusBar,
 };
 
 // The tool row at 96 dpi, left to right; the page number stands after the second button.
@@ -136,8 +137,11 @@ void TPreviewWindow::MakeControls() {
       buttons_.push_back(MakeButton(window_, tool.text, tool.id, none, scale_, font_));
     }
   }
-  titleLabel_ = MakeLabel(window_, u"", kTitleLabel, none, scale_, font_,
-                          SS_LEFT | SS_CENTERIMAGE | SS_ENDELLIPSIS);
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+  statusBar_ = MakeControl(window_, STATUSCLASSNAMEW, u"", SBARS_SIZEGRIP, kStatusBar, none,
+                           scale_, font_);
+  SendMessageW(statusBar_, SB_SIMPLE, TRUE, 0);
   view_ = CreateWindowExW(WS_EX_CLIENTEDGE, kViewClass, L"",
                           WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, 0, 0, 0, 0, window_,
                           nullptr, GetModuleHandleW(nullptr), this);
@@ -157,9 +161,12 @@ void TPreviewWindow::LayOut() {
     MoveWindow(control, x, top, scale_(tool.width), height, FALSE);
     x += scale_(tool.width) + scale_(kGap);
   }
-  MoveWindow(titleLabel_, x + scale_(8), top, std::max<int>(client.right - x - scale_(14), 0),
-             height, FALSE);
-  MoveWindow(view_, 0, row, client.right, std::max<int>(client.bottom - row, 0), TRUE);
+  // The status bar places itself at the bottom.
+  SendMessageW(statusBar_, WM_SIZE, 0, 0);
+  RECT status{};
+  GetWindowRect(statusBar_, &status);
+  const int below = client.bottom - (status.bottom - status.top);
+  MoveWindow(view_, 0, row, client.right, std::max<int>(below - row, 0), TRUE);
   InvalidateRect(window_, nullptr, TRUE);
 }
 
@@ -167,7 +174,7 @@ void TPreviewWindow::UseDpi(int dpi) {
   scale_ = TLayoutScale(dpi);
   HFONT font = MakeInterfaceFont(scale_);
   for (HWND control : buttons_) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
-  for (HWND label : {pageLabel_, titleLabel_})
+  for (HWND label : {pageLabel_, statusBar_})
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
   if (font_ != nullptr) DeleteObject(font_);
   font_ = font;
@@ -180,12 +187,15 @@ std::u16string TPreviewWindow::PageLabel() const {
 void TPreviewWindow::UpdateLabels() {
   if (window_ == nullptr) return;
   SetControlText(pageLabel_, IntStr(page_ + 1) + u" / " + IntStr(PageCount()));
-  std::u16string title = u"印刷するページがありません。";
+  std::u16string status = u"印刷するページがありません。";
   if (page_ >= 0) {
     const TPreviewPage& page = pages_[static_cast<std::size_t>(page_)];
-    title = page.title + u"　" + IntStr(page.number) + u"ページ";
+    const TPreviewSheet& sheet = page.sheet;
+    status = page.title + u"　" + IntStr(page.number) + u"ページ　用紙 " +
+             IntStr(std::lround(PixelsToMm(sheet.paperWidth, sheet.dpiX))) + u" × " +
+             IntStr(std::lround(PixelsToMm(sheet.paperHeight, sheet.dpiY))) + u" mm";
   }
-  SetControlText(titleLabel_, title);
+  SendMessageW(statusBar_, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(Wide(status)));
   EnableWindow(GetDlgItem(window_, kPrevious), page_ > 0);
   EnableWindow(GetDlgItem(window_, kNext), page_ + 1 < PageCount());
 }
@@ -193,9 +203,10 @@ void TPreviewWindow::UpdateLabels() {
 void TPreviewWindow::ShowPage(int index) {
   if (pages_.empty()) return;
   index = std::clamp(index, 0, PageCount() - 1);
-  if (index == page_ && !shown_.empty()) return;
+  if (index == page_ && !shown_.Empty()) return;
   page_ = index;
   shown_ = UnpackSheet(pages_[static_cast<std::size_t>(page_)]);
+  reduced_ = {};
   scrollX_ = scrollY_ = 0;
   Refit();
   UpdateScrollBars();
@@ -319,7 +330,7 @@ LRESULT TPreviewWindow::OnFrame(UINT message, WPARAM wParam, LPARAM lParam) {
       Close();
       return 0;
     case WM_DESTROY:
-      window_ = view_ = pageLabel_ = titleLabel_ = nullptr;
+      window_ = view_ = pageLabel_ = statusBar_ = nullptr;
       buttons_.clear();
       return 0;
     case WM_GETMINMAXINFO: {

@@ -110,14 +110,16 @@ class TPreviewWindow {
   HWND view_ = nullptr;
   std::vector<HWND> buttons_;
   HWND pageLabel_ = nullptr;
-  HWND titleLabel_ = nullptr;
+  HWND statusBar_ = nullptr;  // the page's title, number and paper
   HFONT font_ = nullptr;
   TLayoutScale scale_;
 
   std::vector<TPreviewPage> pages_;
   TPrintRunResult result_;
   int page_ = -1;
-  std::vector<uint32_t> shown_;  // the unpacked sheet of the page shown
+  TPreviewImage shown_;    // the unpacked sheet of the page shown
+  TPreviewImage reduced_;  // it made smaller for a zoom below one half
+  int reducedBy_ = 1;
   TZoomFit fit_ = TZoomFit::Page;
   double zoom_ = 1.0;
   int scrollX_ = 0;

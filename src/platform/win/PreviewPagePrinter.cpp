@@ -109,21 +109,53 @@ int PreviewDpi(const TPreviewSheet& sheet) {
   return std::max(std::min({dpi, sheet.dpiX, sheet.dpiY}), 1);
 }
 
-std::vector<uint32_t> UnpackSheet(const TPreviewPage& page) {
+TPreviewImage UnpackSheet(const TPreviewPage& page) {
   const TPreviewSheet& s = page.sheet;
   if (s.pageWidth <= 0 || s.pageHeight <= 0 || s.pageLeft < 0 || s.pageTop < 0 ||
       s.pageLeft + s.pageWidth > s.paperWidth || s.pageTop + s.pageHeight > s.paperHeight)
     return {};
   std::vector<uint32_t> printed(PixelCount(s.pageWidth, s.pageHeight));
   if (!Unpack(page.packed, printed)) return {};
-  std::vector<uint32_t> sheet(PixelCount(s.paperWidth, s.paperHeight), kPaper);
+  TPreviewImage sheet{std::vector<uint32_t>(PixelCount(s.paperWidth, s.paperHeight), kPaper),
+                      s.paperWidth, s.paperHeight};
   for (int y = 0; y < s.pageHeight; ++y) {
     const auto from = printed.begin() + static_cast<std::ptrdiff_t>(PixelCount(s.pageWidth, y));
-    const auto to = sheet.begin() + static_cast<std::ptrdiff_t>(
-                                        PixelCount(s.paperWidth, s.pageTop + y) + s.pageLeft);
+    const auto to = sheet.pixels.begin() + static_cast<std::ptrdiff_t>(
+                                               PixelCount(s.paperWidth, s.pageTop + y) + s.pageLeft);
     std::copy(from, from + s.pageWidth, to);
   }
   return sheet;
+}
+
+TPreviewImage ReduceImage(const TPreviewImage& image, int factor) {
+  if (factor <= 1 || image.Empty()) return image;
+  TPreviewImage small;
+  small.width = (image.width + factor - 1) / factor;
+  small.height = (image.height + factor - 1) / factor;
+  small.pixels.resize(PixelCount(small.width, small.height));
+  // Sums of red, green and blue and the number of pixels, per pixel of one row of the result.
+  std::vector<uint32_t> sums(PixelCount(small.width, 4));
+  for (int row = 0; row < small.height; ++row) {
+    std::fill(sums.begin(), sums.end(), 0u);
+    const int last = std::min((row + 1) * factor, image.height);
+    for (int y = row * factor; y < last; ++y) {
+      const uint32_t* line = image.pixels.data() + PixelCount(image.width, y);
+      for (int x = 0; x < image.width; ++x) {
+        uint32_t* sum = &sums[PixelCount(x / factor, 4)];
+        sum[0] += (line[x] >> 16) & 0xFFu;
+        sum[1] += (line[x] >> 8) & 0xFFu;
+        sum[2] += line[x] & 0xFFu;
+        ++sum[3];
+      }
+    }
+    uint32_t* out = small.pixels.data() + PixelCount(small.width, row);
+    for (int x = 0; x < small.width; ++x) {
+      const uint32_t* sum = &sums[PixelCount(x, 4)];
+      const uint32_t n = std::max(sum[3], 1u);
+      out[x] = ((sum[0] / n) << 16) | ((sum[1] / n) << 8) | (sum[2] / n);
+    }
+  }
+  return small;
 }
 
 PreviewPagePrinter::PreviewPagePrinter(const std::u16string& name, const TPreviewSheet& own)

@@ -53,9 +53,21 @@ struct TPreviewPage {
   std::vector<unsigned char> packed;
 };
 
-// The whole sheet of a page as 0x00RRGGBB words row after row: white paper with the printed
-// page in its place. Empty when the page cannot be unpacked.
-std::vector<uint32_t> UnpackSheet(const TPreviewPage& page);
+// Pixels as 0x00RRGGBB words, row after row.
+struct TPreviewImage {
+  std::vector<uint32_t> pixels;
+  int width = 0;
+  int height = 0;
+  bool Empty() const { return pixels.empty(); }
+};
+
+// The whole sheet of a page: white paper with the printed page in its place. Empty when the
+// page cannot be unpacked.
+TPreviewImage UnpackSheet(const TPreviewPage& page);
+
+// The image factor times smaller each way, every pixel the mean of those it covers, so a thin
+// line shown small fades instead of vanishing between the rows a plain stretch keeps.
+TPreviewImage ReduceImage(const TPreviewImage& image, int factor);
 
 class PreviewPagePrinter : public TPrinter {
  public:

@@ -32,6 +32,11 @@ TPreviewSheet A4Printer() {
   return s;
 }
 
+bool Inked(const TPreviewImage& image) {
+  return std::any_of(image.pixels.begin(), image.pixels.end(),
+                     [](uint32_t p) { return (p & 0xFFFFFFu) != 0xFFFFFFu; });
+}
+
 class PreviewRunTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -93,12 +98,13 @@ TEST_F(PreviewRunTest, PagesKeepTheSheetOfTheirDrawingTheirTitleAndTheirInk) {
 
     // The sheet unpacks whole: white in the margin, the drawing's ink on the page.
     for (const TPreviewPage& page : pages) {
-      const std::vector<uint32_t> sheet = UnpackSheet(page);
-      ASSERT_EQ(sheet.size(), static_cast<std::size_t>(page.sheet.paperWidth) *
-                                  static_cast<std::size_t>(page.sheet.paperHeight));
-      EXPECT_EQ(sheet.front() & 0xFFFFFFu, 0xFFFFFFu);
-      EXPECT_TRUE(std::any_of(sheet.begin(), sheet.end(),
-                              [](uint32_t p) { return (p & 0xFFFFFFu) != 0xFFFFFFu; }));
+      const TPreviewImage sheet = UnpackSheet(page);
+      ASSERT_EQ(sheet.pixels.size(), static_cast<std::size_t>(page.sheet.paperWidth) *
+                                         static_cast<std::size_t>(page.sheet.paperHeight));
+      EXPECT_EQ(sheet.pixels.front() & 0xFFFFFFu, 0xFFFFFFu);
+      EXPECT_TRUE(Inked(sheet));
+      // Shown small, a thin line fades but stays.
+      EXPECT_TRUE(Inked(ReduceImage(sheet, 5)));
     }
     EXPECT_LT(printer.PackedBytes(), 1u << 20);
   }
@@ -151,18 +157,40 @@ TEST(PreviewWindowTest, PagesTurnWithinTheRunAndPrintClosesTheWindow) {
   EXPECT_TRUE(preview.PrintChosen());
 }
 
-// With TAVOLEX_PREVIEW_SHOT=file.png: the examples in the preview, its client area written as a
-// picture for a person to look at, and the time the pages took to record.
+// The client area of a shown window as the screen has it, once it is painted.
+bool WriteClientPng(HWND window, const std::filesystem::path& file) {
+  for (int i = 0; i < 50; ++i) {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    Sleep(20);
+  }
+  RECT client{};
+  GetClientRect(window, &client);
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  GdiBitmap picture(client.right - client.left, client.bottom - client.top);
+  if (picture.Null()) return false;
+  HDC screen = GetDC(nullptr);
+  BitBlt(picture.Dc(), 0, 0, picture.Width(), picture.Height(), screen, client.left, client.top,
+         SRCCOPY);
+  ReleaseDC(nullptr, screen);
+  const PngPage png{picture.Pixels(), picture.Width(), picture.Height(),
+                    static_cast<size_t>(picture.Width()), 0};
+  return WritePng(file, png);
+}
+
+// With TAVOLEX_PREVIEW_SHOT=folder (and a display): the examples in the preview on an A4
+// landscape printer, whole and zoomed, written as pictures for a person to look at, and the
+// time the pages took to record.
 TEST_F(PreviewRunTest, ShotOfTheExamples) {
-  const char* shot = std::getenv("TAVOLEX_PREVIEW_SHOT");
-  if (shot == nullptr) GTEST_SKIP() << "TAVOLEX_PREVIEW_SHOT names no picture";
+  const char* folder = std::getenv("TAVOLEX_PREVIEW_SHOT");
+  if (folder == nullptr) GTEST_SKIP() << "TAVOLEX_PREVIEW_SHOT names no folder";
   std::vector<std::filesystem::path> list;
   for (const auto& entry : std::filesystem::directory_iterator(t::SourceDir() / "examples"))
     if (entry.path().extension() == ".jww") list.push_back(entry.path());
   std::sort(list.begin(), list.end());
   TPreviewRequest request;
   request.sheet = A4Printer();
-  std::swap(request.sheet.paperWidth, request.sheet.paperHeight);  // landscape
+  std::swap(request.sheet.paperWidth, request.sheet.paperHeight);
   std::swap(request.sheet.pageWidth, request.sheet.pageHeight);
   request.printTo = [&](TPrinter& printer) {
     const auto start = std::chrono::steady_clock::now();
@@ -174,15 +202,11 @@ TEST_F(PreviewRunTest, ShotOfTheExamples) {
   TPreviewWindow preview(nullptr, request);
   ASSERT_FALSE(preview.Closed());
   ShowWindow(preview.Handle(), SW_SHOWNOACTIVATE);
-  UpdateWindow(preview.Handle());
-  RECT client{};
-  GetClientRect(preview.Handle(), &client);
-  GdiBitmap picture(client.right, client.bottom);
-  ASSERT_FALSE(picture.Null());
-  ASSERT_TRUE(PrintWindow(preview.Handle(), picture.Dc(), PW_CLIENTONLY));
-  PngPage png{picture.Pixels(), picture.Width(), picture.Height(),
-              static_cast<size_t>(picture.Width()), 0};
-  EXPECT_TRUE(WritePng(shot, png));
+  EXPECT_TRUE(WriteClientPng(preview.Handle(), std::filesystem::path(folder) / "preview-fit.png"));
+  preview.NextPage();
+  preview.ShowRealSize();
+  preview.Zoom(true);
+  EXPECT_TRUE(WriteClientPng(preview.Handle(), std::filesystem::path(folder) / "preview-zoom.png"));
 }
 
 }  // namespace
