@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/FileListRules.h"
+#include "app/FormFlows.h"
 #include "app/PrintApp.h"
 #include "app/PrintDriver.h"
 #include "app/UnitPrint.h"
@@ -86,7 +87,7 @@ class TForm1 : public QMainWindow {
   void ShowPrinterInfo();
   QString StatusText() const;
   QStringList ListEntries() const;
-  bool Running() const { return running_; }
+  bool Running() const { return flows_->Running(); }
 
   // Controls, named as on the form.
   TStatusLine* StatusBar1 = nullptr;
@@ -185,7 +186,6 @@ class TForm1 : public QMainWindow {
   void Button16Click();
   void Button20Click();
 
-  void MoveSelection(bool up);
   // The settings-file dialog in FFolder3; the chosen path, empty when cancelled.
   QString ChooseSettingsFile(int acceptMode, const QString& filter);
   std::filesystem::path FindJwwExe() const;
@@ -203,23 +203,28 @@ class TForm1 : public QMainWindow {
   // Whether an Esc press sent to watched is the one that stops the run.
   bool EscForTheRun(QObject* watched) const;
   void ApplyWindowGeometry();
-  void StoreWindowGeometry();
 
   // The printer of the run: the selected system printer, or the PDF printer when there is none.
   bool HasSystemPrinter() const { return systemPrinter_ && systemPrinter_->Valid(); }
   std::unique_ptr<PdfPrinter> AskPdfPrinter();
-  TPrintRunResult RunDriver(TPrinter& printer, bool interactive);
+
+  // The window as the flows see it, and the flows over it.
+  class View;
+  friend class View;
+  std::unique_ptr<TFormFlows> MakeFlows();
 
   std::unique_ptr<SystemPrinter> systemPrinter_;
   TPdfOutput pdfOutput_;
   std::unique_ptr<QPrinter> previewLayout_;  // the PDF printer's layout for the preview
   bool loadAutomatic_;
   std::filesystem::path programFile_;
-  bool running_ = false;
   bool escPressed_ = false;
   bool closed_ = false;
   bool exitConfirmed_ = false;
   bool closeAfterRun_ = false;
+  std::unique_ptr<TPrintPlatform> platform_;  // the locale order of the list
+  std::unique_ptr<TFormView> view_;
+  std::unique_ptr<TFormFlows> flows_;
 };
 
 // Paper and printable sizes of a page layout in millimetres, for the printer line.

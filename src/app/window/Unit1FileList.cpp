@@ -1,6 +1,5 @@
 // The drawing list: adding from the dialog, a drop or the command line, deleting, moving,
 // sorting, and opening an entry in Jw_cad.
-#include <QCollator>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -24,15 +23,6 @@
 namespace tavolex {
 
 namespace {
-
-// The order of the user's locale with letter case ignored, as the list control sorts.
-TListCompare LocaleCompare() {
-  auto collator = std::make_shared<QCollator>();
-  collator->setCaseSensitivity(Qt::CaseInsensitive);
-  return [collator](const std::u16string& a, const std::u16string& b) {
-    return collator->compare(QString::fromStdU16String(a), QString::fromStdU16String(b));
-  };
-}
 
 // The desktop entry the desktop opens the drawing with: the drawing's file type, then that
 // type's default application. Empty when xdg-mime is missing or says nothing in time.
@@ -95,12 +85,7 @@ void TForm1::SetListSelection(const std::vector<bool>& selected) {
 }
 
 int TForm1::AddFiles(const QStringList& names) {
-  std::vector<std::u16string> list = ToU16Strings(ListEntries());
-  const std::size_t before = list.size();
-  const int added = AddDrawingFiles(list, ToU16Strings(names));
-  for (std::size_t i = before; i < list.size(); ++i)
-    ListBox1->addItem(QString::fromStdU16String(list[i]));
-  return added;
+  return flows_->AddFiles(ToU16Strings(names));
 }
 
 void TForm1::Button1Click() {
@@ -111,24 +96,20 @@ void TForm1::Button1Click() {
   dialog.setDefaultSuffix(QStringLiteral("jww"));
   dialog.setNameFilter(QStringLiteral("Jw_cad図面ファイル(*.jww)"));
   if (dialog.exec() != QDialog::Accepted) return;
-  const QStringList chosen = dialog.selectedFiles();
-  if (!chosen.isEmpty()) App.Settings.FFolder = FolderOf(UStr(chosen.constFirst()));
-  SetStatus(AddedStatus(AddFiles(chosen)));
+  flows_->AddChosenFiles(ToU16Strings(dialog.selectedFiles()));
 }
 
 bool TForm1::DropMime(const QMimeData* mime) {
-  if (mime == nullptr || !mime->hasUrls() || running_) return false;
+  if (mime == nullptr || !mime->hasUrls()) return false;
   QStringList names;
   for (const QUrl& url : mime->urls()) {
     if (url.isLocalFile()) names << url.toLocalFile();
   }
-  const QStringList taken = ToQStrings(DroppedNames(ToU16Strings(names)));
-  SetStatus(AddedStatus(AddFiles(taken)));
-  return true;
+  return flows_->DropFiles(ToU16Strings(names));
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {
-  if (!running_ && event->mimeData()->hasUrls()) event->acceptProposedAction();
+  if (!flows_->Running() && event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 
 void TForm1::dropEvent(QDropEvent* event) {
@@ -136,45 +117,19 @@ void TForm1::dropEvent(QDropEvent* event) {
 }
 
 void TForm1::Button2Click() {
-  const std::vector<bool> selected = ListSelection();
-  const int n = static_cast<int>(std::count(selected.begin(), selected.end(), true));
-  if (ListBox1->count() == 0 || n == 0) return;
-  if (!Question(QString::fromStdU16String(DeleteQuestion(n)))) return;
-  for (int i = ListBox1->count() - 1; i >= 0; --i) {
-    if (selected[static_cast<std::size_t>(i)]) delete ListBox1->takeItem(i);
-  }
-  SetStatus(DeletedStatus(n));
-}
-
-void TForm1::MoveSelection(bool up) {
-  if (ListBox1->count() < 2) return;
-  std::vector<std::u16string> list = ToU16Strings(ListEntries());
-  std::vector<bool> selected = ListSelection();
-  const int n = up ? MoveSelectedUp(list, selected) : MoveSelectedDown(list, selected);
-  SetListEntries(ToQStrings(list));
-  SetListSelection(selected);
-  SetStatus(up ? MovedUpStatus(n) : MovedDownStatus(n));
+  flows_->DeleteSelected();
 }
 
 void TForm1::Button17Click() {
-  MoveSelection(true);
+  flows_->MoveSelection(true);
 }
 
 void TForm1::Button18Click() {
-  MoveSelection(false);
+  flows_->MoveSelection(false);
 }
 
 void TForm1::Button19Click() {
-  if (ListBox1->count() < 2) return;
-  // Through the hidden list, as the form sorts.
-  std::vector<std::u16string> entries = ToU16Strings(ListEntries());
-  SortEntries(entries, LocaleCompare());
-  ListBox2->addItems(ToQStrings(entries));
-  ListBox1->clear();
-  for (int i = 0; i < ListBox2->count(); ++i)
-    ListBox1->addItem(ListBox2->item(i)->text());
-  ListBox2->clear();
-  SetStatus(SortedStatus(ListBox1->count()));
+  flows_->SortList();
 }
 
 void TForm1::ListBox1DblClick() {
@@ -195,17 +150,11 @@ void TForm1::ListBox1DblClick() {
 }
 
 QString TForm1::DialogFolder(const std::u16string& remembered) const {
-  std::vector<std::filesystem::path> candidates{PathFromStr(remembered)};
-  if (const QListWidgetItem* focused = ListBox1->currentItem())
-    candidates.push_back(PathFromStr(FolderOf(UStr(focused->text()))));
-  if (ListBox1->count() > 0)
-    candidates.push_back(
-        PathFromStr(FolderOf(UStr(ListBox1->item(ListBox1->count() - 1)->text()))));
-  candidates.push_back(
-      PathFromStr(UStr(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))));
-  candidates.push_back(PathFromStr(UStr(QDir::homePath())));
+  const std::vector<std::filesystem::path> fallbacks{
+      PathFromStr(UStr(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))),
+      PathFromStr(UStr(QDir::homePath()))};
   return QString::fromStdU16String(
-      StrFromPath(DialogStartFolder(candidates, App.Folders.AppFolder)));
+      StrFromPath(flows_->DialogFolder(remembered, ListBox1->currentRow(), fallbacks)));
 }
 
 std::filesystem::path TForm1::FindJwwExe() const {

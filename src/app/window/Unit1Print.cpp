@@ -115,7 +115,7 @@ std::unique_ptr<PdfPrinter> TForm1::AskPdfPrinter() {
 bool TForm1::EscForTheRun(QObject* watched) const {
   // Only a press that reaches this window while nothing modal or popped up lies over it: a
   // question or a dialog opened meanwhile answers Esc itself and must not cut the run short.
-  if (!running_ || QApplication::activeModalWidget() != nullptr ||
+  if (!flows_->Running() || QApplication::activeModalWidget() != nullptr ||
       QApplication::activePopupWidget() != nullptr || !watched->isWidgetType())
     return false;
   return static_cast<QWidget*>(watched)->window() == this;
@@ -140,88 +140,34 @@ void TForm1::SetRunControlsEnabled(bool enabled) {
     b->setEnabled(enabled);
 }
 
-TPrintRunResult TForm1::RunDriver(TPrinter& printer, bool interactive) {
-  JwwPrintDocument document(*App.JWW);
-  TPrintDriver driver(App.Settings, document, printer);
-  driver.AppFolder = App.Folders.AppFolder;
-  if (interactive) {
-    driver.EscPressed = [this] {
-      QCoreApplication::processEvents();
-      if (escPressed_) QApplication::beep();
-      return escPressed_;
-    };
-    driver.OnFileStart = [this](int index, const std::u16string& status) {
-      ListBox1->item(index)->setSelected(true);
-      ListBox1->repaint();
-      SetStatus(status, ListBox1->item(index)->text());
-      StatusBar1->repaint();
-    };
-    driver.OnFileEnd = [this](int index) {
-      ListBox1->item(index)->setSelected(false);
-      ProgressBar1->setValue(index + 1);
-    };
-  }
-  const std::vector<std::u16string> entries = ToU16Strings(ListEntries());
-  return driver.Run({entries.begin(), entries.end()});
-}
-
 void TForm1::Button12Click() {
   PrintRun();
 }
 
 void TForm1::PrintRun() {
-  if (ListBox1->count() == 0) {
-    Notice(QString::fromStdU16String(kEmptyListMessage));
-    SetStatus(kEmptyListMessage);
-    return;
-  }
-  if (!Question(QString::fromStdU16String(kStartQuestion))) return;
-  FormToSettings();
+  // The printer lives as long as the run; a PDF file is the window's own.
   std::unique_ptr<PdfPrinter> pdf;
-  TPrinter* printer = nullptr;
-  switch (ChooseRunPrinter(bool(RunPrinterOverride), HasSystemPrinter(),
-                           HasSystemPrinter() && PrintsToFile(*systemPrinter_->Printer()))) {
-    case TRunPrinter::Override:
-      printer = RunPrinterOverride();
-      break;
-    case TRunPrinter::PrintToFile:
-      pdf = FilePrinterOf(*systemPrinter_->Printer());
-      printer = pdf.get();
-      break;
-    case TRunPrinter::SystemPrinter:
-      printer = systemPrinter_.get();
-      break;
-    case TRunPrinter::AskPdfFile:
-      pdf = AskPdfPrinter();
-      printer = pdf.get();
-      break;
-  }
-  if (printer == nullptr) return;
-
-  running_ = true;
-  escPressed_ = false;
-  SetRunControlsEnabled(false);
-  ListBox1->clearSelection();
-  ProgressBar1->setRange(0, ListBox1->count());
-  ProgressBar1->setValue(0);
-  ProgressBar1->show();
-  TPrintRunResult result = RunDriver(*printer, true);
-  if (pdf && !pdf->PrnFinish()) result.printerFailed = true;
-  ListBox1->clearSelection();
-  ProgressBar1->hide();
-  SetRunControlsEnabled(true);
-  running_ = false;
-  SetStatus(result.printerFailed ? std::u16string(kPrinterFailedStatus) : result.status);
+  flows_->PrintRun([this, &pdf]() -> TPrinter* {
+    switch (ChooseRunPrinter(bool(RunPrinterOverride), HasSystemPrinter(),
+                             HasSystemPrinter() && PrintsToFile(*systemPrinter_->Printer()))) {
+      case TRunPrinter::Override:
+        return RunPrinterOverride();
+      case TRunPrinter::PrintToFile:
+        pdf = FilePrinterOf(*systemPrinter_->Printer());
+        return pdf.get();
+      case TRunPrinter::SystemPrinter:
+        return systemPrinter_.get();
+      case TRunPrinter::AskPdfFile:
+        pdf = AskPdfPrinter();
+        return pdf.get();
+    }
+    return nullptr;
+  });
   if (closeAfterRun_) close();
 }
 
 void TForm1::Button20Click() {
-  if (ListBox1->count() == 0) {
-    Notice(QString::fromStdU16String(kEmptyListMessage));
-    SetStatus(kEmptyListMessage);
-    return;
-  }
-  PreviewDialog()->open();
+  if (flows_->ListReady()) PreviewDialog()->open();
 }
 
 QPrintPreviewDialog* TForm1::PreviewDialog() {
@@ -248,8 +194,7 @@ QPrintPreviewDialog* TForm1::PreviewDialog() {
 
 void TForm1::PaintPreview(QPrinter* printer) {
   PreviewPrinter target(printer);
-  const TPrintRunResult result = RunDriver(target, false);
-  if (!target.PrnFinish() || result.printerFailed) SetStatus(kPrinterFailedStatus);
+  flows_->PrintListTo(target);
 }
 
 }  // namespace tavolex

@@ -109,9 +109,7 @@ QString TForm1::ChooseSettingsFile(int acceptMode, const QString& filter) {
   dialog.setDefaultSuffix(QStringLiteral("dat"));
   dialog.setNameFilter(filter);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-  const QString path = dialog.selectedFiles().constFirst();
-  App.Settings.FFolder3 = FolderOf(UStr(path));
-  return path;
+  return dialog.selectedFiles().constFirst();
 }
 
 void TForm1::Button14Click() {
@@ -121,15 +119,7 @@ void TForm1::Button14Click() {
 }
 
 void TForm1::SettingsSaveTo(const QString& path) {
-  const std::filesystem::path file = PathFromStr(UStr(path));
-  const std::u16string refused = CheckSaveName(file, App.Folders.SettingsFile);
-  if (!refused.empty()) {
-    SetStatus(refused);
-    return;
-  }
-  FormToSettings();
-  App.Settings.FileList = ToU16Strings(ListEntries());
-  SetStatus(SaveSettings(App.Settings, SettingsForm::Full, file).status);
+  flows_->SaveSettingsTo(PathFromStr(UStr(path)));
 }
 
 void TForm1::Button15Click() {
@@ -139,31 +129,15 @@ void TForm1::Button15Click() {
 }
 
 void TForm1::SettingsOpenFrom(const QString& path) {
-  const std::filesystem::path file = PathFromStr(UStr(path));
-  const std::u16string refused = CheckOpenName(file, App.Folders.SettingsFile);
-  if (!refused.empty()) {
-    SetStatus(refused);
-    return;
-  }
-  const SettingsLoadResult r = LoadSettings(App.Settings, SettingsForm::Full, file);
-  SetStatus(r.status);
-  // A file that cannot be read or ends early takes nothing: the list and the controls stay as
-  // they are on screen (the fields may still hold what was last saved or opened).
-  if (r.readError) return;
-  if (!r.refused) SetListEntries(ToQStrings(App.Settings.FileList));
-  ShowPrinterInfo();
-  SettingsToForm();
+  flows_->OpenSettingsFrom(PathFromStr(UStr(path)));
 }
 
 void TForm1::Button16Click() {
-  if (Question(QString::fromStdU16String(kResetQuestion))) ResetSettings();
+  flows_->AskReset();
 }
 
 void TForm1::ResetSettings() {
-  ListBox1->clear();
-  App.ResetAttributes();
-  ShowPrinterInfo();
-  SettingsToForm();
+  flows_->ResetSettings();
 }
 
 }  // namespace tavolex

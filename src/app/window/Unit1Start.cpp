@@ -41,6 +41,7 @@ void LoadQtJapaneseTexts() {
 
 TForm1::TForm1(const std::filesystem::path& programFile, bool loadAutomatic, QWidget* parent)
     : QMainWindow(parent), loadAutomatic_(loadAutomatic), programFile_(programFile) {
+  flows_ = MakeFlows();
   BuildForm();
   ConnectHandlers();
   if (!SystemPrinterNames().isEmpty()) {
@@ -81,33 +82,26 @@ void TForm1::FormShow(const QStringList& arguments) {
   // Jw_cad under Wine is looked for when a drawing is opened in it.
   const std::filesystem::path boot;
 #endif
-  App.Start(programFile_, boot, loadAutomatic_);
   if (loadAutomatic_) LoadPdfOutput(pdfOutput_);
+  flows_->Start(programFile_, boot, loadAutomatic_, ToU16Strings(arguments));
   ApplyWindowGeometry();
-  ShowPrinterInfo();
-  SettingsToForm();
-  UsePrintMode(*GAtt, App.Settings);
-  // Names are kept as given: file systems that tell letter case apart would lose the file
-  // when it was lowered.
-  AddFiles(ToQStrings(FullPaths(ToU16Strings(arguments))));
 }
 
 void TForm1::FormClose() {
   if (closed_ || GAtt == nullptr) return;
   closed_ = true;
-  FormToSettings();
-  StoreWindowGeometry();
-  App.Close(true);
+  const QRect frame = frameGeometry();
+  flows_->Close({frame.left(), frame.top(), frame.width(), frame.height()});
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
   // The title bar asks as "終了(&X)" does; answering No keeps the window and its settings.
-  if (!exitConfirmed_ && !Question(QString::fromStdU16String(kExitQuestion))) {
+  if (!exitConfirmed_ && !flows_->AskExit()) {
     event->ignore();
     return;
   }
   exitConfirmed_ = true;
-  if (running_) {
+  if (flows_->Running()) {
     // The file being printed is finished first; the window closes when the run has stopped.
     escPressed_ = true;
     closeAfterRun_ = true;
@@ -124,7 +118,7 @@ void TForm1::CloseWithoutQuestion() {
 }
 
 void TForm1::Button13Click() {
-  if (Question(QString::fromStdU16String(kExitQuestion))) CloseWithoutQuestion();
+  if (flows_->AskExit()) CloseWithoutQuestion();
 }
 
 void TForm1::ApplyWindowGeometry() {
@@ -135,11 +129,6 @@ void TForm1::ApplyWindowGeometry() {
   }
   const TWindowGeometry& kept = App.Settings.Window;
   if (KeptPositionUsable(kept, screens)) move(kept.left, kept.top);
-}
-
-void TForm1::StoreWindowGeometry() {
-  const QRect frame = frameGeometry();
-  App.Settings.Window = {frame.left(), frame.top(), frame.width(), frame.height()};
 }
 
 void TForm1::SetStatus(const std::u16string& text, const QString& path) {

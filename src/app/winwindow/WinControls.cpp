@@ -67,9 +67,8 @@ RECT TLayoutScale::Rect(int x, int y, int w, int h) const {
   return RECT{s(x), s(y), s(x + w), s(y + h)};
 }
 
-HWND MakeControl(HWND parent, const wchar_t* windowClass, const std::u16string& text,
-                 DWORD style, int id, const TPlace& at, const TLayoutScale& scale, HFONT font,
-                 DWORD exStyle) {
+HWND MakeControl(HWND parent, const wchar_t* windowClass, const std::u16string& text, DWORD style,
+                 int id, const TPlace& at, const TLayoutScale& scale, HFONT font, DWORD exStyle) {
   const RECT r = scale.Rect(at.x, at.y, at.w, at.h);
   HWND control = CreateWindowExW(exStyle, windowClass, Wide(text), WS_CHILD | WS_VISIBLE | style,
                                  r.left, r.top, r.right - r.left, r.bottom - r.top, parent,
@@ -98,8 +97,8 @@ HWND MakeRadioButton(HWND parent, const std::u16string& text, int id, bool first
 
 HWND MakeEdit(HWND parent, int id, const TPlace& at, const TLayoutScale& scale, HFONT font,
               DWORD extraStyle) {
-  return MakeControl(parent, WC_EDITW, u"", WS_TABSTOP | ES_AUTOHSCROLL | extraStyle, id, at,
-                     scale, font, WS_EX_CLIENTEDGE);
+  return MakeControl(parent, WC_EDITW, u"", WS_TABSTOP | ES_AUTOHSCROLL | extraStyle, id, at, scale,
+                     font, WS_EX_CLIENTEDGE);
 }
 
 HWND MakeLabel(HWND parent, const std::u16string& text, int id, const TPlace& at,

@@ -28,8 +28,8 @@ struct TPlace {
 };
 
 // A child control of a window class (WC_BUTTON, WC_EDIT …) with its id, text and font.
-HWND MakeControl(HWND parent, const wchar_t* windowClass, const std::u16string& text,
-                 DWORD style, int id, const TPlace& at, const TLayoutScale& scale, HFONT font,
+HWND MakeControl(HWND parent, const wchar_t* windowClass, const std::u16string& text, DWORD style,
+                 int id, const TPlace& at, const TLayoutScale& scale, HFONT font,
                  DWORD exStyle = 0);
 HWND MakeButton(HWND parent, const std::u16string& text, int id, const TPlace& at,
                 const TLayoutScale& scale, HFONT font);
