@@ -112,15 +112,30 @@ void TPreviewWindow::OnScroll(int bar, int request) {
   const int page = std::max(static_cast<int>(info.nPage) - line, line);
   int pos = info.nPos;
   switch (request) {
-    case SB_LINEUP: pos -= line; break;
-    case SB_LINEDOWN: pos += line; break;
-    case SB_PAGEUP: pos -= page; break;
-    case SB_PAGEDOWN: pos += page; break;
+    case SB_LINEUP:
+      pos -= line;
+      break;
+    case SB_LINEDOWN:
+      pos += line;
+      break;
+    case SB_PAGEUP:
+      pos -= page;
+      break;
+    case SB_PAGEDOWN:
+      pos += page;
+      break;
     case SB_THUMBTRACK:
-    case SB_THUMBPOSITION: pos = info.nTrackPos; break;
-    case SB_TOP: pos = 0; break;
-    case SB_BOTTOM: pos = info.nMax; break;
-    default: return;
+    case SB_THUMBPOSITION:
+      pos = info.nTrackPos;
+      break;
+    case SB_TOP:
+      pos = 0;
+      break;
+    case SB_BOTTOM:
+      pos = info.nMax;
+      break;
+    default:
+      return;
   }
   if (bar == SB_HORZ) {
     ScrollTo(pos, scrollY_);
@@ -174,8 +189,8 @@ void TPreviewWindow::PaintSheet(HDC dc, const RECT& sheet) {
   band.bmiHeader.biPlanes = 1;
   band.bmiHeader.biBitCount = 32;
   band.bmiHeader.biCompression = BI_RGB;
-  const uint32_t* rows =
-      image.pixels.data() + static_cast<std::size_t>(y.from) * static_cast<std::size_t>(image.width);
+  const uint32_t* rows = image.pixels.data() +
+                         static_cast<std::size_t>(y.from) * static_cast<std::size_t>(image.width);
   SetStretchBltMode(dc, HALFTONE);
   SetBrushOrgEx(dc, 0, 0, nullptr);
   StretchDIBits(dc, x.start, y.start, x.end - x.start, y.end - y.start, x.from, 0, x.to - x.from,
@@ -193,8 +208,8 @@ void TPreviewWindow::Paint(HDC target) {
   if (page_ >= 0) {
     const RECT sheet = SheetRect();
     const int shadow = scale_(kShadow);
-    Fill(dc, RECT{sheet.left + shadow, sheet.top + shadow, sheet.right + shadow,
-                  sheet.bottom + shadow},
+    Fill(dc,
+         RECT{sheet.left + shadow, sheet.top + shadow, sheet.right + shadow, sheet.bottom + shadow},
          kShadowColor);
     PaintSheet(dc, sheet);
   }
@@ -204,8 +219,7 @@ void TPreviewWindow::Paint(HDC target) {
   DeleteDC(dc);
 }
 
-LRESULT CALLBACK TPreviewWindow::ViewProc(HWND window, UINT message, WPARAM wParam,
-                                          LPARAM lParam) {
+LRESULT CALLBACK TPreviewWindow::ViewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
@@ -262,7 +276,8 @@ LRESULT TPreviewWindow::OnView(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP:
       if (GetCapture() == view_) ReleaseCapture();
       return 0;
-    default: return DefWindowProcW(view_, message, wParam, lParam);
+    default:
+      return DefWindowProcW(view_, message, wParam, lParam);
   }
 }
 

@@ -35,9 +35,9 @@ struct TTool {
   int width;
 };
 constexpr TTool kTools[] = {
-    {kPrevious, u"前ページ", 68},   {kNext, u"次ページ", 68},        {kPageLabel, u"", 76},
-    {kFitPage, u"ページ全体", 84},  {kFitWidth, u"幅に合わせる", 92}, {kRealSize, u"100%", 52},
-    {kZoomIn, u"拡大", 48},         {kZoomOut, u"縮小", 48},          {kPrint, u"印刷", 60},
+    {kPrevious, u"前ページ", 68},  {kNext, u"次ページ", 68},         {kPageLabel, u"", 76},
+    {kFitPage, u"ページ全体", 84}, {kFitWidth, u"幅に合わせる", 92}, {kRealSize, u"100%", 52},
+    {kZoomIn, u"拡大", 48},        {kZoomOut, u"縮小", 48},          {kPrint, u"印刷", 60},
     {kClose, u"閉じる", 60},
 };
 constexpr int kToolRow = 34;  // height of the tool row at 96 dpi
@@ -107,10 +107,10 @@ TPreviewWindow::TPreviewWindow(HWND owner, const TPreviewRequest& request)
 
   if (!RegisterClasses(FrameProc, ViewProc)) return;
   const RECT frame = InitialFrame(owner, scale_);
-  window_ = CreateWindowExW(0, kFrameClass, Wide(kPreviewTitle),
-                            WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, frame.left, frame.top,
-                            frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
-                            GetModuleHandleW(nullptr), this);
+  window_ =
+      CreateWindowExW(0, kFrameClass, Wide(kPreviewTitle), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                      frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
+                      owner, nullptr, GetModuleHandleW(nullptr), this);
   if (window_ == nullptr) return;
   // The window may sit on a monitor of another dpi than its owner's.
   const int dpi = WindowDpi(window_);
@@ -131,16 +131,16 @@ void TPreviewWindow::MakeControls() {
   const TPlace none{};
   for (const TTool& tool : kTools) {
     if (tool.id == kPageLabel) {
-      pageLabel_ = MakeLabel(window_, u"", kPageLabel, none, scale_, font_,
-                             SS_CENTER | SS_CENTERIMAGE);
+      pageLabel_ =
+          MakeLabel(window_, u"", kPageLabel, none, scale_, font_, SS_CENTER | SS_CENTERIMAGE);
     } else {
       buttons_.push_back(MakeButton(window_, tool.text, tool.id, none, scale_, font_));
     }
   }
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
   InitCommonControlsEx(&controls);
-  statusBar_ = MakeControl(window_, STATUSCLASSNAMEW, u"", SBARS_SIZEGRIP, kStatusBar, none,
-                           scale_, font_);
+  statusBar_ =
+      MakeControl(window_, STATUSCLASSNAMEW, u"", SBARS_SIZEGRIP, kStatusBar, none, scale_, font_);
   SendMessageW(statusBar_, SB_SIMPLE, TRUE, 0);
   view_ = CreateWindowExW(WS_EX_CLIENTEDGE, kViewClass, L"",
                           WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, 0, 0, 0, 0, window_,
@@ -173,7 +173,8 @@ void TPreviewWindow::LayOut() {
 void TPreviewWindow::UseDpi(int dpi) {
   scale_ = TLayoutScale(dpi);
   HFONT font = MakeInterfaceFont(scale_);
-  for (HWND control : buttons_) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
+  for (HWND control : buttons_)
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
   for (HWND label : {pageLabel_, statusBar_})
     SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), 0);
   if (font_ != nullptr) DeleteObject(font_);
@@ -240,13 +241,27 @@ void TPreviewWindow::ShowRealSize() {
 
 void TPreviewWindow::OnCommand(int id) {
   switch (id) {
-    case kPrevious: PreviousPage(); break;
-    case kNext: NextPage(); break;
-    case kFitPage: SetFit(TZoomFit::Page); break;
-    case kFitWidth: SetFit(TZoomFit::Width); break;
-    case kRealSize: ShowRealSize(); break;
-    case kZoomIn: Zoom(true); break;
-    case kZoomOut: Zoom(false); break;
+    case kPrevious:
+      PreviousPage();
+      break;
+    case kNext:
+      NextPage();
+      break;
+    case kFitPage:
+      SetFit(TZoomFit::Page);
+      break;
+    case kFitWidth:
+      SetFit(TZoomFit::Width);
+      break;
+    case kRealSize:
+      ShowRealSize();
+      break;
+    case kZoomIn:
+      Zoom(true);
+      break;
+    case kZoomOut:
+      Zoom(false);
+      break;
     case kPrint:
       printChosen_ = true;
       Close();
@@ -255,7 +270,8 @@ void TPreviewWindow::OnCommand(int id) {
     case IDCANCEL:
       Close();
       return;
-    default: return;
+    default:
+      return;
   }
   // The keys go on working after a click.
   SetFocus(view_);
@@ -274,15 +290,33 @@ bool TPreviewWindow::HandleKey(const MSG& message) {
   if (message.message != WM_KEYDOWN) return false;
   const bool ctrl = GetKeyState(VK_CONTROL) < 0;
   switch (message.wParam) {
-    case VK_PRIOR: PreviousPage(); return true;
-    case VK_NEXT: NextPage(); return true;
-    case VK_HOME: ShowPage(0); return true;
-    case VK_END: ShowPage(PageCount() - 1); return true;
-    case VK_ESCAPE: Close(); return true;
-    case VK_UP: OnScroll(SB_VERT, SB_LINEUP); return true;
-    case VK_DOWN: OnScroll(SB_VERT, SB_LINEDOWN); return true;
-    case VK_LEFT: OnScroll(SB_HORZ, SB_LINELEFT); return true;
-    case VK_RIGHT: OnScroll(SB_HORZ, SB_LINERIGHT); return true;
+    case VK_PRIOR:
+      PreviousPage();
+      return true;
+    case VK_NEXT:
+      NextPage();
+      return true;
+    case VK_HOME:
+      ShowPage(0);
+      return true;
+    case VK_END:
+      ShowPage(PageCount() - 1);
+      return true;
+    case VK_ESCAPE:
+      Close();
+      return true;
+    case VK_UP:
+      OnScroll(SB_VERT, SB_LINEUP);
+      return true;
+    case VK_DOWN:
+      OnScroll(SB_VERT, SB_LINEDOWN);
+      return true;
+    case VK_LEFT:
+      OnScroll(SB_HORZ, SB_LINELEFT);
+      return true;
+    case VK_RIGHT:
+      OnScroll(SB_HORZ, SB_LINERIGHT);
+      return true;
     case VK_ADD:
     case VK_OEM_PLUS:
       if (!ctrl) return false;
@@ -293,7 +327,8 @@ bool TPreviewWindow::HandleKey(const MSG& message) {
       if (!ctrl) return false;
       Zoom(false);
       return true;
-    default: return false;
+    default:
+      return false;
   }
 }
 
@@ -352,7 +387,8 @@ LRESULT TPreviewWindow::OnFrame(UINT message, WPARAM wParam, LPARAM lParam) {
       LayOut();
       return 0;
     }
-    default: return DefWindowProcW(window_, message, wParam, lParam);
+    default:
+      return DefWindowProcW(window_, message, wParam, lParam);
   }
 }
 

@@ -24,7 +24,8 @@ int Scaled(int pixels, int dpi, int fromDpi) {
 }
 
 std::size_t PixelCount(int width, int height) {
-  return static_cast<std::size_t>(std::max(width, 0)) * static_cast<std::size_t>(std::max(height, 0));
+  return static_cast<std::size_t>(std::max(width, 0)) *
+         static_cast<std::size_t>(std::max(height, 0));
 }
 
 // A mostly white drawing packs to a few hundredths of its size even at zlib's quickest level,
@@ -40,12 +41,25 @@ bool Pack(const uint32_t* pixels, std::size_t count, std::vector<unsigned char>&
   return true;
 }
 
-bool Unpack(const std::vector<unsigned char>& packed, std::vector<uint32_t>& pixels) {
-  const uLong bytes = static_cast<uLong>(pixels.size() * sizeof(uint32_t));
-  uLongf length = bytes;
-  return uncompress(reinterpret_cast<Bytef*>(pixels.data()), &length, packed.data(),
-                    static_cast<uLong>(packed.size())) == Z_OK &&
-         length == bytes;
+// Inflates the packed printable page straight into its rows of the sheet.
+bool UnpackInto(const std::vector<unsigned char>& packed, const TPreviewSheet& s,
+                TPreviewImage& sheet) {
+  z_stream stream{};
+  if (inflateInit(&stream) != Z_OK) return false;
+  stream.next_in = const_cast<Bytef*>(packed.data());
+  stream.avail_in = static_cast<uInt>(packed.size());
+  int status = Z_OK;
+  for (int y = 0; y < s.pageHeight && status == Z_OK; ++y) {
+    uint32_t* row = sheet.pixels.data() + PixelCount(s.paperWidth, s.pageTop + y) + s.pageLeft;
+    stream.next_out = reinterpret_cast<Bytef*>(row);
+    stream.avail_out = static_cast<uInt>(PixelCount(s.pageWidth, 1) * sizeof(uint32_t));
+    while (stream.avail_out > 0 && status == Z_OK)
+      status = inflate(&stream, Z_NO_FLUSH);
+    if (status == Z_STREAM_END && (stream.avail_out > 0 || y + 1 < s.pageHeight))
+      status = Z_DATA_ERROR;
+  }
+  inflateEnd(&stream);
+  return status == Z_OK || status == Z_STREAM_END;
 }
 
 }  // namespace
@@ -114,16 +128,9 @@ TPreviewImage UnpackSheet(const TPreviewPage& page) {
   if (s.pageWidth <= 0 || s.pageHeight <= 0 || s.pageLeft < 0 || s.pageTop < 0 ||
       s.pageLeft + s.pageWidth > s.paperWidth || s.pageTop + s.pageHeight > s.paperHeight)
     return {};
-  std::vector<uint32_t> printed(PixelCount(s.pageWidth, s.pageHeight));
-  if (!Unpack(page.packed, printed)) return {};
   TPreviewImage sheet{std::vector<uint32_t>(PixelCount(s.paperWidth, s.paperHeight), kPaper),
                       s.paperWidth, s.paperHeight};
-  for (int y = 0; y < s.pageHeight; ++y) {
-    const auto from = printed.begin() + static_cast<std::ptrdiff_t>(PixelCount(s.pageWidth, y));
-    const auto to = sheet.pixels.begin() + static_cast<std::ptrdiff_t>(
-                                               PixelCount(s.paperWidth, s.pageTop + y) + s.pageLeft);
-    std::copy(from, from + s.pageWidth, to);
-  }
+  if (!UnpackInto(page.packed, s, sheet)) return {};
   return sheet;
 }
 
@@ -167,7 +174,8 @@ PreviewPagePrinter::~PreviewPagePrinter() {
 
 std::size_t PreviewPagePrinter::PackedBytes() const {
   std::size_t bytes = 0;
-  for (const TPreviewPage& page : pages_) bytes += page.packed.size();
+  for (const TPreviewPage& page : pages_)
+    bytes += page.packed.size();
   return bytes;
 }
 

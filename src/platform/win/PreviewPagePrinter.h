@@ -101,8 +101,8 @@ class PreviewPagePrinter : public TPrinter {
   bool KeepPage();
 
   std::u16string name_;
-  TPreviewSheet own_;    // the printer's own sheet, in its pixels
-  TPreviewSheet sheet_;  // the sheet of the next page, at the preview resolution
+  TPreviewSheet own_;                  // the printer's own sheet, in its pixels
+  TPreviewSheet sheet_;                // the sheet of the next page, at the preview resolution
   std::unique_ptr<GdiBitmap> bitmap_;  // the printable page being drawn
   std::unique_ptr<GdiCanvas> canvas_;
   TPreviewSheet pageSheet_;  // the sheet of the page being drawn

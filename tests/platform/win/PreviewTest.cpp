@@ -107,6 +107,10 @@ TEST_F(PreviewRunTest, PagesKeepTheSheetOfTheirDrawingTheirTitleAndTheirInk) {
       EXPECT_TRUE(Inked(ReduceImage(sheet, 5)));
     }
     EXPECT_LT(printer.PackedBytes(), 1u << 20);
+    // A damaged page gives no sheet rather than garbage.
+    TPreviewPage cut = pages[0];
+    cut.packed.resize(cut.packed.size() / 2);
+    EXPECT_TRUE(UnpackSheet(cut).Empty());
   }
 }
 
@@ -139,10 +143,12 @@ TEST(PreviewWindowTest, PagesTurnWithinTheRunAndPrintClosesTheWindow) {
   EXPECT_FALSE(IsWindowVisible(preview.Handle()));
   EXPECT_EQ(preview.PageCount(), 3);
   EXPECT_EQ(preview.PageLabel(), u"1 / 3");
-  for (int i = 0; i < 5; ++i) preview.NextPage();
+  for (int i = 0; i < 5; ++i)
+    preview.NextPage();
   EXPECT_EQ(preview.PageIndex(), 2);
   EXPECT_EQ(preview.PageLabel(), u"3 / 3");
-  for (int i = 0; i < 5; ++i) preview.PreviousPage();
+  for (int i = 0; i < 5; ++i)
+    preview.PreviousPage();
   EXPECT_EQ(preview.PageIndex(), 0);
   // The keys reach the window from any of its controls.
   const MSG end{FindWindowExW(preview.Handle(), nullptr, L"Button", nullptr), WM_KEYDOWN, VK_END};
@@ -161,7 +167,8 @@ TEST(PreviewWindowTest, PagesTurnWithinTheRunAndPrintClosesTheWindow) {
 bool WriteClientPng(HWND window, const std::filesystem::path& file) {
   for (int i = 0; i < 50; ++i) {
     MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+      DispatchMessageW(&message);
     Sleep(20);
   }
   RECT client{};
