@@ -26,7 +26,12 @@ inline int PointY(LPARAM lParam) {
   return static_cast<short>(HIWORD(lParam));
 }
 
-// Shows the pages of the listed drawings as they will print, before printing.
+// Shows the pages of the listed drawings as they will print, before printing. The main window
+// fills it from the printer its run would use, e.g.
+//   TPreviewRequest request{PreviewSheetOf(printer), printer.PrnName(),
+//                           [&](TPrinter& p) { return flows.PrintListTo(p); },
+//                           [&] { flows.PrintRun(openPrinter); }};
+//   ShowPreview(window, request);
 struct TPreviewRequest {
   // The sheet of the selected printer: paper and printable page in device pixels, where the page
   // lies on the paper, and its dpi (PreviewSheetOf the TPrinter the run would use).

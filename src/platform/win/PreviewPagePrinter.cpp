@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/PaperSheets.h"
 #include "platform/win/WinPrinters.h"
 
 namespace tavolex {
@@ -79,6 +78,15 @@ TPreviewSheet PreviewSheetOf(const TPrinter& printer) {
     sheet.pageLeft = (sheet.paperWidth - sheet.pageWidth) / 2;
     sheet.pageTop = (sheet.paperHeight - sheet.pageHeight) / 2;
   }
+  return sheet;
+}
+
+TPreviewSheet PreviewSheetOf(const TPaperOptions& paper) {
+  const TSheetPixels pixels = SheetPixels(paper);
+  TPreviewSheet sheet;
+  sheet.dpiX = sheet.dpiY = paper.dpi;
+  sheet.paperWidth = sheet.pageWidth = pixels.width;
+  sheet.paperHeight = sheet.pageHeight = pixels.height;
   return sheet;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/PaperSheets.h"
 #include "app/UnitPrint.h"
 #include "platform/win/GdiBitmap.h"
 #include "platform/win/GdiCanvas.h"
@@ -30,6 +31,8 @@ struct TPreviewSheet {
 // The sheet of a printer as the run would use it. A spooler printer gives its real margins;
 // other printers have their printable page centred on the paper.
 TPreviewSheet PreviewSheetOf(const TPrinter& printer);
+// The sheet of a file printer (PDF, PNG pages): all of it printable.
+TPreviewSheet PreviewSheetOf(const TPaperOptions& paper);
 
 // The same sheet's paper at another resolution (every length scaled and rounded; the printable
 // page is kept inside the paper and at least one pixel large).
