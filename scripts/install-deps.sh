@@ -16,7 +16,7 @@ packages=(
   poppler-utils
   file help2man librsvg2-bin desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
   lintian appstream
-  g++-mingw-w64-x86-64-posix libz-mingw-w64-dev googletest wine wine64 locales zip
+  g++-mingw-w64-x86-64-posix libz-mingw-w64-dev googletest wine wine64 locales zip nsis
 )
 
 if [ "$(id -u)" -ne 0 ]; then

@@ -3,6 +3,10 @@
 #
 #   scripts/wine.sh start            create the prefix if needed and start its wineserver
 #   scripts/wine.sh stop             stop that wineserver
+#   scripts/wine.sh serve            run the wineserver in the foreground until it is killed, for
+#                                    a caller that stops it by its process id; exit 2 when one
+#                                    already runs for the prefix
+#   scripts/wine.sh prepare          create the prefix if needed, with a wineserver running
 #   scripts/wine.sh PROGRAM.exe ARGS run a program (used as CMake's cross-compiling emulator)
 #   scripts/wine.sh env              print the environment, for `eval "$(scripts/wine.sh env)"`
 #
@@ -30,8 +34,9 @@ ensure_locale() {
 export_env() {
   export WINEPREFIX="$prefix"
   export WINEDEBUG=-all
-  # No prompts to install Mono or Gecko.
-  export WINEDLLOVERRIDES="mscoree,mshtml="
+  # No prompts to install Mono or Gecko; shortcuts an installer makes stay out of this machine's
+  # desktop menu.
+  export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
   export WINEARCH=win64
 }
 
@@ -69,36 +74,61 @@ replace_fonts() {
 
 # Windows need a display driver: X11 where there is a display, else Wine's null driver, with
 # which windows exist (the window tests make theirs hidden) but show nowhere. The stamp keeps
-# the choice, so the registry is written only when it changes; then the server starts anew, as
-# its desktop keeps the driver it started with.
+# the choice, so the registry is written only when it changes; then it returns 10, as a running
+# server's desktop keeps the driver it began with.
 choose_graphics() {
   local want=x11
   [ -z "${DISPLAY:-}" ] && want=null
   local stamp="$prefix/.tavolex-graphics"
   [ "$(cat "$stamp" 2>/dev/null)" = "$want" ] && return 0
   if [ "$want" = null ]; then
-    "${japanese[@]}" wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f
+    "${japanese[@]}" wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f || return 1
   else
     "${japanese[@]}" wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f || true
   fi
   echo "$want" >"$stamp"
-  wineserver -k || true
-  wineserver -w || true
-  "${japanese[@]}" wineserver -p && "${japanese[@]}" wine cmd /c exit
+  return 10
+}
+
+# The first run creates the prefix (some seconds); Wine's helper services must not hold the
+# caller's output open. A changed display driver is left for the next server.
+prepare_prefix() {
+  local status=0
+  ("${japanese[@]}" wine cmd /c exit && replace_fonts && choose_graphics) </dev/null >/dev/null 2>&1 ||
+    status=$?
+  [ "$status" -eq 10 ] && return 0
+  return "$status"
 }
 
 start_server() {
   ensure_locale
   export_env
   mkdir -p "$prefix"
-  # The first start creates the prefix (some seconds); a persistent server keeps later starts
-  # quick, and Wine's helper services must not hold the caller's output open.
-  ("${japanese[@]}" wineserver -p && "${japanese[@]}" wine cmd /c exit && replace_fonts &&
-    choose_graphics) </dev/null >/dev/null 2>&1
+  # A persistent server keeps later starts quick. Its own server starts anew when the display
+  # driver changed, so its windows take the new one.
+  ("${japanese[@]}" wineserver -p) </dev/null >/dev/null 2>&1 || return $?
+  local status=0
+  ("${japanese[@]}" wine cmd /c exit && replace_fonts && choose_graphics) </dev/null >/dev/null 2>&1 ||
+    status=$?
+  [ "$status" -eq 10 ] || return "$status"
+  (wineserver -k; wineserver -w; "${japanese[@]}" wineserver -p &&
+    "${japanese[@]}" wine cmd /c exit) </dev/null >/dev/null 2>&1
 }
 
 case "${1:-}" in
   start) start_server ;;
+  serve)
+    ensure_locale
+    export_env
+    mkdir -p "$prefix"
+    exec "${japanese[@]}" wineserver -f -p </dev/null >/dev/null 2>&1
+    ;;
+  prepare)
+    ensure_locale
+    export_env
+    mkdir -p "$prefix"
+    prepare_prefix
+    ;;
   stop)
     export_env
     wineserver -k >/dev/null 2>&1 || true
@@ -119,7 +149,7 @@ case "${1:-}" in
     ensure_locale
     export_env
     mkdir -p "$prefix"
-    [ -d "$prefix/drive_c" ] && choose_graphics </dev/null >/dev/null 2>&1
+    if [ -d "$prefix/drive_c" ]; then choose_graphics </dev/null >/dev/null 2>&1 || true; fi
     exec "${japanese[@]}" wine "$@"
     ;;
 esac

@@ -1,13 +1,20 @@
 // Compares two PNG pages of the same drawing by their ink: the share of a page's ink pixels with
 // no ink within 2 pixels on the other page, each way. Prints the larger share and its two parts;
-// pages of different sizes print 1. For pages printed on two platforms, where fonts and
-// anti-aliasing differ but every line must be where it was.
+// pages of different sizes, or both without ink, print 1. For pages printed on two platforms, where
+// fonts and anti-aliasing differ but every line must be where it was.
 //
-//   compare_pages A.png B.png
+//   compare_pages [--turn-first DEG] A.png B.png
+//
+// --turn-first turns A clockwise by DEG (0, 90, 180 or 270) degrees first: a print system may
+// lay a landscape job across an upright sheet where another marks the page as turned.
 #include <QColor>
 #include <QImage>
+#include <QTransform>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -65,22 +72,41 @@ double Unmatched(const Mask& ink, const Mask& near) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: compare_pages A.png B.png\n");
+  long turn = 0;
+  bool turnRead = true;
+  if (argc == 5 && std::strcmp(argv[1], "--turn-first") == 0) {
+    char* end = nullptr;
+    turn = std::strtol(argv[2], &end, 10);
+    turnRead = end != argv[2] && *end == '\0';
+    argv += 2;
+    argc -= 2;
+  }
+  if (argc != 3 || !turnRead || turn % 90 != 0 || turn < 0 || turn > 270) {
+    std::fprintf(stderr, "usage: compare_pages [--turn-first 0|90|180|270] A.png B.png\n");
     return 2;
   }
-  const QImage a(QString::fromLocal8Bit(argv[1]));
+  QImage a(QString::fromLocal8Bit(argv[1]));
   const QImage b(QString::fromLocal8Bit(argv[2]));
   if (a.isNull() || b.isNull()) {
     std::fprintf(stderr, "compare_pages: cannot read %s\n", a.isNull() ? argv[1] : argv[2]);
     return 2;
   }
+  // With y downwards a positive angle turns clockwise.
+  if (turn != 0) a = a.transformed(QTransform().rotate(static_cast<qreal>(turn)));
   if (a.size() != b.size()) {
     std::printf("1 (sizes %dx%d and %dx%d)\n", a.width(), a.height(), b.width(), b.height());
     return 0;
   }
   const Mask inkA = InkMask(a);
   const Mask inkB = InkMask(b);
+  // Two blank pages agree on nothing: a drawing gives ink, so both builds lost it.
+  const auto inked = [](const Mask& ink) {
+    return std::find(ink.begin(), ink.end(), 1) != ink.end();
+  };
+  if (!inked(inkA) && !inked(inkB)) {
+    std::printf("1 (no ink on either page)\n");
+    return 0;
+  }
   const double aAlone = Unmatched(inkA, Grown(inkB, b.width(), b.height()));
   const double bAlone = Unmatched(inkB, Grown(inkA, a.width(), a.height()));
   std::printf("%.4f (%.4f %.4f)\n", aAlone > bAlone ? aAlone : bAlone, aAlone, bAlone);

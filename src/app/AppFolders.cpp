@@ -15,10 +15,12 @@ std::filesystem::path WithSeparator(std::filesystem::path folder) {
   return folder;
 }
 
-// The bin folder of an installation prefix (/usr/bin beside /usr/share): it belongs to the
-// system, so it is never used for settings and work files, even for a user who may write there.
+// The folder of an installed program: the bin folder of an installation prefix (/usr/bin beside
+// /usr/share), or a folder the Windows installer marked. It belongs to the system, so it is never
+// used for settings and work files, even for a user who may write there (an administrator, Wine).
 bool InstalledProgramFolder(const std::filesystem::path& folder) {
   std::error_code ec;
+  if (std::filesystem::exists(folder / kInstalledMarkerName, ec)) return true;
   return folder.filename() == "bin" &&
          std::filesystem::is_directory(folder.parent_path() / "share", ec);
 }

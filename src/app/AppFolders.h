@@ -1,6 +1,7 @@
 // Where the program keeps its own files: the automatic settings file and the work folder for
 // unpacked images. The program's own folder when it can be written to (a portable install);
-// otherwise, and for a program installed into a system's bin folder, a per-user folder.
+// otherwise, and for an installed program (a system's bin folder, or marked by the Windows
+// installer), a per-user folder.
 #pragma once
 
 #include <filesystem>
@@ -21,8 +22,12 @@ std::filesystem::path ProgramFile(const char* argv0);
 // Whether a file can be created and removed in the folder.
 bool FolderWritable(const std::filesystem::path& folder);
 
-// The program's folder when writable and not the bin folder of an installation (a bin folder with
-// a share folder beside it), else userFolder (created when missing).
+// The file the Windows installer puts beside the programs; a copy unpacked from the zip has none.
+inline constexpr char kInstalledMarkerName[] = "tavolex.installed";
+
+// The program's folder when writable and not the folder of an installed program (a bin folder
+// with a share folder beside it, or one holding kInstalledMarkerName), else userFolder (created
+// when missing).
 TAppFolders ChooseAppFolders(const std::filesystem::path& programFile,
                              const std::filesystem::path& userFolder);
 

@@ -134,6 +134,9 @@ TEST_F(RefFileTest, ProgramFolderThatCannotBeWrittenGivesWayToTheUserFolder) {
   std::filesystem::create_directories(dir_ / "prefix" / "share");
   EXPECT_EQ(ChooseAppFolders(dir_ / "prefix" / "bin" / "tavolex", dir_ / "user").AppFolder,
             dir_ / "user" / "");
+  // So does one the Windows installer marked, though it may be written to.
+  std::ofstream(App() / kInstalledMarkerName) << "";
+  EXPECT_EQ(ChooseAppFolders(App() / "tavolex.exe", dir_ / "user").AppFolder, dir_ / "user" / "");
   CreateTempFolder(user);
   EXPECT_TRUE(std::filesystem::is_directory(user.TempFolder));
   std::ofstream(user.TempFolder / "left.png") << "x";

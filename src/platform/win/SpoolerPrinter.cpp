@@ -84,7 +84,10 @@ std::u16string SpoolerPrinter::PrnName() const {
 }
 
 void SpoolerPrinter::Refused(const char16_t* what) {
-  const std::u16string system = SystemMessage(GetLastError());
+  // No error number: the spooler failed without saying why ("the operation completed" is no
+  // reason).
+  const DWORD error = GetLastError();
+  const std::u16string system = error != ERROR_SUCCESS ? SystemMessage(error) : std::u16string();
   refusal_ = system.empty() ? std::u16string(what) : system;
 }
 
@@ -120,6 +123,7 @@ bool SpoolerPrinter::PrnTitle(const std::u16string& title) {
   info.lpszDocName = docName.c_str();
   info.lpszOutput = output_.empty() ? nullptr : output_.c_str();
   // A printer the spooler will not print to is a failed run, not a job handed into nowhere.
+  SetLastError(ERROR_SUCCESS);
   if (StartDocW(dc_, &info) <= 0) {
     Refused(u"the print job could not be begun");
     return false;
@@ -148,6 +152,7 @@ bool SpoolerPrinter::PrnEndDoc() {
   if (!documentOpen_) return false;
   documentOpen_ = false;
   // Ending the document hands the job to the spooler; what it does not take fails the run.
+  SetLastError(ERROR_SUCCESS);
   const bool pageEnded = EndPage(dc_) > 0;
   if (!pageEnded) Refused(u"the print job failed");
   if (EndDoc(dc_) <= 0 && pageEnded) Refused(u"the print job failed");
