@@ -163,6 +163,32 @@ TEST(PreviewWindowTest, PagesTurnWithinTheRunAndPrintClosesTheWindow) {
   EXPECT_TRUE(preview.PrintChosen());
 }
 
+TEST(PreviewZoomTest, FitsScrollsWithinTheSheetAndKeepsThePointUnderTheMouse) {
+  // A4 landscape at 150 dpi with 16 pixels of margin: the height limits in a wide view, the
+  // width in a narrow one.
+  EXPECT_DOUBLE_EQ(FitPageScale(1754, 1240, 1000, 600, 16), 568.0 / 1240);
+  EXPECT_DOUBLE_EQ(FitPageScale(1754, 1240, 800, 600, 16), 768.0 / 1754);
+  EXPECT_DOUBLE_EQ(FitWidthScale(1754, 800, 16), 768.0 / 1754);
+  EXPECT_DOUBLE_EQ(ClampZoom(100.0, 0.64), 0.64 * 4);
+  EXPECT_DOUBLE_EQ(StepZoom(0.64 * 0.05, false, 0.64), 0.64 * 0.05);
+
+  // A sheet smaller than the view is centred and cannot scroll; a larger one scrolls only as
+  // far as its far margin.
+  const TViewAxis small = LayOutAxis(500, 800, 16, 300);
+  EXPECT_EQ(small.origin, 150);
+  EXPECT_EQ(small.scroll, 0);
+  const TViewAxis large = LayOutAxis(2000, 800, 16, 5000);
+  EXPECT_EQ(large.scroll, 2032 - 800);
+  EXPECT_EQ(large.origin, 16 - large.scroll);
+  EXPECT_EQ(LayOutAxis(2000, 800, 16, -40).scroll, 0);
+
+  // Doubling the zoom about view point 300 keeps the sheet point that was there.
+  const TViewAxis before = LayOutAxis(2000, 800, 16, 400);
+  const int scroll = ScrollKeeping(before.origin, 300, 16, 1.0, 2.0);
+  const TViewAxis after = LayOutAxis(4000, 800, 16, scroll);
+  EXPECT_EQ((300 - before.origin) * 2, 300 - after.origin);
+}
+
 // The client area of a shown window as the screen has it, once it is painted.
 bool WriteClientPng(HWND window, const std::filesystem::path& file) {
   for (int i = 0; i < 50; ++i) {
