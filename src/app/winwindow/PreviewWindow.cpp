@@ -148,7 +148,7 @@ void TPreviewWindow::MakeControls() {
 }
 
 void TPreviewWindow::LayOut() {
-  if (window_ == nullptr) return;
+  if (window_ == nullptr || view_ == nullptr) return;
   RECT client{};
   GetClientRect(window_, &client);
   const int row = scale_(kToolRow);
@@ -218,13 +218,6 @@ void TPreviewWindow::ShowPage(int index) {
 void TPreviewWindow::SetFit(TZoomFit fit) {
   fit_ = fit;
   Refit();
-  UpdateScrollBars();
-  if (view_ != nullptr) InvalidateRect(view_, nullptr, FALSE);
-}
-
-void TPreviewWindow::SetZoom(double scale) {
-  fit_ = TZoomFit::Free;
-  zoom_ = ClampZoom(scale, RealSizeScale());
   UpdateScrollBars();
   if (view_ != nullptr) InvalidateRect(view_, nullptr, FALSE);
 }

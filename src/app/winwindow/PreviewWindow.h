@@ -70,7 +70,6 @@ class TPreviewWindow {
   void NextPage() { ShowPage(page_ + 1); }
   void PreviousPage() { ShowPage(page_ - 1); }
   void SetFit(TZoomFit fit);
-  void SetZoom(double scale);  // screen pixels per sheet pixel, within the limits
   void Zoom(bool in);
   void ShowRealSize();
 

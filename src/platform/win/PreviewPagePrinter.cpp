@@ -14,7 +14,6 @@ namespace {
 // Beyond this the long side of a recorded sheet gets a coarser resolution.
 constexpr double kLongSidePixels = 3600.0;
 constexpr int kFinestDpi = 150;
-constexpr int kCoarsestDpi = 36;
 
 constexpr uint32_t kPaper = 0x00FFFFFFu;
 
@@ -127,7 +126,7 @@ int PreviewDpi(const TPreviewSheet& sheet) {
                                      static_cast<double>(sheet.paperHeight) / sheet.dpiY);
   int dpi = kFinestDpi;
   if (longInches * kFinestDpi > kLongSidePixels)
-    dpi = std::max(static_cast<int>(kLongSidePixels / longInches), kCoarsestDpi);
+    dpi = std::max(static_cast<int>(kLongSidePixels / longInches), 1);
   return std::max(std::min({dpi, sheet.dpiX, sheet.dpiY}), 1);
 }
 

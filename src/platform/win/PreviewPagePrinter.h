@@ -43,8 +43,8 @@ TPreviewSheet ScaleSheet(const TPreviewSheet& sheet, int dpi);
 TPreviewSheet ASeriesPreviewSheet(const TPreviewSheet& own, int aSeries);
 
 // The resolution a sheet is recorded at: sharp enough to read a drawing at its real size, yet
-// a large sheet stays near 3600 pixels on its long side (about 37 MB while it is drawn);
-// never finer than the printer itself.
+// the long side of a large sheet stays within 3600 pixels (an A1 sheet at 108 dpi is 36 MB
+// while it is drawn); never finer than the printer itself.
 int PreviewDpi(const TPreviewSheet& sheet);
 
 // One recorded page: its document's title and number in that document, and the sheet it was
