@@ -48,6 +48,9 @@ class SpoolerPrinter : public TPrinter {
   // offset on the sheet.
   int PageWidthPx() const override { return Caps(HORZRES); }
   int PageHeightPx() const override { return Caps(VERTRES); }
+  // Where the printable page begins on the sheet (the unprintable margin at the left and top).
+  int PageLeftPx() const { return Caps(PHYSICALOFFSETX); }
+  int PageTopPx() const { return Caps(PHYSICALOFFSETY); }
 
   bool PrnTitle(const std::u16string& title) override;
   bool PrnNewPage() override;
