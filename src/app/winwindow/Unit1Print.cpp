@@ -6,6 +6,7 @@
 #include "app/FileListRules.h"
 #include "app/winwindow/LtypeTab.h"
 #include "app/winwindow/PenTab.h"
+#include "app/winwindow/PreviewWindow.h"
 #include "platform/win/WinPrinters.h"
 
 namespace tavolex {
@@ -36,7 +37,16 @@ void TForm1::Button12Click() {
 }
 
 void TForm1::Button20Click() {
-  // The preview window is not part of this window yet.
+  if (!flows_->ListReady()) return;
+  FormToSettings();
+  const SpoolerPrinter printer(printer_.name, printer_.settings);
+  TPreviewRequest request;
+  // Without any printer the pages are shown on the sheet the file printers use.
+  request.sheet = printer.Valid() ? PreviewSheetOf(printer) : PreviewSheetOf(TPaperOptions{});
+  request.printerName = printer.PrnName();
+  request.printTo = [this](TPrinter& target) { return flows_->PrintListTo(target); };
+  request.printAll = [this] { Button12Click(); };
+  ShowPreview(form_, request);
 }
 
 void TForm1::SetRunControlsEnabled(bool enabled) {
