@@ -5,6 +5,7 @@
 #include <shellapi.h>
 #include <shlwapi.h>
 
+#include <stdexcept>
 #include <vector>
 
 #include "app/FileListRules.h"
@@ -83,6 +84,8 @@ TForm1::TForm1(const std::filesystem::path& programFile, bool loadAutomatic)
   form_ = CreateWindowExW(kFormExStyle, kFormClass, Wide(kWindowTitle), kFormStyle, CW_USEDEFAULT,
                           CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
                           nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  // Without a window (no desktop to show it on) there is no form to build.
+  if (form_ == nullptr) throw std::runtime_error("the main window cannot be created");
   SetWindowLongPtrW(form_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(form_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TForm1::FormProc));
   status_ = kStartStatus;

@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -37,13 +38,15 @@ std::vector<std::u16string> Arguments() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   // The common dialogs host shell parts that want a single-threaded apartment.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  int code = 0;
-  {
+  int code = 1;
+  try {
     tavolex::TForm1 form(RunningProgram());
     form.FormShow(Arguments());
     ShowWindow(form.Handle(), show);
     UpdateWindow(form.Handle());
     code = form.Run();
+  } catch (const std::exception&) {
+    MessageBoxW(nullptr, L"ウィンドウを作成できません。", L"Tavolex", MB_OK | MB_ICONERROR);
   }
   if (SUCCEEDED(com)) CoUninitialize();
   return code;
