@@ -72,18 +72,47 @@ replace_fonts() {
   "${japanese[@]}" wine regedit /S "Z:${reg//\//\\}" && touch "$stamp"
 }
 
+# Windows need a display driver: X11 where there is a display, else Wine's null driver, with
+# which windows exist (the window tests make theirs hidden) but show nowhere. The stamp keeps
+# the choice, so the registry is written only when it changes; then it returns 10, as a running
+# server's desktop keeps the driver it began with.
+choose_graphics() {
+  local want=x11
+  [ -z "${DISPLAY:-}" ] && want=null
+  local stamp="$prefix/.tavolex-graphics"
+  [ "$(cat "$stamp" 2>/dev/null)" = "$want" ] && return 0
+  if [ "$want" = null ]; then
+    "${japanese[@]}" wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f || return 1
+  else
+    "${japanese[@]}" wine reg delete 'HKCU\Software\Wine\Drivers' /v Graphics /f || true
+  fi
+  echo "$want" >"$stamp"
+  return 10
+}
+
 # The first run creates the prefix (some seconds); Wine's helper services must not hold the
-# caller's output open.
+# caller's output open. A changed display driver is left for the next server.
 prepare_prefix() {
-  ("${japanese[@]}" wine cmd /c exit && replace_fonts) </dev/null >/dev/null 2>&1
+  local status=0
+  ("${japanese[@]}" wine cmd /c exit && replace_fonts && choose_graphics) </dev/null >/dev/null 2>&1 ||
+    status=$?
+  [ "$status" -eq 10 ] && return 0
+  return "$status"
 }
 
 start_server() {
   ensure_locale
   export_env
   mkdir -p "$prefix"
-  # A persistent server keeps later starts quick.
-  ("${japanese[@]}" wineserver -p) </dev/null >/dev/null 2>&1 && prepare_prefix
+  # A persistent server keeps later starts quick. Its own server starts anew when the display
+  # driver changed, so its windows take the new one.
+  ("${japanese[@]}" wineserver -p) </dev/null >/dev/null 2>&1 || return $?
+  local status=0
+  ("${japanese[@]}" wine cmd /c exit && replace_fonts && choose_graphics) </dev/null >/dev/null 2>&1 ||
+    status=$?
+  [ "$status" -eq 10 ] || return "$status"
+  (wineserver -k; wineserver -w; "${japanese[@]}" wineserver -p &&
+    "${japanese[@]}" wine cmd /c exit) </dev/null >/dev/null 2>&1
 }
 
 case "${1:-}" in
@@ -120,6 +149,7 @@ case "${1:-}" in
     ensure_locale
     export_env
     mkdir -p "$prefix"
+    if [ -d "$prefix/drive_c" ]; then choose_graphics </dev/null >/dev/null 2>&1 || true; fi
     exec "${japanese[@]}" wine "$@"
     ;;
 esac

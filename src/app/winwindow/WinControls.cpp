@@ -159,3 +159,85 @@ HWND MakePage(HWND parent, const RECT& area, TPageHandler* handler) {
 }
 
 }  // namespace tavolex
+
+namespace tavolex {
+
+HWND MakeListBox(HWND parent, int id, const TPlace& at, const TLayoutScale& scale, HFONT font,
+                 DWORD extraStyle) {
+  return MakeControl(
+      parent, WC_LISTBOXW, u"",
+      WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | extraStyle, id, at,
+      scale, font, WS_EX_CLIENTEDGE);
+}
+
+HWND MakeComboBox(HWND parent, int id, const TPlace& at, const TLayoutScale& scale, HFONT font,
+                  const std::vector<std::u16string>& items) {
+  // The height includes the dropped-down list.
+  TPlace withList = at;
+  withList.h = at.h * 10;
+  HWND combo = MakeControl(parent, WC_COMBOBOXW, u"", WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
+                           id, withList, scale, font);
+  for (const std::u16string& item : items)
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item)));
+  SendMessageW(combo, CB_SETCURSEL, 0, 0);
+  return combo;
+}
+
+HWND MakeUpDown(HWND parent, int id, HWND buddy, int maximum) {
+  HWND upDown = CreateWindowExW(
+      0, UPDOWN_CLASSW, L"",
+      WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ALIGNRIGHT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0,
+      0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+      nullptr);
+  SendMessageW(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(buddy), 0);
+  SendMessageW(upDown, UDM_SETRANGE32, 0, maximum);
+  SendMessageW(upDown, UDM_SETPOS32, 0, 0);
+  return upDown;
+}
+
+int UpDownPosition(HWND upDown) {
+  // The buddy's text may have been typed over; the control reads it back and keeps it in range.
+  BOOL failed = FALSE;
+  const LRESULT position = SendMessageW(upDown, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&failed));
+  return static_cast<int>(position);
+}
+
+void SetUpDownPosition(HWND upDown, int position) {
+  SendMessageW(upDown, UDM_SETPOS32, 0, position);
+}
+
+namespace {
+
+wchar_t UpperLetter(wchar_t letter) {
+  // CharUpperW takes a single character in the low word of its pointer argument.
+  return static_cast<wchar_t>(reinterpret_cast<ULONG_PTR>(
+      CharUpperW(reinterpret_cast<LPWSTR>(static_cast<ULONG_PTR>(letter)))));
+}
+
+}  // namespace
+
+wchar_t MnemonicOf(const std::u16string& caption) {
+  for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+    if (caption[i] != u'&') continue;
+    if (caption[i + 1] == u'&') {
+      ++i;  // "&&" is a plain ampersand
+      continue;
+    }
+    return UpperLetter(static_cast<wchar_t>(caption[i + 1]));
+  }
+  return 0;
+}
+
+bool ClickMnemonic(const std::vector<HWND>& controls, wchar_t letter) {
+  const wchar_t upper = UpperLetter(letter);
+  for (HWND control : controls) {
+    if (control == nullptr || !IsWindowVisible(control) || !IsWindowEnabled(control)) continue;
+    if (MnemonicOf(ControlText(control)) != upper) continue;
+    SetFocus(control);
+    SendMessageW(control, BM_CLICK, 0, 0);
+    return true;
+  }
+  return false;
+}
+
+}  // namespace tavolex

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/win/WinHeaders.h"
 
@@ -74,8 +75,45 @@ class TPageHandler {
   }
 };
 
+// A handler that hands a page's messages on to one made after the page (a tab object that takes
+// its page when made).
+class TPageForward : public TPageHandler {
+ public:
+  TPageHandler* to = nullptr;
+  bool OnCommand(int id, int code, HWND control) override {
+    return to != nullptr && to->OnCommand(id, code, control);
+  }
+  bool OnNotify(const NMHDR& header, LRESULT& result) override {
+    return to != nullptr && to->OnNotify(header, result);
+  }
+  HBRUSH OnStaticColor(HDC dc, HWND control) override {
+    return to != nullptr ? to->OnStaticColor(dc, control) : nullptr;
+  }
+};
+
 // A page: a plain child window over the area of a tab whose messages from its controls go to
 // the handler (which must outlive the page). Its background is the dialog colour.
 HWND MakePage(HWND parent, const RECT& area, TPageHandler* handler);
+
+}  // namespace tavolex
+
+namespace tavolex {
+
+// A list box with the given selection style (LBS_EXTENDEDSEL …), scrolled when it overflows.
+HWND MakeListBox(HWND parent, int id, const TPlace& at, const TLayoutScale& scale, HFONT font,
+                 DWORD extraStyle = 0);
+// A drop-down list of fixed items.
+HWND MakeComboBox(HWND parent, int id, const TPlace& at, const TLayoutScale& scale, HFONT font,
+                  const std::vector<std::u16string>& items);
+// An up-down control at the right of its buddy edit, which shows its position (0..maximum).
+HWND MakeUpDown(HWND parent, int id, HWND buddy, int maximum);
+int UpDownPosition(HWND upDown);
+void SetUpDownPosition(HWND upDown, int position);
+
+// The letter a caption underlines with "&" (upper case); 0 for none.
+wchar_t MnemonicOf(const std::u16string& caption);
+// Clicks the first of the controls, in order, that is on screen, enabled and underlines the
+// letter; true when one did. Buttons that share a letter then act as the first one on show.
+bool ClickMnemonic(const std::vector<HWND>& controls, wchar_t letter);
 
 }  // namespace tavolex

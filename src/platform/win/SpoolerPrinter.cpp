@@ -1,3 +1,5 @@
+#include <cstddef>
+
 #include "platform/win/SpoolerSheets.h"
 #include "platform/win/WinPrinters.h"
 
@@ -67,6 +69,21 @@ SpoolerPrinter::SpoolerPrinter(const std::u16string& name, std::optional<TSheetI
     if (sheet) SetSheet(*settings, *sheet);
     if (orientation) SetOrientation(*settings, *orientation);
   }
+  Open();
+}
+
+SpoolerPrinter::SpoolerPrinter(const std::u16string& name, const std::vector<BYTE>& settings)
+    : name_(Wide(name.empty() ? SpoolerDefaultPrinter() : name)) {
+  if (name_.empty()) return;
+  const auto* given = reinterpret_cast<const DEVMODEW*>(settings.data());
+  const bool whole = settings.size() >= sizeof(DEVMODEW) &&
+                     given->dmSize >= offsetof(DEVMODEW, dmFields) + sizeof(given->dmFields) &&
+                     std::size_t{given->dmSize} + given->dmDriverExtra <= settings.size();
+  ownSheet_ = whole ? settings : PrinterSettings(name_);
+  Open();
+}
+
+void SpoolerPrinter::Open() {
   sheet_ = ownSheet_;
   dc_ = CreateDCW(L"WINSPOOL", name_.c_str(), nullptr, Settings(sheet_));
   if (dc_ != nullptr) canvas_ = std::make_unique<GdiCanvas>(dc_);

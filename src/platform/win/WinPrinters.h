@@ -26,6 +26,9 @@ class SpoolerPrinter : public TPrinter {
   // The sheet and orientation are set on the jobs when given; else the printer's own are used.
   SpoolerPrinter(const std::u16string& name, std::optional<TSheetId> sheet,
                  std::optional<TOrientation> orientation);
+  // With the settings (a DEVMODE) the printer set-up dialog gave; the printer's own when they
+  // are empty or not a whole DEVMODE.
+  SpoolerPrinter(const std::u16string& name, const std::vector<BYTE>& settings);
   ~SpoolerPrinter() override;
   SpoolerPrinter(const SpoolerPrinter&) = delete;
   SpoolerPrinter& operator=(const SpoolerPrinter&) = delete;
@@ -45,6 +48,9 @@ class SpoolerPrinter : public TPrinter {
   // offset on the sheet.
   int PageWidthPx() const override { return Caps(HORZRES); }
   int PageHeightPx() const override { return Caps(VERTRES); }
+  // Where the printable page begins on the sheet (the unprintable margin at the left and top).
+  int PageLeftPx() const { return Caps(PHYSICALOFFSETX); }
+  int PageTopPx() const { return Caps(PHYSICALOFFSETY); }
 
   bool PrnTitle(const std::u16string& title) override;
   bool PrnNewPage() override;
@@ -55,6 +61,8 @@ class SpoolerPrinter : public TPrinter {
 
  private:
   int Caps(int index) const { return dc_ != nullptr ? GetDeviceCaps(dc_, index) : 0; }
+  // The device context with the settings in ownSheet_.
+  void Open();
   // Gives the context the sheet asked for; between pages only.
   bool ApplySheet();
   // Notes why the spooler failed, in its own words when it has them.
