@@ -7,6 +7,7 @@
 #include "app/JwwPrintDocument.h"
 #include "app/UnitPrint.h"
 #include "common/Func_2.h"
+#include "common/HostSystem.h"
 #include "graphics/UnitGraAtt.h"
 
 namespace tavolex {
@@ -21,9 +22,14 @@ void TFormFlows::Start(const std::filesystem::path& programFile,
   view_.ShowPrinterInfo();
   view_.SettingsToForm();
   UsePrintMode(*GAtt, app_.Settings);
-  // Names are kept as given: file systems that tell letter case apart would lose the file when
-  // it was lowered.
-  AddFiles(FullPaths(arguments));
+  // Names are taken in lower case only where file names ignore case: file systems that tell
+  // letter case apart would lose the file when it was lowered.
+  std::vector<std::u16string> names = FullPaths(arguments);
+  if (FileNamesIgnoreCase()) {
+    for (std::u16string& name : names)
+      name = LowerStr(name);
+  }
+  AddFiles(names);
 }
 
 void TFormFlows::Close(const TWindowGeometry& frame) {

@@ -23,6 +23,10 @@ bool MayWrite(const std::filesystem::path& fileOrFolder);
 // The running program's file; empty when the system does not tell.
 std::filesystem::path RunningProgramFile();
 
+// Whether the host's file names ignore letter case (Windows): there a name may be taken in lower
+// case without losing the file.
+bool FileNamesIgnoreCase();
+
 // The per-user folder for settings and work files (it may not exist yet): $XDG_CONFIG_HOME/tavolex
 // or ~/.config/tavolex on Linux, %APPDATA%\Tavolex on Windows.
 std::filesystem::path UserConfigFolder();

@@ -35,6 +35,10 @@ std::filesystem::path RunningProgramFile() {
   return self;
 }
 
+bool FileNamesIgnoreCase() {
+  return false;
+}
+
 std::filesystem::path UserConfigFolder() {
   const char* xdg = std::getenv("XDG_CONFIG_HOME");
   if (xdg != nullptr && *xdg == '/') return std::filesystem::path(xdg) / "tavolex";

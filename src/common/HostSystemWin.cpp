@@ -50,6 +50,10 @@ std::filesystem::path RunningProgramFile() {
   return {};
 }
 
+bool FileNamesIgnoreCase() {
+  return true;
+}
+
 std::filesystem::path UserConfigFolder() {
   PWSTR roaming = nullptr;
   if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_RoamingAppData, 0, nullptr, &roaming))) {

@@ -1,5 +1,6 @@
-// The Windows main window made hidden under Wine: its controls carry every setting, and a drop
-// from the shell adds only drawings not yet listed.
+// The Windows main window made hidden under Wine: its controls carry every setting, drawings
+// named on the command line are listed in lower case, and a drop from the shell adds only
+// drawings not yet listed.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,6 +8,7 @@
 
 #include "app/PrintSettings.h"
 #include "app/winwindow/Unit1.h"
+#include "common/Func_2.h"
 #include "graphics/UnitGraAtt.h"
 #include "support/ScopedTempDir.h"
 
@@ -109,6 +111,14 @@ TEST_F(FormTest, DropAddsOnlyDrawingsNotListedYet) {
   EXPECT_EQ(form_.StatusText(), u"1個のファイルを一覧に追加しました。");
   EXPECT_EQ(form_.ListEntries(),
             (std::vector<std::u16string>{listed.u16string(), fresh.u16string()}));
+}
+
+TEST_F(FormTest, CommandLineDrawingsAreListedInLowerCase) {
+  const std::filesystem::path drawing = dir_.path() / "Plan.JWW";
+  std::ofstream(drawing) << "x";
+  TForm1 started(dir_.path() / "tavolex.exe", false);
+  started.FormShow({drawing.u16string(), (dir_.path() / "missing.jww").u16string()});
+  EXPECT_EQ(started.ListEntries(), std::vector<std::u16string>{LowerStr(drawing.u16string())});
 }
 
 }  // namespace
