@@ -23,13 +23,8 @@ stage="$build/package/$name"
 rm -rf "$build/package"
 mkdir -p "$stage/tests"
 
-# The programs the zip and the installer must hold. The window (tavolex.exe) is expected as soon
-# as the build defines its target, so a tree without it still packs the command line alone; once
-# the window is on main for good, list it here unconditionally so that losing it fails the build.
-programs=(tavolex-print.exe)
-if ninja -C "$build" -t targets all 2>/dev/null | grep '^src/tavolex\.exe:' >/dev/null; then
-  programs+=(tavolex.exe)
-fi
+# The programs the zip and the installer must hold; a missing one fails the build.
+programs=(tavolex.exe tavolex-print.exe)
 for program in "${programs[@]}"; do
   if [ ! -f "$build/src/$program" ]; then
     echo "build-windows.sh: $program was not built (expected in $build/src)" >&2

@@ -6,8 +6,6 @@
 ; scripts/build-windows.sh builds it:
 ;   makensis -INPUTCHARSET UTF8 -DVERSION=1.10 -DSTAGE=<folder of the staged files> \
 ;            -DOUTFILE=<Tavolex-1.10-setup.exe> tavolex.nsi
-; The window's parts (tavolex.exe, the menu entry, the context-menu verb) are included when the
-; staged files hold tavolex.exe.
 
 Unicode true
 Target amd64-unicode
@@ -30,10 +28,6 @@ ManifestSupportedOS Win10
 ; The programs keep their settings per user when this file is beside them (the zip has none).
 !define MARKER "tavolex.installed"
 
-!if /FileExists "${STAGE}/tavolex.exe"
-  !define WITH_WINDOW
-!endif
-
 Name "Tavolex ${VERSION}"
 OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES64\Tavolex"
@@ -53,9 +47,7 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "MIT License, ${PUBLISHER}"
 !insertmacro MUI_PAGE_LICENSE "${STAGE}/LICENSE.txt"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
-!ifdef WITH_WINDOW
-  !define MUI_FINISHPAGE_RUN "$INSTDIR\tavolex.exe"
-!endif
+!define MUI_FINISHPAGE_RUN "$INSTDIR\tavolex.exe"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
@@ -63,7 +55,6 @@ VIAddVersionKey /LANG=0 "LegalCopyright" "MIT License, ${PUBLISHER}"
 !insertmacro MUI_LANGUAGE "Japanese"
 !insertmacro MUI_LANGUAGE "English"
 
-!ifdef WITH_WINDOW
 ; The highest key of the verb's path that did not exist before, so the uninstaller removes what was
 ; created and leaves keys of other programs.
 Function RecordCreatedKeys
@@ -83,7 +74,6 @@ Function RecordCreatedKeys
     StrCpy $0 $1  ; installed over an earlier copy: what that one created
   ${EndIf}
 FunctionEnd
-!endif
 
 Section "Tavolex"
   SetShellVarContext all
@@ -96,7 +86,6 @@ Section "Tavolex"
   FileWrite $0 "Installed by the Tavolex setup: settings and work files are kept in %APPDATA%\Tavolex.$\r$\n"
   FileClose $0
 
-!ifdef WITH_WINDOW
   File "${STAGE}/tavolex.exe"
   CreateShortcut "$SMPROGRAMS\${MENU_ENTRY}.lnk" "$INSTDIR\tavolex.exe"
   ; The window lists the drawing with the user's settings and printer; printing starts there.
@@ -106,7 +95,6 @@ Section "Tavolex"
   WriteRegStr HKLM "${VERB_KEY}\command" "" '"$INSTDIR\tavolex.exe" "%1"'
   WriteRegStr HKLM "${UNINSTALL_KEY}" "CreatedKey" "$0"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\tavolex.exe"
-!endif
 
   WriteUninstaller "$INSTDIR\uninstall.exe"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Tavolex"
