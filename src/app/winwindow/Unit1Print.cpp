@@ -51,9 +51,11 @@ void TForm1::Button20Click() {
 
 void TForm1::SetRunControlsEnabled(bool enabled) {
   // The run keeps to the list it started with, so nothing may change the list, the settings or
-  // the printer meanwhile.
+  // the printer meanwhile; the imports would also read into the document being printed and
+  // change the pens and line types of the drawings still to come.
   for (HWND control : {Button12, Button20, Button14, Button15, Button16, Button1, Button2, Button17,
-                       Button18, Button19, Button3})
+                       Button18, Button19, Button3, PenTab->Button8, PenTab->Button9,
+                       LtypeTab->Button10, LtypeTab->Button11})
     EnableWindow(control, enabled);
 }
 
