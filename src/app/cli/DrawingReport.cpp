@@ -27,11 +27,16 @@ void PutList(std::string& out, const std::vector<std::u16string>& list) {
     PutU16(out, s);
 }
 
-// File names go as their bytes, so a name that is not UTF-8 comes back as it was.
+// File names go as the system's own units (bytes, or UTF-16 on Windows), so a name that is not
+// UTF-8 comes back as it was.
+void PutPath(std::string& out, const std::filesystem::path& p) {
+  PutBytes(out, p.native().data(), p.native().size() * sizeof(std::filesystem::path::value_type));
+}
+
 void PutPaths(std::string& out, const std::vector<std::filesystem::path>& list) {
   PutInt(out, static_cast<int64_t>(list.size()));
   for (const std::filesystem::path& p : list)
-    PutBytes(out, p.native().data(), p.native().size());
+    PutPath(out, p);
 }
 
 struct Reader {
@@ -71,10 +76,17 @@ struct Reader {
       list.push_back(U16());
     return list;
   }
+  std::filesystem::path Path() {
+    using Unit = std::filesystem::path::value_type;
+    const std::string b = Bytes();
+    std::filesystem::path::string_type s(b.size() / sizeof(Unit), Unit{});
+    std::memcpy(s.data(), b.data(), s.size() * sizeof(Unit));
+    return std::filesystem::path(std::move(s));
+  }
   std::vector<std::filesystem::path> Paths() {
     std::vector<std::filesystem::path> list;
     for (int64_t n = Int(); ok && n > 0; --n)
-      list.emplace_back(Bytes());
+      list.push_back(Path());
     return list;
   }
 };
@@ -95,7 +107,7 @@ std::string EncodeDrawingReport(const TPrintRunResult& r, const std::vector<Writ
   const size_t count = files.size();
   PutInt(out, static_cast<int64_t>(count - std::min(first, count)));
   for (size_t i = first; i < count; ++i) {
-    PutBytes(out, files[i].path.native().data(), files[i].path.native().size());
+    PutPath(out, files[i].path);
     PutU16(out, files[i].key);
   }
   return out;
@@ -113,7 +125,7 @@ bool DecodeDrawingReport(const std::string& in, DrawingReport& report) {
   report.cutBlockTrees = r.List();
   for (int64_t n = r.Int(); r.ok && n > 0; --n) {
     WrittenFile f;
-    f.path = std::filesystem::path(r.Bytes());
+    f.path = r.Path();
     f.key = r.U16();
     report.files.push_back(std::move(f));
   }

@@ -7,6 +7,7 @@
 
 #include "app/JwwPrintDocument.h"
 #include "app/PrintPlatform.h"
+#include "app/RunFolder.h"
 #include "app/cli/CliCommands.h"
 #include "app/cli/DrawingReport.h"
 #include "app/cli/WorkerPool.h"
@@ -72,6 +73,8 @@ void SetWorkerHooks(WorkerPoolHooks& hooks, const WorkerSide& worker,
     printer.reset();
     std::error_code e;
     std::filesystem::remove_all(WorkerImageFolder(worker.runImages), e);
+    // A worker started on its own made a run folder of its own, which nobody else removes.
+    if (StartedAsWorker()) RemoveRunFolder(worker.run.app.WorkFolder);
   };
   hooks.work = [&worker, &printer](int index) {
     return PrintOneDrawing(worker.run, *printer, index);
@@ -111,8 +114,8 @@ bool PlaceFiles(const std::vector<WrittenFile>& files, const std::filesystem::pa
 TPrintRunResult PrintInWorkers(const ParallelRun& run, int workers, bool& outputOk) {
   TPrintRunResult total;
   const std::filesystem::path output = run.options.outputPath;
-  const std::filesystem::path stage =
-      output / (".tavolex-work-" + std::to_string(CurrentProcessId()));
+  // Named after the run, so workers started on their own write where the run looks.
+  const std::filesystem::path stage = output / (".tavolex-work-" + std::to_string(RunProcessId()));
   std::error_code ec;
   std::filesystem::create_directories(stage, ec);
   std::map<std::u16string, int> usedNames;

@@ -16,6 +16,7 @@
 #include "app/cli/ProgressLine.h"
 #include "app/cli/TableOptions.h"
 #include "app/cli/WorkerCount.h"
+#include "app/cli/WorkerPool.h"
 #include "common/Func_2.h"
 #include "common/UnitVal.h"
 
@@ -212,8 +213,9 @@ TPrintRunResult PrintCommandRun::Print(bool& outputOk) {
     progress.Show(index, Shown(list_[index]), driver.PagesPrinted());
   };
   const int workers = WorkerCount(o_, app_.Settings, total, err_);
+  // A worker serves the run's tasks even where it would count fewer workers than the run did.
   const TPrintRunResult result =
-      workers > 1 ? PrintInWorkers({o_, app_, platform_, list_, progress, driver.EscPressed, err_},
+      workers > 1 || StartedAsWorker() ? PrintInWorkers({o_, app_, platform_, list_, progress, driver.EscPressed, err_},
                                    workers, outputOk)
                   : driver.Run(list_);
   ReleaseInterrupt();
@@ -226,7 +228,8 @@ int PrintCommandRun::Run(const char* argv0) {
   app_.Start(ProgramFile(argv0), {}, false);
   started_ = true;
   if (!MakeSettings()) return 2;
-  if (o_.saveSettings) {
+  // The run saved them before it started its workers.
+  if (o_.saveSettings && !StartedAsWorker()) {
     if (const std::optional<int> saved = SaveSettingsFile()) return *saved;
   }
   if (list_.empty()) {

@@ -200,6 +200,15 @@ bool HostRunsWorkers() {
   return true;
 }
 
+// A forked worker is a copy of the run made after its start, never a start of its own.
+bool StartedAsWorker() {
+  return false;
+}
+
+long RunProcessId() {
+  return static_cast<long>(getpid());
+}
+
 int UsableCores() {
   cpu_set_t set;
   CPU_ZERO(&set);
