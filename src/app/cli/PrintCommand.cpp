@@ -215,9 +215,10 @@ TPrintRunResult PrintCommandRun::Print(bool& outputOk) {
   const int workers = WorkerCount(o_, app_.Settings, total, err_);
   // A worker serves the run's tasks even where it would count fewer workers than the run did.
   const TPrintRunResult result =
-      workers > 1 || StartedAsWorker() ? PrintInWorkers({o_, app_, platform_, list_, progress, driver.EscPressed, err_},
-                                   workers, outputOk)
-                  : driver.Run(list_);
+      workers > 1 || StartedAsWorker()
+          ? PrintInWorkers({o_, app_, platform_, list_, progress, driver.EscPressed, err_}, workers,
+                           outputOk)
+          : driver.Run(list_);
   ReleaseInterrupt();
   progress.Close();
   return result;

@@ -189,7 +189,8 @@ bool MakePipes(Worker& w, WorkerEnds& ends) {
   ends.nul = CreateFileW(L"NUL", GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                          OPEN_EXISTING, 0, nullptr);
   if (ends.nul == INVALID_HANDLE_VALUE) ends.nul = nullptr;
-  return ends.nul && SetHandleInformation(ends.taskRead, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT) &&
+  return ends.nul &&
+         SetHandleInformation(ends.taskRead, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT) &&
          SetHandleInformation(ends.reportWrite, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT) &&
          SetHandleInformation(ends.nul, HANDLE_FLAG_INHERIT, HANDLE_FLAG_INHERIT);
 }
