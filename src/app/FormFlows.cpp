@@ -22,14 +22,7 @@ void TFormFlows::Start(const std::filesystem::path& programFile,
   view_.ShowPrinterInfo();
   view_.SettingsToForm();
   UsePrintMode(*GAtt, app_.Settings);
-  // Names are taken in lower case only where file names ignore case: file systems that tell
-  // letter case apart would lose the file when it was lowered.
-  std::vector<std::u16string> names = FullPaths(arguments);
-  if (FileNamesIgnoreCase()) {
-    for (std::u16string& name : names)
-      name = LowerStr(name);
-  }
-  AddFiles(names);
+  AddNamedFiles(arguments);
 }
 
 void TFormFlows::Close(const TWindowGeometry& frame) {
@@ -43,6 +36,23 @@ int TFormFlows::AddFiles(const std::vector<std::u16string>& names) {
   const int added = AddDrawingFiles(list, names);
   if (added > 0) view_.SetListEntries(list);
   return added;
+}
+
+int TFormFlows::AddNamedFiles(const std::vector<std::u16string>& names) {
+  // Names are taken in lower case only where file names ignore case: file systems that tell
+  // letter case apart would lose the file when it was lowered.
+  std::vector<std::u16string> full = FullPaths(names);
+  if (FileNamesIgnoreCase()) {
+    for (std::u16string& name : full)
+      name = LowerStr(name);
+  }
+  return AddFiles(full);
+}
+
+bool TFormFlows::TakeHandedOverFiles(const std::vector<std::u16string>& names) {
+  if (running_) return false;
+  view_.SetStatus(AddedStatus(AddNamedFiles(names)), {});
+  return true;
 }
 
 void TFormFlows::AddChosenFiles(const std::vector<std::u16string>& names) {

@@ -64,6 +64,12 @@ class TFormFlows {
 
   // Drawings appended to the list, leaving out what is listed or not a drawing; the number added.
   int AddFiles(const std::vector<std::u16string>& names);
+  // Drawings named on a command line, taken as full paths, in lower case where file names ignore
+  // case; the number added.
+  int AddNamedFiles(const std::vector<std::u16string>& names);
+  // Drawings a later start of the program hands to this window (already full paths); the status
+  // tells the count. Refused (false) during a run.
+  bool TakeHandedOverFiles(const std::vector<std::u16string>& names);
   // The files chosen in the open dialog: their folder is remembered, the status tells the count.
   void AddChosenFiles(const std::vector<std::u16string>& names);
   // A drop of file names (each cut to its longest length); refused (false) during a run.

@@ -93,6 +93,8 @@ class TForm1 : public TFormView, public TPageHandler {
 
   // The drop of file names, as WM_DROPFILES hands them over.
   void DropNames(const std::vector<std::u16string>& names);
+  // Drawings a later start of the program handed over (WM_COPYDATA); false when not taken.
+  bool WMCopyData(const COPYDATASTRUCT& data);
 
   TPrintApp App;
   TFormFlows& Flows() { return *flows_; }

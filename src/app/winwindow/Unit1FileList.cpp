@@ -2,6 +2,8 @@
 // sorting, and opening an entry in Jw_cad.
 #include "app/winwindow/Unit1.h"
 
+#include "app/winwindow/HandOver.h"
+
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -129,6 +131,15 @@ void TForm1::Button1Click() {
   for (const std::filesystem::path& file : chosen)
     names.push_back(StrFromPath(file));
   flows_->AddChosenFiles(names);
+}
+
+bool TForm1::WMCopyData(const COPYDATASTRUCT& data) {
+  const std::optional<std::vector<std::u16string>> names = HandedOverNames(data);
+  // Not before the window has started (its settings and list are not there yet).
+  if (!names || App.JWW == nullptr || !flows_->TakeHandedOverFiles(*names)) return false;
+  if (IsIconic(form_)) ShowWindow(form_, SW_RESTORE);
+  SetForegroundWindow(form_);
+  return true;
 }
 
 void TForm1::WMDropFiles(HDROP drop) {

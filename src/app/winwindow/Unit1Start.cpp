@@ -11,6 +11,7 @@
 #include "app/FileListRules.h"
 #include "app/JwCadLaunch.h"
 #include "app/WindowPlacement.h"
+#include "app/winwindow/HandOver.h"
 #include "app/winwindow/LtypeTab.h"
 #include "app/winwindow/PenTab.h"
 #include "graphics/UnitGraAtt.h"
@@ -18,8 +19,6 @@
 namespace tavolex {
 
 namespace {
-
-const wchar_t kFormClass[] = L"TavolexForm1";
 
 const wchar_t* Wide(const std::u16string& text) {
   return reinterpret_cast<const wchar_t*>(text.c_str());
@@ -34,7 +33,7 @@ void RegisterFormClass() {
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
     wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpszClassName = kFormClass;
+    wc.lpszClassName = kForm1Class;
     return RegisterClassExW(&wc) != 0;
   }();
   (void)registered;
@@ -81,7 +80,7 @@ TForm1::TForm1(const std::filesystem::path& programFile, bool loadAutomatic)
   ReleaseDC(nullptr, screen);
   RECT frame{0, 0, scale_(650), scale_(438)};
   AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
-  form_ = CreateWindowExW(kFormExStyle, kFormClass, Wide(kWindowTitle), kFormStyle, CW_USEDEFAULT,
+  form_ = CreateWindowExW(kFormExStyle, kForm1Class, Wide(kWindowTitle), kFormStyle, CW_USEDEFAULT,
                           CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
                           nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
   // Without a window (no desktop to show it on) there is no form to build.
@@ -190,6 +189,8 @@ LRESULT TForm1::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DROPFILES:
       WMDropFiles(reinterpret_cast<HDROP>(wParam));
       return 0;
+    case WM_COPYDATA:
+      return WMCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? TRUE : FALSE;
     case WM_CLOSE:
       FormCloseQuery();
       return 0;

@@ -2,6 +2,9 @@
 // start.
 #include "app/winwindow/Unit1.h"
 
+#include "app/AppFolders.h"
+#include "app/winwindow/HandOver.h"
+
 #include <shellapi.h>
 
 #include <stdexcept>
@@ -39,9 +42,17 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   // The common dialogs host shell parts that want a single-threaded apartment.
   const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   int code = 1;
+  const std::vector<std::u16string> arguments = Arguments();
+  // Drawings chosen together in Explorer start the program once each: the later starts hand
+  // theirs to the first window.
+  if (!tavolex::FirstWindowOfSession() && !arguments.empty() &&
+      tavolex::HandOverToOpenWindow(tavolex::FullPaths(arguments))) {
+    if (SUCCEEDED(com)) CoUninitialize();
+    return 0;
+  }
   try {
     tavolex::TForm1 form(RunningProgram());
-    form.FormShow(Arguments());
+    form.FormShow(arguments);
     ShowWindow(form.Handle(), show);
     UpdateWindow(form.Handle());
     code = form.Run();

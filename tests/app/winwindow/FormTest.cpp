@@ -1,12 +1,13 @@
 // The Windows main window made hidden under Wine: its controls carry every setting, drawings
-// named on the command line are listed in lower case, and a drop from the shell adds only
-// drawings not yet listed.
+// named on the command line or handed over by a later start are listed in lower case, and a drop
+// from the shell adds only drawings not yet listed.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <fstream>
 
 #include "app/PrintSettings.h"
+#include "app/winwindow/HandOver.h"
 #include "app/winwindow/Unit1.h"
 #include "common/Func_2.h"
 #include "graphics/UnitGraAtt.h"
@@ -113,12 +114,25 @@ TEST_F(FormTest, DropAddsOnlyDrawingsNotListedYet) {
             (std::vector<std::u16string>{listed.u16string(), fresh.u16string()}));
 }
 
-TEST_F(FormTest, CommandLineDrawingsAreListedInLowerCase) {
+TEST_F(FormTest, NamedDrawingsAreListedInLowerCaseFromTheCommandLineAndALaterStart) {
   const std::filesystem::path drawing = dir_.path() / "Plan.JWW";
-  std::ofstream(drawing) << "x";
+  const std::filesystem::path later = dir_.path() / "Section.jww";
+  for (const auto& file : {drawing, later})
+    std::ofstream(file) << "x";
   TForm1 started(dir_.path() / "tavolex.exe", false);
   started.FormShow({drawing.u16string(), (dir_.path() / "missing.jww").u16string()});
   EXPECT_EQ(started.ListEntries(), std::vector<std::u16string>{LowerStr(drawing.u16string())});
+
+  // A later start hands its drawings over; a copy that is not a hand-over is refused.
+  std::u16string names = later.u16string() + u'\0' + drawing.u16string() + u'\0';
+  COPYDATASTRUCT data{kHandOverTag, static_cast<DWORD>(names.size() * sizeof(char16_t)),
+                      names.data()};
+  EXPECT_EQ(SendMessageW(started.Handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)), TRUE);
+  EXPECT_EQ(started.StatusText(), u"1個のファイルを一覧に追加しました。");
+  data.dwData = 1;
+  EXPECT_EQ(SendMessageW(started.Handle(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data)), FALSE);
+  EXPECT_EQ(started.ListEntries(), (std::vector<std::u16string>{LowerStr(drawing.u16string()),
+                                                                LowerStr(later.u16string())}));
 }
 
 }  // namespace
