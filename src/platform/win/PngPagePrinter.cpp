@@ -8,10 +8,6 @@ namespace tavolex {
 PngPagePrinter::PngPagePrinter(const std::filesystem::path& folder, const TPaperOptions& paper)
     : folder_(folder), paper_(paper), sheet_(SheetPixels(paper)) {}
 
-PngPagePrinter::~PngPagePrinter() {
-  canvas_.reset();
-}
-
 bool PngPagePrinter::UseSheet(int aSeries) {
   const TSheetId sheet = ASeriesSheet(aSeries, paper_.paper);
   sheet_ = SheetPixels(sheet, paper_.orientation, paper_.dpi);
@@ -19,28 +15,19 @@ bool PngPagePrinter::UseSheet(int aSeries) {
 }
 
 bool PngPagePrinter::StartPage() {
-  if (!bitmap_ || bitmap_->Width() != sheet_.width || bitmap_->Height() != sheet_.height) {
-    canvas_.reset();
-    bitmap_.reset();
-    auto sheet = std::make_unique<GdiBitmap>(sheet_.width, sheet_.height);
-    if (sheet->Null()) return false;
-    bitmap_ = std::move(sheet);
-    canvas_ = std::make_unique<GdiCanvas>(bitmap_->Dc());
-  } else {
-    bitmap_->Clear();
-  }
-  canvas_->NewPage();
+  if (!page_.Start(sheet_.width, sheet_.height)) return false;
   ++pageNo_;
   return true;
 }
 
 bool PngPagePrinter::SavePage() {
-  if (!bitmap_) return false;
+  const GdiBitmap* bitmap = page_.Bitmap();
+  if (bitmap == nullptr) return false;
   PngPage page;
-  page.pixels = bitmap_->Pixels();
-  page.width = bitmap_->Width();
-  page.height = bitmap_->Height();
-  page.strideWords = static_cast<size_t>(bitmap_->Width());
+  page.pixels = bitmap->Pixels();
+  page.width = bitmap->Width();
+  page.height = bitmap->Height();
+  page.strideWords = static_cast<size_t>(bitmap->Width());
   page.dotsPerMeter = static_cast<int>(std::lround(paper_.dpi / 0.0254));
   const std::u16string key = PageFileKey(docName_, pageNo_);
   const std::filesystem::path file = files_.UniqueFile(folder_, key, u".png");
@@ -70,7 +57,7 @@ bool PngPagePrinter::PrnEndDoc() {
 }
 
 Canvas* PngPagePrinter::PageCanvas() {
-  return documentOpen_ ? canvas_.get() : nullptr;
+  return documentOpen_ ? page_.Canvas() : nullptr;
 }
 
 }  // namespace tavolex

@@ -175,10 +175,6 @@ TPreviewImage ReduceImage(const TPreviewImage& image, int factor) {
 PreviewPagePrinter::PreviewPagePrinter(const std::u16string& name, const TPreviewSheet& own)
     : name_(name), own_(own), sheet_(ScaleSheet(own, PreviewDpi(own))) {}
 
-PreviewPagePrinter::~PreviewPagePrinter() {
-  canvas_.reset();
-}
-
 std::size_t PreviewPagePrinter::PackedBytes() const {
   std::size_t bytes = 0;
   for (const TPreviewPage& page : pages_)
@@ -194,33 +190,22 @@ bool PreviewPagePrinter::UseSheet(int aSeries) {
 
 bool PreviewPagePrinter::StartPage() {
   pageSheet_ = sheet_;
-  const int width = pageSheet_.pageWidth;
-  const int height = pageSheet_.pageHeight;
-  if (!bitmap_ || bitmap_->Width() != width || bitmap_->Height() != height) {
-    canvas_.reset();
-    bitmap_.reset();
-    auto page = std::make_unique<GdiBitmap>(width, height);
-    if (page->Null()) {
-      refusal_ = u"no memory for a preview page";
-      return false;
-    }
-    bitmap_ = std::move(page);
-    canvas_ = std::make_unique<GdiCanvas>(bitmap_->Dc());
-  } else {
-    bitmap_->Clear();
+  if (!page_.Start(pageSheet_.pageWidth, pageSheet_.pageHeight)) {
+    refusal_ = u"no memory for a preview page";
+    return false;
   }
-  canvas_->NewPage();
   ++pageNo_;
   return true;
 }
 
 bool PreviewPagePrinter::KeepPage() {
-  if (!bitmap_) return false;
+  const GdiBitmap* bitmap = page_.Bitmap();
+  if (bitmap == nullptr) return false;
   TPreviewPage page;
   page.title = title_;
   page.number = pageNo_;
   page.sheet = pageSheet_;
-  if (!Pack(bitmap_->Pixels(), PixelCount(bitmap_->Width(), bitmap_->Height()), page.packed)) {
+  if (!Pack(bitmap->Pixels(), PixelCount(bitmap->Width(), bitmap->Height()), page.packed)) {
     refusal_ = u"no memory for a preview page";
     return false;
   }
@@ -254,7 +239,7 @@ bool PreviewPagePrinter::PrnEndDoc() {
 }
 
 Canvas* PreviewPagePrinter::PageCanvas() {
-  return documentOpen_ ? canvas_.get() : nullptr;
+  return documentOpen_ ? page_.Canvas() : nullptr;
 }
 
 }  // namespace tavolex

@@ -10,8 +10,7 @@
 
 #include "app/PaperSheets.h"
 #include "app/UnitPrint.h"
-#include "platform/win/GdiBitmap.h"
-#include "platform/win/GdiCanvas.h"
+#include "platform/win/GdiPage.h"
 
 namespace tavolex {
 
@@ -76,7 +75,6 @@ class PreviewPagePrinter : public TPrinter {
  public:
   // own: the sheet of the printer the run would print to, named name.
   PreviewPagePrinter(const std::u16string& name, const TPreviewSheet& own);
-  ~PreviewPagePrinter() override;
 
   const std::vector<TPreviewPage>& Pages() const { return pages_; }
   std::vector<TPreviewPage> TakePages() { return std::move(pages_); }
@@ -104,10 +102,9 @@ class PreviewPagePrinter : public TPrinter {
   bool KeepPage();
 
   std::u16string name_;
-  TPreviewSheet own_;                  // the printer's own sheet, in its pixels
-  TPreviewSheet sheet_;                // the sheet of the next page, at the preview resolution
-  std::unique_ptr<GdiBitmap> bitmap_;  // the printable page being drawn
-  std::unique_ptr<GdiCanvas> canvas_;
+  TPreviewSheet own_;        // the printer's own sheet, in its pixels
+  TPreviewSheet sheet_;      // the sheet of the next page, at the preview resolution
+  GdiPage page_;             // the printable page being drawn
   TPreviewSheet pageSheet_;  // the sheet of the page being drawn
   std::vector<TPreviewPage> pages_;
   std::u16string title_;

@@ -11,6 +11,7 @@
 #include "app/PrintPlatform.h"
 #include "platform/win/GdiBitmap.h"
 #include "platform/win/GdiCanvas.h"
+#include "platform/win/GdiPage.h"
 #include "platform/win/WinHeaders.h"
 
 namespace tavolex {
@@ -150,7 +151,6 @@ class BitmapImagePrinter : public TImagePrinter {
 class PngPagePrinter : public TFilePrinter {
  public:
   PngPagePrinter(const std::filesystem::path& folder, const TPaperOptions& paper);
-  ~PngPagePrinter() override;
 
   std::u16string PrnName() const override { return u"PNG"; }
   int PrnDpiX() const override { return paper_.dpi; }
@@ -174,8 +174,7 @@ class PngPagePrinter : public TFilePrinter {
   std::filesystem::path folder_;
   TPaperOptions paper_;
   TSheetPixels sheet_;  // the sheet of the next page
-  std::unique_ptr<GdiBitmap> bitmap_;
-  std::unique_ptr<GdiCanvas> canvas_;
+  GdiPage page_;
   OutputFiles files_;
   std::u16string docName_;
   int pageNo_ = 0;
