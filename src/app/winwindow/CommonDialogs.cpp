@@ -12,12 +12,8 @@ namespace {
 // Room for many names chosen at once in the multi-select open dialog.
 constexpr std::size_t kFileBufferChars = 32768;
 
-wchar_t* Wide(std::u16string& text) {
+wchar_t* WritableWide(std::u16string& text) {
   return reinterpret_cast<wchar_t*>(text.data());
-}
-
-const wchar_t* Wide(const std::u16string& text) {
-  return reinterpret_cast<const wchar_t*>(text.c_str());
 }
 
 std::u16string Trimmed(const std::u16string& text) {
@@ -71,7 +67,7 @@ OPENFILENAMEW FileDialogBase(HWND owner, const std::u16string& folder, const std
   ofn.hwndOwner = owner;
   ofn.lpstrFilter = Wide(filter);
   ofn.nFilterIndex = 1;
-  ofn.lpstrFile = Wide(buffer);
+  ofn.lpstrFile = WritableWide(buffer);
   ofn.nMaxFile = static_cast<DWORD>(buffer.size());
   ofn.lpstrInitialDir = folder.empty() ? nullptr : Wide(folder);
   ofn.lpstrDefExt = defaultExt.empty() ? nullptr : Wide(defaultExt);

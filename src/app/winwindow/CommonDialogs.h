@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win/WinHeaders.h"
+#include "app/winwindow/WinControls.h"
 
 namespace tavolex {
 

@@ -47,10 +47,6 @@ constexpr int kGap = 4;
 constexpr int kWidth = 900;
 constexpr int kHeight = 700;
 
-const wchar_t* Wide(const std::u16string& text) {
-  return reinterpret_cast<const wchar_t*>(text.c_str());
-}
-
 // The dpi a window is shown at: its monitor's where the system tells it, else the screen's.
 int WindowDpi(HWND window) {
   using DpiForWindow = UINT(WINAPI*)(HWND);
@@ -60,28 +56,13 @@ int WindowDpi(HWND window) {
     const UINT dpi = dpiForWindow(window);
     if (dpi > 0) return static_cast<int>(dpi);
   }
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
+  return SystemDpi();
 }
 
 bool RegisterClasses(WNDPROC frame, WNDPROC view) {
-  static const bool registered = [&] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = frame;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpszClassName = kFrameClass;
-    const bool frameClass = RegisterClassExW(&wc) != 0;
-    wc.lpfnWndProc = view;
-    wc.hbrBackground = nullptr;  // the view paints all of itself
-    wc.lpszClassName = kViewClass;
-    return frameClass && RegisterClassExW(&wc) != 0;
-  }();
-  return registered;
+  // The view paints all of itself.
+  return RegisterWindowClass(kFrameClass, frame, GetSysColorBrush(COLOR_BTNFACE)) &&
+         RegisterWindowClass(kViewClass, view, nullptr);
 }
 
 // Centred on the owner's monitor, within its work area.

@@ -13,17 +13,7 @@ constexpr UINT_PTR kDragTimer = 1;
 constexpr UINT kDragTimerMs = 60;
 
 void RegisterGridClass(WNDPROC proc) {
-  static const bool registered = [proc] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kGridClass;
-    return RegisterClassExW(&wc) != 0;
-  }();
-  (void)registered;
+  RegisterWindowClass(kGridClass, proc, nullptr, CS_DBLCLKS);
 }
 
 bool KeyDown(int key) {

@@ -20,23 +20,10 @@ namespace tavolex {
 
 namespace {
 
-const wchar_t* Wide(const std::u16string& text) {
-  return reinterpret_cast<const wchar_t*>(text.c_str());
-}
-
 void RegisterFormClass() {
-  static const bool registered = [] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = DefWindowProcW;  // replaced once the form's object is attached
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
-    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpszClassName = kForm1Class;
-    return RegisterClassExW(&wc) != 0;
-  }();
-  (void)registered;
+  // The procedure is replaced once the form's object is attached.
+  RegisterWindowClass(kForm1Class, DefWindowProcW, GetSysColorBrush(COLOR_BTNFACE), 0,
+                      LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
 }
 
 // The fixed frame: a title with the system menu and minimising, no sizing, no maximising.
@@ -75,9 +62,7 @@ TForm1::TForm1(const std::filesystem::path& programFile, bool loadAutomatic)
   InitCommonControlsEx(&controls);
   RegisterFormClass();
 
-  HDC screen = GetDC(nullptr);
-  scale_ = TLayoutScale(GetDeviceCaps(screen, LOGPIXELSY));
-  ReleaseDC(nullptr, screen);
+  scale_ = TLayoutScale(SystemDpi());
   RECT frame{0, 0, scale_(650), scale_(438)};
   AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
   form_ = CreateWindowExW(kFormExStyle, kForm1Class, Wide(kWindowTitle), kFormStyle, CW_USEDEFAULT,

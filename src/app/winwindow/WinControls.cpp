@@ -42,25 +42,30 @@ LRESULT CALLBACK PageProc(HWND page, UINT message, WPARAM wParam, LPARAM lParam)
   return DefWindowProcW(page, message, wParam, lParam);
 }
 
-void RegisterPageClass() {
-  static const bool registered = [] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = PageProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    wc.lpszClassName = kPageClass;
-    return RegisterClassExW(&wc) != 0;
-  }();
-  (void)registered;
-}
-
-const wchar_t* Wide(const std::u16string& text) {
-  return reinterpret_cast<const wchar_t*>(text.c_str());
-}
-
 }  // namespace
+
+int SystemDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+bool RegisterWindowClass(const wchar_t* name, WNDPROC proc, HBRUSH background, UINT style,
+                         HICON icon) {
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof wc;
+  wc.style = style;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hIcon = icon;
+  wc.hbrBackground = background;
+  wc.lpszClassName = name;
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof existing;
+  return GetClassInfoExW(wc.hInstance, name, &existing) || RegisterClassExW(&wc) != 0;
+}
 
 RECT TLayoutScale::Rect(int x, int y, int w, int h) const {
   const TLayoutScale& s = *this;
@@ -143,16 +148,13 @@ HFONT MakeInterfaceFont(const TLayoutScale& scale) {
     lstrcpynW(font.lfFaceName, L"MS UI Gothic", LF_FACESIZE);
   }
   // The system metrics are given at the system's dpi; the window's may differ.
-  HDC screen = GetDC(nullptr);
-  const int systemDpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  if (systemDpi > 0 && systemDpi != scale.dpi())
-    font.lfHeight = MulDiv(font.lfHeight, scale.dpi(), systemDpi);
+  const int systemDpi = SystemDpi();
+  if (systemDpi != scale.dpi()) font.lfHeight = MulDiv(font.lfHeight, scale.dpi(), systemDpi);
   return CreateFontIndirectW(&font);
 }
 
 HWND MakePage(HWND parent, const RECT& area, TPageHandler* handler) {
-  RegisterPageClass();
+  RegisterWindowClass(kPageClass, PageProc, GetSysColorBrush(COLOR_BTNFACE));
   return CreateWindowExW(WS_EX_CONTROLPARENT, kPageClass, L"", WS_CHILD | WS_CLIPSIBLINGS,
                          area.left, area.top, area.right - area.left, area.bottom - area.top,
                          parent, nullptr, GetModuleHandleW(nullptr), handler);

@@ -23,6 +23,19 @@ class TLayoutScale {
   int dpi_;
 };
 
+// The dpi of the screen as the system gives it (96 when it does not).
+int SystemDpi();
+
+// UTF-16 text as the W functions take it.
+inline const wchar_t* Wide(const std::u16string& text) {
+  return reinterpret_cast<const wchar_t*>(text.c_str());
+}
+
+// A window class of this program with the arrow cursor; background nullptr for a window that
+// paints all of itself. Registered once; false when the system refused it.
+bool RegisterWindowClass(const wchar_t* name, WNDPROC proc, HBRUSH background, UINT style = 0,
+                         HICON icon = nullptr);
+
 // A rectangle at 96 dpi: left, top, width, height.
 struct TPlace {
   int x = 0, y = 0, w = 0, h = 0;
